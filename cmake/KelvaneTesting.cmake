@@ -1,0 +1,19 @@
+# kelvane_add_test(NAME SOURCES <files...> LIBS <targets...>)
+#
+# One Qt Test executable per subsystem. Every run gets the offscreen platform
+# and its own empty HOME and XDG folders, so no test sees or touches the real
+# user's settings, documents or shared files.
+function(kelvane_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  set(home ${CMAKE_BINARY_DIR}/test-home/${name})
+  add_test(NAME ${name}
+           COMMAND ${CMAKE_COMMAND} -E env
+                   HOME=${home} XDG_CONFIG_HOME=${home}/.config XDG_DATA_HOME=${home}/.local/share
+                   XDG_CACHE_HOME=${home}/.cache XDG_DOCUMENTS_DIR=${home}/Documents
+                   XDG_RUNTIME_DIR=${home}/runtime QT_QPA_PLATFORM=offscreen
+                   KELVANE_PROGRAM_DIR=${KELVANE_PROGRAM_DIR} KELVANE_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts
+                   ${CMAKE_COMMAND} -DHOME=${home} -DTEST=$<TARGET_FILE:${name}> -P ${CMAKE_SOURCE_DIR}/cmake/RunTest.cmake)
+endfunction()

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Number conversion with "." as the decimal separator whatever the locale.
+// Leading and trailing blanks are allowed; anything else that is not part of
+// the number raises EConvertError with the user's text in the message.
+
+// "'abc' is not a valid floating point value"
+double StrToFloat(const QString& text);
+// "'abc' is not a valid integer value"
+int StrToInt(const QString& text);
+// As the two above, false instead of the error.
+bool TryStrToFloat(const QString& text, double& value);
+bool TryStrToInt(const QString& text, int& value);

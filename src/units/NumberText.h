@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Stateless text helpers around numbers: format classification, choice of a
+// fixed-point format, clean-up of typed text, fractions, zero trimming, and
+// splitting a line at a delimiter.
+
+bool IsStringFormat(const QString& format);
+bool IsIntegerFormat(const QString& format);
+bool IsGeneralFormat(const QString& format);
+bool IsFloatFormat(const QString& format);
+bool IsFractionFormat(const QString& format);
+
+QString StripSpaces(const QString& text);
+
+int SigDigitDecimals(int sigDigits, int maxDecimals, double value);
+QString SigDigitFormat(int sigDigits, int maxDecimals, double value);
+QString AutoFixedFormat(int limit, const QString& defaultFormat, double value);
+int FormatDecimals(const QString& format);
+
+// Raises EConvertError when an exponent is not an integer.
+QString CleanNumberText(const QString& text);
+// Raises EConvertError when either part is not a number.
+bool ParseFraction(const QString& text, double& first, double& second);
+QString TrimNumberText(const QString& text);
+
+void SplitText(const QString& text, QChar delimiter, QStringList& list);
+QStringList SplitTextToArray(const QString& text, QChar delimiter);
