@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+// An INI file held in memory: sections in square brackets, key=value lines,
+// UTF-8 text. Section and key names match without regard to ASCII letter
+// case, as the desktop's own INI files do.
+//
+//   TIniFile ini(path);                        // loads; a missing file is empty
+//   ini.Sections(), ini.Keys(section)          // in file order
+//   ini.SectionExists(s), ini.KeyExists(s, k)
+//   ini.ReadString(s, k, def), ReadInteger, ReadFloat
+//                                              // missing key or non-number: def
+//   ini.WriteString(s, k, v), WriteInteger, WriteFloat
+//   ini.UpdateFile();                          // atomic write, throws on failure
+//
+// Writing changes only the memory image; UpdateFile writes it back, keeping
+// every other section, key and comment of the file as it was. Numbers are
+// read and written with "." as the decimal separator whatever the locale.
+class TIniFile
+{
+public:
+    explicit TIniFile(const QString& path);
+    ~TIniFile();
+    TIniFile(const TIniFile&) = delete;
+    TIniFile& operator=(const TIniFile&) = delete;
+
+    const QString& FileName() const { return m_path; }
+
+    QStringList Sections() const;
+    QStringList Keys(const QString& section) const;
+    bool SectionExists(const QString& section) const;
+    bool KeyExists(const QString& section, const QString& key) const;
+
+    QString ReadString(const QString& section, const QString& key,
+                       const QString& defaultValue) const;
+    int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
+    double ReadFloat(const QString& section, const QString& key, double defaultValue) const;
+
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteInteger(const QString& section, const QString& key, int value);
+    // Written as the shortest text that reads back as the same double.
+    void WriteFloat(const QString& section, const QString& key, double value);
+    void EraseSection(const QString& section);
+    void DeleteKey(const QString& section, const QString& key);
+
+    // Writes the file through a temporary file that replaces it only when
+    // complete. Throws std::runtime_error naming the file and the reason.
+    void UpdateFile() const;
+
+private:
+    struct TData;
+    QString m_path;
+    std::unique_ptr<TData> m_data;
+    // An existing file that could not be read is never overwritten.
+    QString m_loadError;
+};

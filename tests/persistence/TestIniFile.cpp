@@ -1,0 +1,207 @@
+#include "TestIniFile.h"
+
+#include "IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTest>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QByteArray kTable = "; fluids of the test\n"
+                          "[water]\n"
+                          "cp=4.18\n"
+                          "rho=1000\n"
+                          "\n"
+                          "[air]\n"
+                          "rho=1.2\n"
+                          "cp=1.005\n"
+                          "\n"
+                          "[Oil]\n"
+                          "cp = 2.0 \n";
+
+} // namespace
+
+void TestIniFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+QString TestIniFile::WriteFile(const QString& name, const QByteArray& content)
+{
+    const QString path = m_dir->filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+        qFatal("cannot write %s", qPrintable(path));
+    }
+    return path;
+}
+
+void TestIniFile::missingFileReadsAsEmpty()
+{
+    const TIniFile ini(m_dir->filePath("none.ini"));
+    QVERIFY(ini.Sections().isEmpty());
+    QVERIFY(!ini.SectionExists("water"));
+    QCOMPARE(ini.ReadString("water", "name", "dflt"), QString("dflt"));
+    QCOMPARE(ini.ReadInteger("water", "n", 7), 7);
+    QCOMPARE(ini.ReadFloat("water", "cp", 1.0), 1.0);
+    QVERIFY(!QFile::exists(m_dir->filePath("none.ini")));
+}
+
+void TestIniFile::sectionsAndKeysComeInFileOrder()
+{
+    const TIniFile ini(WriteFile("fluids.ini", "top=1\n" + kTable));
+    QCOMPARE(ini.Sections(), QStringList({"water", "air", "Oil"}));
+    QCOMPARE(ini.Keys("water"), QStringList({"cp", "rho"}));
+    QCOMPARE(ini.Keys("air"), QStringList({"rho", "cp"}));
+    QVERIFY(ini.Keys("steam").isEmpty());
+}
+
+void TestIniFile::namesMatchWithoutLetterCase()
+{
+    const TIniFile ini(WriteFile("fluids.ini", kTable));
+    QVERIFY(ini.SectionExists("WATER"));
+    QVERIFY(ini.KeyExists("oil", "CP"));
+    QCOMPARE(ini.ReadString("OIL", "Cp", ""), QString("2.0"));
+}
+
+void TestIniFile::readInteger_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("number") << QByteArray("42") << 42;
+    QTest::newRow("negative") << QByteArray("-3") << -3;
+    QTest::newRow("blanks around") << QByteArray("  12  ") << 12;
+    QTest::newRow("fraction gives the default") << QByteArray("4.5") << -1;
+    QTest::newRow("word gives the default") << QByteArray("abc") << -1;
+    QTest::newRow("empty gives the default") << QByteArray("") << -1;
+    QTest::newRow("beyond 32 bits gives the default") << QByteArray("4294967296") << -1;
+}
+
+void TestIniFile::readInteger()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, expected);
+    const TIniFile ini(WriteFile("t.ini", "[s]\nk=" + text + "\n"));
+    QCOMPARE(ini.ReadInteger("s", "k", -1), expected);
+}
+
+void TestIniFile::readFloat_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("point decimal") << QByteArray("4.18") << 4.18;
+    QTest::newRow("exponent") << QByteArray("1.5e3") << 1500.0;
+    QTest::newRow("integer") << QByteArray("20") << 20.0;
+    QTest::newRow("comma decimal gives the default") << QByteArray("4,18") << -1.0;
+    QTest::newRow("word gives the default") << QByteArray("warm") << -1.0;
+    QTest::newRow("empty gives the default") << QByteArray("") << -1.0;
+    QTest::newRow("trailing junk gives the default") << QByteArray("3.5kg") << -1.0;
+}
+
+void TestIniFile::readFloat()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(double, expected);
+    const TIniFile ini(WriteFile("t.ini", "[s]\nk=" + text + "\n"));
+    QCOMPARE(ini.ReadFloat("s", "k", -1.0), expected);
+    QCOMPARE(ini.ReadFloat("s", "missing", -1.0), -1.0);
+}
+
+void TestIniFile::readFloatIgnoresTheLocale()
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const TIniFile ini(WriteFile("t.ini", "[s]\nk=2.5\n"));
+    const double value = ini.ReadFloat("s", "k", 0.0);
+    QLocale::setDefault(previous);
+    QCOMPARE(value, 2.5);
+}
+
+void TestIniFile::writtenValuesReadBack()
+{
+    const QString path = m_dir->filePath("new.ini");
+    const double awkward = 0.1 + 0.2;
+    {
+        TIniFile ini(path);
+        ini.WriteString("Units", "name", "kJ/(kg·K)");
+        ini.WriteInteger("Units", "count", -75);
+        ini.WriteFloat("Units", "factor", awkward);
+        ini.WriteFloat("Units", "big", 1e300);
+        ini.UpdateFile();
+    }
+    const TIniFile ini(path);
+    QCOMPARE(ini.ReadString("Units", "name", ""), QString("kJ/(kg·K)"));
+    QCOMPARE(ini.ReadInteger("Units", "count", 0), -75);
+    QCOMPARE(ini.ReadFloat("Units", "factor", 0.0), awkward);
+    QCOMPARE(ini.ReadFloat("Units", "big", 0.0), 1e300);
+    QCOMPARE(ini.Keys("Units"), QStringList({"name", "count", "factor", "big"}));
+}
+
+void TestIniFile::updateKeepsEverythingElse()
+{
+    const QString path = WriteFile("units.ini", kTable);
+    {
+        TIniFile ini(path);
+        ini.WriteString("air", "cp", "1.01");
+        ini.WriteInteger("Temperature", "Units", 2);
+        ini.UpdateFile();
+    }
+    const QByteArray text = ReadAll(path);
+    QVERIFY2(text.contains("; fluids of the test"), text.constData());
+    const TIniFile ini(path);
+    QCOMPARE(ini.Sections(), QStringList({"water", "air", "Oil", "Temperature"}));
+    QCOMPARE(ini.ReadString("water", "cp", ""), QString("4.18"));
+    QCOMPARE(ini.ReadString("water", "rho", ""), QString("1000"));
+    QCOMPARE(ini.ReadString("air", "rho", ""), QString("1.2"));
+    QCOMPARE(ini.ReadString("air", "cp", ""), QString("1.01"));
+    QCOMPARE(ini.ReadString("Oil", "cp", ""), QString("2.0"));
+    QCOMPARE(ini.ReadInteger("Temperature", "Units", 0), 2);
+}
+
+void TestIniFile::updateWritesUtf8()
+{
+    const QString path = m_dir->filePath("u.ini");
+    TIniFile ini(path);
+    ini.WriteString("Temperature", "Label", "°C");
+    ini.UpdateFile();
+    QVERIFY(ReadAll(path).contains("Label=\xc2\xb0"
+                                   "C"));
+}
+
+void TestIniFile::failedUpdateThrowsAndKeepsTheFile_data()
+{
+    QTest::addColumn<QString>("relativePath");
+    QTest::newRow("missing folder") << "no/such/folder/units.ini";
+    QTest::newRow("folder below a file") << "plain.txt/units.ini";
+    QTest::newRow("a folder in the way") << "busy";
+}
+
+void TestIniFile::failedUpdateThrowsAndKeepsTheFile()
+{
+    QFETCH(QString, relativePath);
+    WriteFile("plain.txt", "keep me");
+    QVERIFY(QDir(m_dir->path()).mkpath("busy"));
+    const QString path = m_dir->filePath(relativePath);
+
+    TIniFile ini(path);
+    ini.WriteInteger("s", "k", 1);
+    try {
+        ini.UpdateFile();
+        QFAIL("UpdateFile did not throw");
+    } catch (const std::runtime_error& error) {
+        QVERIFY2(QString::fromUtf8(error.what()).contains(path), error.what());
+    }
+    QCOMPARE(ReadAll(m_dir->filePath("plain.txt")), QByteArray("keep me"));
+    QVERIFY(QFileInfo(m_dir->filePath("busy")).isDir());
+}

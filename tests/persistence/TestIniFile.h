@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+
+class TestIniFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void missingFileReadsAsEmpty();
+    void sectionsAndKeysComeInFileOrder();
+    void namesMatchWithoutLetterCase();
+    void readInteger_data();
+    void readInteger();
+    void readFloat_data();
+    void readFloat();
+    void readFloatIgnoresTheLocale();
+    void writtenValuesReadBack();
+    void updateKeepsEverythingElse();
+    void updateWritesUtf8();
+    void failedUpdateThrowsAndKeepsTheFile_data();
+    void failedUpdateThrowsAndKeepsTheFile();
+
+private:
+    QString WriteFile(const QString& name, const QByteArray& content);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
