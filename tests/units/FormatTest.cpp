@@ -1,0 +1,182 @@
+#include "FormatTest.h"
+
+#include "ConvertError.h"
+#include "Format.h"
+#include "NumberParse.h"
+
+#include <QTest>
+#include <clocale>
+#include <limits>
+
+using TArgs = std::vector<TFormatArg>;
+Q_DECLARE_METATYPE(TArgs)
+
+namespace {
+
+QString FormatVector(const QString& format, const TArgs& args)
+{
+    switch (args.size()) {
+    case 0:
+        return Format(format, {});
+    case 1:
+        return Format(format, {args[0]});
+    case 2:
+        return Format(format, {args[0], args[1]});
+    default:
+        return Format(format, {args[0], args[1], args[2]});
+    }
+}
+
+} // namespace
+
+void FormatTest::initTestCase()
+{
+    // A comma-decimal locale must not leak into any number text.
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
+}
+
+void FormatTest::directives_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<TArgs>("args");
+    QTest::addColumn<QString>("text");
+    const double third = 1.0 / 3.0;
+    QTest::newRow("fixed, three decimals") << "%0.3f" << TArgs{23.5294} << "23.529";
+    QTest::newRow("fixed, no decimals") << "%0.0f" << TArgs{37.0} << "37";
+    QTest::newRow("fixed default two decimals") << "%f" << TArgs{third} << "0.33";
+    QTest::newRow("fixed tie rounds away from zero") << "%0.2f" << TArgs{0.125} << "0.13";
+    QTest::newRow("negative tie rounds away from zero") << "%0.0f" << TArgs{-2.5} << "-3";
+    QTest::newRow("binary value below a decimal tie") << "%0.2f" << TArgs{2.675} << "2.67";
+    QTest::newRow("rounds to zero without sign") << "%0.3f" << TArgs{-0.0001} << "0.000";
+    QTest::newRow("integer argument to fixed") << "%0.1f" << TArgs{std::int64_t{4}} << "4.0";
+    QTest::newRow("general keeps integers") << "%0.5g" << TArgs{37.0} << "37";
+    QTest::newRow("general, significant digits") << "%0.5g" << TArgs{third} << "0.33333";
+    QTest::newRow("general drops trailing zeros") << "%0.5g" << TArgs{2.5} << "2.5";
+    QTest::newRow("general rounds into next decade") << "%0.2g" << TArgs{99.7} << "1E002";
+    QTest::newRow("general scientific above precision") << "%4.2g" << TArgs{20000.0} << "2E004";
+    QTest::newRow("general scientific mantissa") << "%0.3g" << TArgs{12345.0} << "1.23E004";
+    QTest::newRow("general scientific small") << "%0.5g" << TArgs{0.0000025} << "2.5E-006";
+    QTest::newRow("general fixed at 0.00001") << "%0.5g" << TArgs{0.00001} << "0.00001";
+    QTest::newRow("general tie away from zero") << "%0.2g" << TArgs{0.125} << "0.13";
+    QTest::newRow("general zero") << "%0.5g" << TArgs{0.0} << "0";
+    QTest::newRow("general default precision") << "%g" << TArgs{0.1} << "0.1";
+    QTest::newRow("width pads left") << "%6.1f" << TArgs{2.25} << "   2.3";
+    QTest::newRow("minus pads right") << "[%-5d]" << TArgs{std::int64_t{42}} << "[42   ]";
+    QTest::newRow("integer") << "%d" << TArgs{std::int64_t{-17}} << "-17";
+    QTest::newRow("integer with minimum digits") << "%.3d" << TArgs{std::int64_t{7}} << "007";
+    QTest::newRow("thousands") << "%1.0n%%" << TArgs{1234567.0} << "1,234,567%";
+    QTest::newRow("thousands, small") << "%1.0n%%" << TArgs{100.0} << "100%";
+    QTest::newRow("thousands, negative with decimals") << "%0.2n" << TArgs{-1234.5} << "-1,234.50";
+    QTest::newRow("hexadecimal upper case")
+        << "%s%.4x%.4x" << TArgs{QString("\\x\\"), std::int64_t{0x409}, std::int64_t{0x4E4}}
+        << "\\x\\040904E4";
+    QTest::newRow("text cut to precision") << "%.3s" << TArgs{QString("abcdef")} << "abc";
+    QTest::newRow("explicit index") << "%1:s-%0:s" << TArgs{QString("a"), QString("b")} << "b-a";
+    QTest::newRow("literal text around") << "Q = %0.3f kW" << TArgs{23.529} << "Q = 23.529 kW";
+    QTest::newRow("infinity") << "%0.3f" << TArgs{std::numeric_limits<double>::infinity()} << "INF";
+}
+
+void FormatTest::directives()
+{
+    QFETCH(QString, format);
+    QFETCH(TArgs, args);
+    QTEST(FormatVector(format, args), "text");
+}
+
+void FormatTest::rejectsMismatchedArguments_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<TArgs>("args");
+    QTest::newRow("integer directive, double") << "%d" << TArgs{1.5};
+    QTest::newRow("float directive, text") << "%0.1f" << TArgs{QString("x")};
+    QTest::newRow("text directive, number") << "%s" << TArgs{1.0};
+    QTest::newRow("missing argument") << "%d %d" << TArgs{std::int64_t{1}};
+    QTest::newRow("unknown directive") << "%q" << TArgs{1.0};
+    QTest::newRow("directive cut short") << "%0." << TArgs{1.0};
+}
+
+void FormatTest::rejectsMismatchedArguments()
+{
+    QFETCH(QString, format);
+    QFETCH(TArgs, args);
+    QVERIFY_THROWS_EXCEPTION(EConvertError, FormatVector(format, args));
+}
+
+void FormatTest::roundTripText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::newRow("tenth") << 0.1;
+    QTest::newRow("third") << 1.0 / 3.0;
+    QTest::newRow("large") << 1e300;
+    QTest::newRow("denormal") << 4.9e-324;
+    QTest::newRow("negative") << -23.529;
+}
+
+void FormatTest::roundTripText()
+{
+    QFETCH(double, value);
+    const QString text = FloatToRoundTripText(value);
+    QCOMPARE(StrToFloat(text), value);
+    QVERIFY(!text.contains(u','));
+}
+
+void FormatTest::strToFloat_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("decimal point") << "23.529" << 23.529;
+    QTest::newRow("blanks around") << "  -1.5 " << -1.5;
+    QTest::newRow("plus sign") << "+2" << 2.0;
+    QTest::newRow("leading point") << ".5" << 0.5;
+    QTest::newRow("trailing point") << "5." << 5.0;
+    QTest::newRow("exponent") << "1E-3" << 0.001;
+    QTest::newRow("underflow is zero") << "1E-999" << 0.0;
+}
+
+void FormatTest::strToFloat()
+{
+    QFETCH(QString, text);
+    QTEST(StrToFloat(text), "value");
+}
+
+void FormatTest::strToFloatRejects_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("empty") << "";
+    QTest::newRow("comma decimal") << "1,5";
+    QTest::newRow("dangling exponent") << "5E";
+    QTest::newRow("infinity word") << "inf";
+    QTest::newRow("not a number word") << "nan";
+    QTest::newRow("hexadecimal") << "0x10";
+    QTest::newRow("overflow") << "1E999";
+    QTest::newRow("two signs") << "+-1";
+    QTest::newRow("inner blank") << "1 2";
+}
+
+void FormatTest::strToFloatRejects()
+{
+    QFETCH(QString, text);
+    try {
+        StrToFloat(text);
+        QFAIL("no error");
+    } catch (const EConvertError& error) {
+        QCOMPARE(QString(error.what()), "'" + text + "' is not a valid floating point value");
+    }
+}
+
+void FormatTest::strToInt()
+{
+    QCOMPARE(StrToInt(" 42 "), 42);
+    QCOMPARE(StrToInt("-7"), -7);
+    QCOMPARE(StrToInt("+7"), 7);
+    for (const char* bad : {"", "4.5", "+-7", "99999999999", "x"})
+        QVERIFY_THROWS_EXCEPTION(EConvertError, StrToInt(bad));
+    try {
+        StrToInt("abc");
+        QFAIL("no error");
+    } catch (const EConvertError& error) {
+        QCOMPARE(QString(error.what()), "'abc' is not a valid integer value");
+    }
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+// The formatting routine and the locale-free number conversions.
+class FormatTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void directives_data();
+    void directives();
+    void rejectsMismatchedArguments_data();
+    void rejectsMismatchedArguments();
+    void roundTripText_data();
+    void roundTripText();
+    void strToFloat_data();
+    void strToFloat();
+    void strToFloatRejects_data();
+    void strToFloatRejects();
+    void strToInt();
+};
