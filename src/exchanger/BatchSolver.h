@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Hx.h"
+#include "LookupTables.h"
+
+class QIODevice;
+class QString;
+class TCsvWriter;
+
+// Solves one case per input line, each a case line "Kelvane," + 13 values, and
+// writes CSV: a header with the record's field names and "status", then one row
+// per input line. A solved row has every field at full precision and the status
+// "Solved"; a line that does not parse or a case without a solution gives empty
+// fields and a status saying why, and the batch goes on.
+class TBatchSolver
+{
+public:
+    explicit TBatchSolver(TLookupTables tables);
+
+    // Raises std::runtime_error when the output cannot be written.
+    void Run(QIODevice& in, QIODevice& out);
+
+    static void WriteHeader(TCsvWriter& csv);
+    void SolveLine(const QString& line, TCsvWriter& csv);
+
+private:
+    TLookupTables m_tables;
+    // Every line starts from the solved initial case, as the program does at start-up.
+    THx m_initial;
+    THx m_hx;
+};

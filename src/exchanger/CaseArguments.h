@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class THx;
+class TLookupTables;
+
+// The 13 values of a case as the command line and the case line carry them:
+// fluid and type as 0-based table indexes, Uo in W/m²°C, the specification mask
+// as a decimal integer.
+struct TCaseArguments
+{
+    static constexpr int Count = 13;
+    // "HOT", "THI", ... "MASK": the value names used in messages and usage texts.
+    static const char* ValueName(int index);
+
+    int hotFluid = 0;
+    double thi = 0;
+    double tho = 0;
+    double mh = 0;
+    int coldFluid = 0;
+    double tci = 0;
+    double tco = 0;
+    double mc = 0;
+    int heatXType = 0;
+    double Uo = 0;
+    double Ao = 0;
+    double Q = 0;
+    int mask = 0;
+
+    // Converts values[first] ... values[first + 12] ("." decimal separator,
+    // optional exponent). Raises ECaseInputError naming the first bad value.
+    static TCaseArguments Parse(const QStringList& values, qsizetype first = 0);
+    // A case line "Kelvane,HOT,THI,...,MASK" (tag in any letter case, blanks
+    // around fields allowed, one trailing comma ignored).
+    static TCaseArguments FromCaseLine(const QString& line);
+
+    // Fills `hx` as the main window does before Calc: the nine values (Uo in
+    // kW/(m²·K)), the fluids with their table cp, the type name. Raises
+    // ECaseInputError when an index is not an entry of its table.
+    void ApplyTo(THx& hx, const TLookupTables& tables) const;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QIODevice;
+
+// Writes CSV rows (RFC 4180 quoting where a field needs it) to a device through a
+// buffer that is flushed in large blocks. Numbers at full round-trip precision.
+class TCsvWriter
+{
+public:
+    explicit TCsvWriter(QIODevice& device);
+    ~TCsvWriter();
+    TCsvWriter(const TCsvWriter&) = delete;
+    TCsvWriter& operator=(const TCsvWriter&) = delete;
+
+    void AddText(const QString& text);
+    void AddText(QLatin1StringView text);
+    void AddNumber(double value);
+    void AddEmpty();
+    void EndRow();
+    // Writes what is buffered; raises std::runtime_error when the device refuses it.
+    void Flush();
+
+private:
+    void Separate();
+
+    QIODevice& m_device;
+    QString m_buffer;
+    bool m_rowStarted = false;
+};

@@ -1,0 +1,233 @@
+#include "HeadlessSolver.h"
+
+#include "BatchSolver.h"
+#include "CaseArguments.h"
+#include "CaseInputError.h"
+#include "CurrentHx.h"
+#include "Format.h"
+#include "HxFields.h"
+#include "LookupTables.h"
+#include "MathError.h"
+#include "ResultsPage.h"
+#include "SolveOutcome.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <stdexcept>
+
+namespace {
+
+constexpr QLatin1StringView optSolve("--solve");
+constexpr QLatin1StringView optJson("--json");
+constexpr QLatin1StringView optBatch("--batch");
+constexpr QLatin1StringView optHelp("--help");
+constexpr QLatin1StringView optHelpShort("-h");
+constexpr QLatin1StringView optVersion("--version");
+
+bool IsOption(const QString& argument)
+{
+    for (QLatin1StringView option :
+         {optSolve, optJson, optBatch, optHelp, optHelpShort, optVersion})
+        if (argument == option)
+            return true;
+    return false;
+}
+
+void Write(QIODevice& device, const QString& text)
+{
+    device.write(text.toUtf8());
+}
+
+void WriteError(QIODevice& err, const QString& message)
+{
+    Write(err, QStringLiteral("kelvane: ") + message + u'\n');
+}
+
+int UsageError(QIODevice& err, const QString& message)
+{
+    WriteError(err, message);
+    Write(err, QStringLiteral("Try 'kelvane --help'.\n"));
+    return THeadlessSolver::ecUsage;
+}
+
+QString JsonString(const QString& text)
+{
+    QString quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += u'"';
+    for (QChar c : text) {
+        if (c == u'"' || c == u'\\') {
+            quoted += u'\\';
+            quoted += c;
+        } else if (c.unicode() < 0x20) {
+            quoted += Format(QStringLiteral("\\u%.4x"), {std::int64_t(c.unicode())});
+        } else {
+            quoted += c;
+        }
+    }
+    quoted += u'"';
+    return quoted;
+}
+
+} // namespace
+
+struct THeadlessSolver::TCommand
+{
+    bool help = false;
+    bool version = false;
+    bool solve = false;
+    bool batch = false;
+    bool json = false;
+    QStringList values;
+    QString unknownOption;
+};
+
+THeadlessSolver::THeadlessSolver(QString programFolder, QString version)
+    : m_programFolder(std::move(programFolder)), m_version(std::move(version))
+{
+}
+
+bool THeadlessSolver::IsHeadlessCommand(const QStringList& arguments)
+{
+    return !arguments.isEmpty() && IsOption(arguments.first());
+}
+
+QString THeadlessSolver::UsageText()
+{
+    return QStringLiteral(
+        "Usage: kelvane --solve HOT THI THO MH COLD TCI TCO MC TYPE UO AO Q MASK [--json]\n"
+        "       kelvane --batch [FILE]\n"
+        "       kelvane --help | --version\n"
+        "\n"
+        "Solves heat exchanger cases without a window.\n"
+        "\n"
+        "  --solve   solve one case and print the results page as text and the\n"
+        "            diagnostic lines; with --json, the whole record as one JSON object\n"
+        "  --batch   solve one case line (\"Kelvane,\" and the 13 values, comma-separated)\n"
+        "            per input line from FILE, or standard input without FILE or with \"-\";\n"
+        "            print CSV: the record's fields and a status, one row per line\n"
+        "\n"
+        "Values: HOT, COLD fluid and TYPE exchanger type as 0-based indexes into fluids.ini\n"
+        "and heatxtype.ini of the program folder; THI THO TCI TCO in degC; MH MC in kg/s;\n"
+        "UO in W/m2degC; AO in m2; Q in kW; MASK the sum of the given values: THI 1, THO 2,\n"
+        "MH 4, TCI 8, TCO 16, MC 32, UO 64, AO 128, Q 256. Numbers use \".\".\n"
+        "\n"
+        "Exit status: 0 solved, 1 no solution with this data, 2 bad arguments.\n");
+}
+
+int THeadlessSolver::Run(const QStringList& arguments, QIODevice& in, QIODevice& out,
+                         QIODevice& err) const
+{
+    TCommand command;
+    for (const QString& argument : arguments) {
+        if (argument == optHelp || argument == optHelpShort)
+            command.help = true;
+        else if (argument == optVersion)
+            command.version = true;
+        else if (argument == optSolve)
+            command.solve = true;
+        else if (argument == optBatch)
+            command.batch = true;
+        else if (argument == optJson)
+            command.json = true;
+        else if (argument.startsWith(QLatin1StringView("--")) && command.unknownOption.isEmpty())
+            command.unknownOption = argument;
+        else
+            command.values << argument;
+    }
+    if (!command.unknownOption.isEmpty())
+        return UsageError(err, QStringLiteral("unknown option '%1'").arg(command.unknownOption));
+    if (command.help) {
+        Write(out, UsageText());
+        return ecSuccess;
+    }
+    if (command.version) {
+        Write(out, QStringLiteral("Kelvane ") + m_version + u'\n');
+        return ecSuccess;
+    }
+    if (command.solve == command.batch)
+        return UsageError(err, QStringLiteral("give either --solve or --batch"));
+    if (command.solve)
+        return Solve(command, out, err);
+    if (command.json)
+        return UsageError(err, QStringLiteral("--json goes with --solve only"));
+    return Batch(command, in, out, err);
+}
+
+int THeadlessSolver::Solve(const TCommand& command, QIODevice& out, QIODevice& err) const
+{
+    THx hx;
+    SetInitialCase(hx);
+    hx.Solve(InitialCaseMask);
+    TCaseArguments arguments;
+    try {
+        arguments = TCaseArguments::Parse(command.values);
+        arguments.ApplyTo(hx, TLookupTables::LoadFrom(m_programFolder));
+    } catch (const ECaseInputError& error) {
+        return UsageError(err, QStringLiteral("--solve: ") + QString::fromStdString(error.what()));
+    }
+    try {
+        hx.Solve(arguments.mask);
+        // The results text and the JSON object check their products too.
+        const QString text = command.json ? JsonOf(hx) + u'\n' : TextOf(hx).join(u'\n') + u'\n';
+        Write(out, text);
+    } catch (const EMathError& error) {
+        WriteError(err, NoSolutionText(error));
+        return ecNoSolution;
+    }
+    return ecSuccess;
+}
+
+int THeadlessSolver::Batch(const TCommand& command, QIODevice& in, QIODevice& out,
+                           QIODevice& err) const
+{
+    if (command.values.size() > 1)
+        return UsageError(err, QStringLiteral("--batch takes at most one FILE"));
+    QFile file;
+    QIODevice* input = &in;
+    if (!command.values.isEmpty() && command.values.first() != u'-') {
+        file.setFileName(command.values.first());
+        if (!file.open(QIODevice::ReadOnly))
+            return UsageError(
+                err,
+                QStringLiteral("cannot open '%1': %2").arg(file.fileName(), file.errorString()));
+        input = &file;
+    }
+    TBatchSolver solver(TLookupTables::LoadFrom(m_programFolder));
+    try {
+        solver.Run(*input, out);
+    } catch (const std::runtime_error& error) {
+        WriteError(err, QString::fromStdString(error.what()));
+        return ecNoSolution;
+    }
+    return ecSuccess;
+}
+
+QString THeadlessSolver::JsonOf(const THx& hx)
+{
+    QString json(u'{');
+    const auto key = [&json](const char* name) {
+        if (json.size() > 1)
+            json += u',';
+        json += JsonString(QString::fromLatin1(name)) + u':';
+    };
+    for (const THxTextField& field : HxTextFields) {
+        key(field.name);
+        json += JsonString(hx.*field.member);
+    }
+    for (const THxNumberField& field : HxNumberFields) {
+        key(field.name);
+        json += FloatToRoundTripText(hx.*field.member);
+    }
+    json += u'}';
+    return json;
+}
+
+QStringList THeadlessSolver::TextOf(const THx& hx)
+{
+    QStringList lines;
+    TResultsPage::WriteText(hx, lines);
+    lines << QString();
+    hx.WriteDiagnostics(lines);
+    return lines;
+}

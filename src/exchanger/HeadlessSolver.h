@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+class THx;
+
+// The command-line face of the solver, for scripts and parametric studies; needs
+// no display:
+//   --solve HOT THI THO MH COLD TCI TCO MC TYPE UO AO Q MASK [--json]
+//   --batch [FILE]        case lines from FILE ("-" or none: standard input) to CSV
+//   --help, --version
+// Tables are read from the given program folder when a case needs them.
+class THeadlessSolver
+{
+public:
+    enum TExitCode : int
+    {
+        ecSuccess = 0,
+        ecNoSolution = 1,
+        ecUsage = 2
+    };
+
+    THeadlessSolver(QString programFolder, QString version);
+
+    // Whether `arguments` (without the program path) ask for the headless solver
+    // rather than the main window: the first one is one of the options above.
+    static bool IsHeadlessCommand(const QStringList& arguments);
+    static QString UsageText();
+
+    // Runs the command in `arguments` (without the program path); returns the exit code.
+    int Run(const QStringList& arguments, QIODevice& in, QIODevice& out, QIODevice& err) const;
+
+    // The record as one JSON object, numbers at full round-trip precision.
+    static QString JsonOf(const THx& hx);
+    // The four blocks of the results page as plain text, a blank line, the diagnostic lines.
+    static QStringList TextOf(const THx& hx);
+
+private:
+    struct TCommand;
+    int Solve(const TCommand& command, QIODevice& out, QIODevice& err) const;
+    int Batch(const TCommand& command, QIODevice& in, QIODevice& out, QIODevice& err) const;
+
+    QString m_programFolder;
+    QString m_version;
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "SpecMask.h"
+
+#include <QString>
+#include <QStringList>
+
+// One two-stream heat exchanger case: the nine values the user can give, the
+// fluid and exchanger names, the specific heats and everything Solve derives.
+// Units: °C, kg/s, kJ/(kg·K), kW/K, kW/(m²·K) for Uo, m², kW. A plain record:
+// the fields are read and written directly; nothing validates them as a whole.
+class THx
+{
+public:
+    QString method; // name of the method the last Solve chose
+    QString coldFluid;
+    QString hotFluid;
+    QString heatXType;
+    double thi = 0;
+    double tho = 0;
+    double mh = 0;
+    double cph = 0;
+    double ch = 0;
+    double tci = 0;
+    double tco = 0;
+    double mc = 0;
+    double cpc = 0;
+    double cc = 0;
+    double Uo = 0;
+    double Ao = 0;
+    double lmtd = 0;
+    double cmax = 0;
+    double cmin = 0;
+    double itd = 0;
+    double e = 0;
+    double ntu = 0;
+    double cr = 0;
+    double Q = 0;
+    double Qmax = 0;
+
+    // Chooses the method from the specification mask and computes the missing
+    // values in place. A floating-point fault raises EMathError before any
+    // non-finite value is stored; the steps done until then stay in the record.
+    void Solve(int mask);
+
+    void SetHotFluid(const QString& name);
+    void SetColdFluid(const QString& name);
+    void SetHeatXType(const QString& name);
+    // Built-in specific heat, kJ/(kg·K): air, water, oil (any letter case), else 1.0.
+    static double DefaultCp(const QString& name);
+
+    // Append the 40 HTML lines of the results page / the 9 diagnostic lines.
+    void WriteResultsPage(QStringList& lines) const;
+    void WriteDiagnostics(QStringList& lines) const;
+
+private:
+    void ColdDutyFromFlow();
+    void HotDutyFromFlow();
+    void ColdFlowFromDuty();
+    void ColdOutletFromDuty();
+    void ColdInletFromDuty();
+    void HotOutletFromDuty();
+    void HotInletFromDuty();
+    void HotFlowFromDuty();
+    void CompleteColdSide(int mask);
+    void CompleteHotSide(int mask);
+    void CapacityRates();
+    void EffectivenessAndNtu();
+    void SizeExchanger(int mask);
+    void CommonTail(int mask);
+    void LmtdMethod();
+    void EffectivenessNtuMethod();
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Hx.h"
+
+// The fields of THx by their record names, in record order (the four texts come
+// first): what the JSON and CSV outputs of the headless solver list.
+struct THxTextField
+{
+    const char* name;
+    QString THx::*member;
+};
+
+struct THxNumberField
+{
+    const char* name;
+    double THx::*member;
+};
+
+inline constexpr THxTextField HxTextFields[] = {
+    {"method", &THx::method},
+    {"coldFluid", &THx::coldFluid},
+    {"hotFluid", &THx::hotFluid},
+    {"heatXType", &THx::heatXType},
+};
+
+inline constexpr THxNumberField HxNumberFields[] = {
+    {"thi", &THx::thi},   {"tho", &THx::tho},   {"mh", &THx::mh},     {"cph", &THx::cph},
+    {"ch", &THx::ch},     {"tci", &THx::tci},   {"tco", &THx::tco},   {"mc", &THx::mc},
+    {"cpc", &THx::cpc},   {"cc", &THx::cc},     {"Uo", &THx::Uo},     {"Ao", &THx::Ao},
+    {"lmtd", &THx::lmtd}, {"cmax", &THx::cmax}, {"cmin", &THx::cmin}, {"itd", &THx::itd},
+    {"e", &THx::e},       {"ntu", &THx::ntu},   {"cr", &THx::cr},     {"Q", &THx::Q},
+    {"Qmax", &THx::Qmax},
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A fluid of the fluid table: its name and specific heat, kJ/(kg·K).
+struct TFluid
+{
+    QString name;
+    double cp = 1.0;
+};
+
+// An exchanger type of the type table: its name and default Uo, W/m²°C.
+struct THeatXTypeEntry
+{
+    QString name;
+    double Uo = 20.0;
+};
+
+// The fluid table "fluids.ini" and the exchanger type table "heatxtype.ini" of
+// the program folder. Sections in file order are the entries (the drop-down
+// order); a missing key or a value that is not a number gives cp 1.0 and Uo 20.0;
+// a missing file gives an empty table. Lookups by index never read out of range.
+class TLookupTables
+{
+public:
+    static constexpr const char* FluidFileName = "fluids.ini";
+    static constexpr const char* HeatXTypeFileName = "heatxtype.ini";
+    static constexpr double DefaultFluidCp = 1.0;
+    static constexpr double DefaultTypeUo = 20.0;
+
+    // Both tables from `folder` (the program folder; with or without a trailing "/").
+    static TLookupTables LoadFrom(const QString& folder);
+    void LoadFluids(const QString& path);
+    void LoadHeatXTypes(const QString& path);
+
+    const QList<TFluid>& Fluids() const { return m_fluids; }
+    const QList<THeatXTypeEntry>& HeatXTypes() const { return m_types; }
+    QStringList FluidNames() const;
+    QStringList HeatXTypeNames() const;
+
+    // nullptr when `index` is not an entry (an empty table, -1, past the end).
+    const TFluid* FluidAt(int index) const;
+    const THeatXTypeEntry* HeatXTypeAt(int index) const;
+
+private:
+    QList<TFluid> m_fluids;
+    QList<THeatXTypeEntry> m_types;
+};

@@ -1,0 +1,13 @@
+#include "SolveOutcome.h"
+
+#include "MathError.h"
+
+QString NoSolutionText()
+{
+    return QStringLiteral("No solution with this data...");
+}
+
+QString NoSolutionText(const EMathError& error)
+{
+    return NoSolutionText() + QStringLiteral(" (") + QString::fromLatin1(error.what()) + u')';
+}
