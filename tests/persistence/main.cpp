@@ -1,6 +1,8 @@
+#include "TestAppFolders.h"
 #include "TestIniFile.h"
 #include "TestMain.h"
+#include "TestSettingsStore.h"
 
 #include <QCoreApplication>
 
-KELVANE_TEST_MAIN(QCoreApplication, TestIniFile)
+KELVANE_TEST_MAIN(QCoreApplication, TestIniFile, TestAppFolders, TestSettingsStore)

@@ -1,0 +1,149 @@
+#include "SettingsStore.h"
+
+#include "NumberParse.h"
+
+#include <QSettings>
+#include <QtEndian>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+// A section may name nested subkeys with "\\"; groups nest with "/".
+QString GroupOf(const QString& section)
+{
+    QString group = section;
+    return group.replace(u'\\', u'/');
+}
+
+QString KeyOf(const QString& section, const QString& name)
+{
+    return section.isEmpty() ? name : GroupOf(section) + u'/' + name;
+}
+
+std::unique_ptr<QSettings> OpenStore(const QString& keyPath)
+{
+    const QStringList parts = keyPath.split(u'\\', Qt::SkipEmptyParts);
+    if (parts.size() < 2 || parts.size() > 3 ||
+        parts.front().compare(QLatin1String("Software"), Qt::CaseInsensitive) != 0) {
+        throw std::invalid_argument("Not a settings key path: \"" + keyPath.toStdString() + '"');
+    }
+    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                parts.at(1), parts.value(2));
+    // A program's key must not show the organisation's or the system's values.
+    settings->setFallbacksEnabled(false);
+    return settings;
+}
+
+bool IsText(const QVariant& value)
+{
+    return value.typeId() == QMetaType::QString;
+}
+
+// A hand-edited file may hold a text with unquoted commas, which QSettings
+// reads as a list of its parts.
+bool IsSplitText(const QVariant& value)
+{
+    return value.typeId() == QMetaType::QStringList;
+}
+
+} // namespace
+
+TSettingsStore::TSettingsStore(const QString& keyPath) : m_settings(OpenStore(keyPath)) {}
+
+TSettingsStore::~TSettingsStore() = default;
+
+int TSettingsStore::ReadInteger(const QString& section, const QString& name, int defaultValue) const
+{
+    const QVariant value = m_settings->value(KeyOf(section, name));
+    if (value.typeId() == QMetaType::Int) {
+        return value.toInt();
+    }
+    int number = defaultValue;
+    return IsText(value) && TryStrToInt(value.toString(), number) ? number : defaultValue;
+}
+
+double TSettingsStore::ReadFloat(const QString& section, const QString& name,
+                                 double defaultValue) const
+{
+    const QVariant value = m_settings->value(KeyOf(section, name));
+    if (value.typeId() != QMetaType::QByteArray) {
+        return defaultValue;
+    }
+    const QByteArray bytes = value.toByteArray();
+    if (bytes.size() != sizeof(double)) {
+        return defaultValue;
+    }
+    const quint64 bits = qFromLittleEndian<quint64>(bytes.constData());
+    double number;
+    std::memcpy(&number, &bits, sizeof number);
+    return number;
+}
+
+QString TSettingsStore::ReadString(const QString& section, const QString& name,
+                                   const QString& defaultValue) const
+{
+    const QVariant value = m_settings->value(KeyOf(section, name));
+    if (value.typeId() == QMetaType::Int || IsText(value)) {
+        return value.toString();
+    }
+    return IsSplitText(value) ? value.toStringList().join(QStringLiteral(", ")) : defaultValue;
+}
+
+void TSettingsStore::WriteInteger(const QString& section, const QString& name, int value)
+{
+    m_settings->setValue(KeyOf(section, name), value);
+}
+
+void TSettingsStore::WriteFloat(const QString& section, const QString& name, double value)
+{
+    quint64 bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    QByteArray bytes(sizeof bits, Qt::Uninitialized);
+    qToLittleEndian(bits, bytes.data());
+    m_settings->setValue(KeyOf(section, name), bytes);
+}
+
+void TSettingsStore::WriteString(const QString& section, const QString& name, const QString& value)
+{
+    m_settings->setValue(KeyOf(section, name), value);
+}
+
+bool TSettingsStore::ValueExists(const QString& section, const QString& name) const
+{
+    return m_settings->contains(KeyOf(section, name));
+}
+
+bool TSettingsStore::SectionExists(const QString& section) const
+{
+    m_settings->beginGroup(GroupOf(section));
+    const bool exists = !m_settings->allKeys().isEmpty();
+    m_settings->endGroup();
+    return exists;
+}
+
+QStringList TSettingsStore::Sections() const
+{
+    return m_settings->childGroups();
+}
+
+void TSettingsStore::DeleteValue(const QString& section, const QString& name)
+{
+    m_settings->remove(KeyOf(section, name));
+}
+
+void TSettingsStore::EraseSection(const QString& section)
+{
+    if (!section.isEmpty()) {
+        m_settings->remove(GroupOf(section));
+    }
+}
+
+void TSettingsStore::Flush()
+{
+    m_settings->sync();
+    if (m_settings->status() == QSettings::AccessError) {
+        throw std::runtime_error("Cannot write the settings file \"" +
+                                 m_settings->fileName().toStdString() + '"');
+    }
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QSettings;
+
+// The per-user settings store, standing in for a registry key: a key path
+// "Software\Marbleworth[\<program>]" with sections (subkeys) holding named
+// values of three kinds: 32-bit integers, doubles as 8 raw bytes, texts.
+//
+//   TSettingsStore store(GetAppRegistryKey());       // the program's key
+//   TSettingsStore maker(QStringLiteral("Software\\Marbleworth"));
+//   store.ReadInteger("HotFluid", "index", 0);        // section "" = the key itself
+//   store.WriteFloat("HotFluid", "thi", 35.0);
+//   store.ReadString("MainForm", "Visible", "0");
+//   store.Flush();                                    // throws when it cannot be written
+//
+// Kept in QSettings' native format: organisation "Marbleworth" and
+// application <program> (~/.config/Marbleworth/<program>.conf), or the
+// organisation alone for "Software\Marbleworth" (~/.config/Marbleworth.conf);
+// sections are groups. A value of another kind, or a raw value that is not 8
+// bytes long, reads as missing: the caller's default comes back. Integers and
+// texts share a textual form in the file, so a text holding a decimal 32-bit
+// integer also reads as that integer.
+class TSettingsStore
+{
+public:
+    // Throws std::invalid_argument unless the path is "Software\" + organisation [+ "\" + program].
+    explicit TSettingsStore(const QString& keyPath);
+    ~TSettingsStore();
+    TSettingsStore(const TSettingsStore&) = delete;
+    TSettingsStore& operator=(const TSettingsStore&) = delete;
+
+    int ReadInteger(const QString& section, const QString& name, int defaultValue) const;
+    double ReadFloat(const QString& section, const QString& name, double defaultValue) const;
+    QString ReadString(const QString& section, const QString& name,
+                       const QString& defaultValue) const;
+
+    void WriteInteger(const QString& section, const QString& name, int value);
+    void WriteFloat(const QString& section, const QString& name, double value);
+    void WriteString(const QString& section, const QString& name, const QString& value);
+
+    bool ValueExists(const QString& section, const QString& name) const;
+    bool SectionExists(const QString& section) const;
+    QStringList Sections() const;
+    void DeleteValue(const QString& section, const QString& name);
+    void EraseSection(const QString& section);
+
+    // Writes pending changes; throws std::runtime_error when the store cannot be written.
+    void Flush();
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
