@@ -1,0 +1,6 @@
+#include "HTMLDocument.h"
+
+QVariant THTMLDocument::loadResource(int, const QUrl&)
+{
+    return {};
+}
