@@ -1,7 +1,9 @@
 #include "FormatTest.h"
 #include "NumberTextTest.h"
 #include "TestMain.h"
+#include "UnitsCatalogueTest.h"
 
 #include <QApplication>
 
-KELVANE_TEST_MAIN(QApplication, NumberTextTest, FormatTest)
+// One executable for the units folder: list every test class here.
+KELVANE_TEST_MAIN(QApplication, NumberTextTest, FormatTest, UnitsCatalogueTest)
