@@ -1,5 +1,6 @@
 #include "TestIniFile.h"
 
+#include "FileSizeLimit.h"
 #include "IniFile.h"
 
 #include <QDir>
@@ -182,20 +183,24 @@ void TestIniFile::updateWritesUtf8()
 void TestIniFile::failedUpdateThrowsAndKeepsTheFile_data()
 {
     QTest::addColumn<QString>("relativePath");
-    QTest::newRow("missing folder") << "no/such/folder/units.ini";
-    QTest::newRow("folder below a file") << "plain.txt/units.ini";
-    QTest::newRow("a folder in the way") << "busy";
+    QTest::addColumn<bool>("diskFull");
+    QTest::newRow("missing folder") << "no/such/folder/units.ini" << false;
+    QTest::newRow("folder below a file") << "plain.txt/units.ini" << false;
+    QTest::newRow("a folder in the way") << "busy" << false;
+    QTest::newRow("full disk") << "plain.txt" << true;
 }
 
 void TestIniFile::failedUpdateThrowsAndKeepsTheFile()
 {
     QFETCH(QString, relativePath);
+    QFETCH(bool, diskFull);
     WriteFile("plain.txt", "keep me");
     QVERIFY(QDir(m_dir->path()).mkpath("busy"));
     const QString path = m_dir->filePath(relativePath);
 
     TIniFile ini(path);
-    ini.WriteInteger("s", "k", 1);
+    ini.WriteString("s", "k", QString(20000, u'x'));
+    TFileSizeLimit limit(diskFull ? 4096 : RLIM_INFINITY);
     try {
         ini.UpdateFile();
         QFAIL("UpdateFile did not throw");

@@ -2,7 +2,8 @@
 #include "TestIniFile.h"
 #include "TestMain.h"
 #include "TestSettingsStore.h"
+#include "TestXMLFile.h"
 
 #include <QCoreApplication>
 
-KELVANE_TEST_MAIN(QCoreApplication, TestIniFile, TestAppFolders, TestSettingsStore)
+KELVANE_TEST_MAIN(QCoreApplication, TestIniFile, TestAppFolders, TestSettingsStore, TestXMLFile)

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+#include <memory>
+
+class TestXMLFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void createGivesAnEmptyDocument();
+    void missingFileGivesEmptyRootAndDefaults();
+    void savedFileHasTheIndentedLayout();
+    void savedFileLoadsBack();
+    void rootMatchesWithoutCaseChildrenExactly();
+    void namespacedNamesMatchByLocalName();
+    void firstOfTwoElementsIsRead();
+    void readFloat_data();
+    void readFloat();
+    void readFloatDefaultPassesThroughText();
+    void readWithoutParent();
+    void writeStringUniqueOverwrites();
+    void writeStringRefusesElementWithChildren();
+    void writeWithoutParent();
+    void findNodeCreatesOnceThenFinds();
+    void findNodeKeepsOneDocumentElement();
+    void attributesKeepTheirFirstPlace();
+    void newDocumentDiscardsTheLoadedContent();
+    void saveWithoutFileNameShowsMessage();
+    void badFileGivesInvalidFormat_data();
+    void badFileGivesInvalidFormat();
+    void unreadableFileGivesInvalidFormat();
+    void failedSaveKeepsTheOldFile_data();
+    void failedSaveKeepsTheOldFile();
+    void statusTexts();
+
+private:
+    QString WriteFile(const QString& name, const QByteArray& content);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
