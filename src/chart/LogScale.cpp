@@ -1,0 +1,32 @@
+#include "LogScale.h"
+
+#include "ScaleSteps.h"
+
+#include <cmath>
+
+TLogScale TLogScale::Ticks(double min, double max)
+{
+    TLogScale scale;
+    scale.Major.append(min);
+    double v = min;
+    double decade = min;
+    bool isDecade = false;
+    // Doubling from a positive finite start always passes a finite max.
+    while (max - v >= -0.001 && v > 0 && std::isfinite(v)) {
+        const double prev = v;
+        v = TScaleSteps::NextLogTick(decade, isDecade, v * 2);
+        if (max - v < -0.001)
+            break;
+        if (isDecade) {
+            scale.Major.append(v);
+        } else {
+            scale.Minor.append(v);
+            scale.Minor.append(prev + (v - prev) / 2);
+        }
+    }
+    if (scale.Minor.isEmpty())
+        scale.Minor = {min + (max - min) / 4, min + (max - min) / 2};
+    if (!TScaleSteps::ValueInList(scale.Major, max) && !TScaleSteps::ValueInList(scale.Minor, max))
+        scale.Major.append(max);
+    return scale;
+}
