@@ -1,3 +1,4 @@
+#include "TestChartDemo.h"
 #include "TestChartModel.h"
 #include "TestChartMouse.h"
 #include "TestChartPainting.h"
@@ -8,4 +9,4 @@
 #include <QApplication>
 
 KELVANE_TEST_MAIN(QApplication, TestScaleSteps, TestScales, TestChartModel, TestChartPainting,
-                  TestChartMouse)
+                  TestChartMouse, TestChartDemo)
