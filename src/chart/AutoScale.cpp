@@ -2,7 +2,9 @@
 
 #include "ScaleSteps.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 TAutoScale TAutoScale::Compute(int maxTicks, double lo, double hi, double floor, bool logarithmic)
 {
@@ -20,7 +22,7 @@ TAutoScale TAutoScale::Compute(int maxTicks, double lo, double hi, double floor,
         long long n = TScaleSteps::Round((hi - lo) / step);
         if (n > maxTicks)
             n = TScaleSteps::Round(n / 2.0);
-        result.Ticks = int(n + 1);
+        result.Ticks = int(std::clamp<long long>(n + 1, 2, std::numeric_limits<int>::max()));
     } else {
         if (lo < floor)
             lo = floor;

@@ -52,6 +52,11 @@ constexpr std::array<double, 11> kDecades{0.001, 0.01, 0.1, 1, 10, 100, 1000, 1e
 
 long long TScaleSteps::Round(double value)
 {
+    // Beyond the integer range (or NaN) there is no count or pixel to round to; hold it in range.
+    constexpr double kLimit = 9.0e18;
+    if (!(std::fabs(value) < kLimit))
+        return value > 0 ? static_cast<long long>(kLimit)
+                         : (value < 0 ? -static_cast<long long>(kLimit) : 0);
     return static_cast<long long>(std::nearbyint(value));
 }
 

@@ -109,6 +109,16 @@ void TestChartPainting::equalLimitsDrawNoScales()
     QCOMPARE(chart->Canvas().pixel(plot.Left, 100), kBlack);
 }
 
+void TestChartPainting::undefinedRangeDrawsNoScale()
+{
+    auto chart = MakeChart();
+    AddPlainLine(*chart, clRed, 0, 35, 1, 12);
+    chart->AutoScaleY(9, std::nan(""), 40, -1000);
+    chart->Redraw();
+    QVERIFY(chart->ScaleYTicks() >= 2);
+    QCOMPARE(GridRows(*chart, 100), 0);
+}
+
 void TestChartPainting::labelsAndTitlesAreDrawn()
 {
     auto chart = MakeChart();

@@ -12,6 +12,7 @@ private slots:
     void yGridFollowsAutoScale_data();
     void yGridFollowsAutoScale();
     void equalLimitsDrawNoScales();
+    void undefinedRangeDrawsNoScale();
     void labelsAndTitlesAreDrawn();
     void logarithmicScaleLabelsEveryMajorTick();
     void axesByAxisType_data();
