@@ -1,9 +1,11 @@
 #include "TestAppFolders.h"
+#include "TestFormPlacement.h"
 #include "TestIniFile.h"
 #include "TestMain.h"
 #include "TestSettingsStore.h"
 #include "TestXMLFile.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
-KELVANE_TEST_MAIN(QCoreApplication, TestIniFile, TestAppFolders, TestSettingsStore, TestXMLFile)
+KELVANE_TEST_MAIN(QApplication, TestIniFile, TestAppFolders, TestSettingsStore, TestXMLFile,
+                  TestFormPlacement)

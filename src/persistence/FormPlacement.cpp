@@ -1,0 +1,108 @@
+#include "FormPlacement.h"
+
+#include "AppFolders.h"
+#include "NumberParse.h"
+#include "SettingsStore.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+constexpr int kStateNormal = 0;
+constexpr int kStateMinimised = 1;
+constexpr int kStateMaximised = 2;
+
+QString SectionOf(const QWidget* window)
+{
+    const QString name = window->objectName();
+    return name.isEmpty() ? QString::fromLatin1(window->metaObject()->className()) : name;
+}
+
+int WinStateOf(const QWidget* window)
+{
+    if (window->isMinimized()) {
+        return kStateMinimised;
+    }
+    return window->isMaximized() ? kStateMaximised : kStateNormal;
+}
+
+Qt::WindowStates WindowStatesOf(int winState)
+{
+    switch (winState) {
+    case kStateMinimised:
+        return Qt::WindowMinimized;
+    case kStateMaximised:
+        return Qt::WindowMaximized;
+    default:
+        return Qt::WindowNoState;
+    }
+}
+
+// Pulls an edge back when the window would sit off the screen.
+int Reachable(int edge, int screenExtent)
+{
+    if (edge < 0) {
+        return 0;
+    }
+    return edge > screenExtent - 100 ? screenExtent - 200 : edge;
+}
+
+QSize PrimaryScreenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize();
+}
+
+} // namespace
+
+void RestoreFormPlacement(QWidget* window, bool restoreVisibility, bool restoreSize)
+{
+    const TSettingsStore store(GetAppRegistryKey());
+    const QString section = SectionOf(window);
+    const QRect frame = window->frameGeometry();
+    int left = store.ReadInteger(section, QStringLiteral("Left"), frame.x());
+    int top = store.ReadInteger(section, QStringLiteral("Top"), frame.y());
+    if (restoreSize) {
+        const int width = store.ReadInteger(section, QStringLiteral("Width"), frame.width());
+        const int height = store.ReadInteger(section, QStringLiteral("Height"), frame.height());
+        // Stored sizes are the outer frame's; resize takes the inner size.
+        window->resize(std::max(0, width - (frame.width() - window->width())),
+                       std::max(0, height - (frame.height() - window->height())));
+    }
+    if (restoreVisibility) {
+        int visible = 0;
+        TryStrToInt(store.ReadString(section, QStringLiteral("Visible"), QStringLiteral("0")),
+                    visible);
+        window->setVisible(visible != 0);
+    }
+    const QSize screen = PrimaryScreenSize();
+    if (screen.isValid()) {
+        left = Reachable(left, screen.width());
+        top = Reachable(top, screen.height());
+    }
+    window->move(left, top);
+    if (store.ValueExists(section, QStringLiteral("WinState"))) {
+        const int winState = store.ReadInteger(section, QStringLiteral("WinState"), kStateNormal);
+        window->setWindowState(WindowStatesOf(winState));
+    }
+}
+
+void SaveFormPlacement(QWidget* window)
+{
+    TSettingsStore store(GetAppRegistryKey());
+    const QString section = SectionOf(window);
+    // A minimised or maximised window keeps the place it returns to.
+    const bool normal = WinStateOf(window) == kStateNormal;
+    const QRect frame = window->frameGeometry();
+    const QRect place = normal ? frame : window->normalGeometry();
+    store.WriteInteger(section, QStringLiteral("Left"), place.x());
+    store.WriteInteger(section, QStringLiteral("Top"), place.y());
+    store.WriteInteger(section, QStringLiteral("Width"), normal ? frame.width() : place.width());
+    store.WriteInteger(section, QStringLiteral("Height"), normal ? frame.height() : place.height());
+    store.WriteString(section, QStringLiteral("Visible"),
+                      window->isVisible() ? QStringLiteral("1") : QStringLiteral("0"));
+    store.WriteInteger(section, QStringLiteral("WinState"), WinStateOf(window));
+    store.Flush();
+}

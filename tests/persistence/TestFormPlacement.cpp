@@ -1,0 +1,235 @@
+#include "TestFormPlacement.h"
+
+#include "AppFolders.h"
+#include "FormPlacement.h"
+#include "QtPlatform.h"
+#include "SettingsStore.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<QWidget> Window(const QString& name,
+                                const QRect& geometry = QRect(10, 20, 300, 200))
+{
+    auto window = std::make_unique<QWidget>();
+    window->setObjectName(name);
+    window->setGeometry(geometry);
+    return window;
+}
+
+QSize ScreenSize()
+{
+    return QGuiApplication::primaryScreen()->geometry().size();
+}
+
+struct TStoredPlacement
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+void Store(const QString& section, const TStoredPlacement& place)
+{
+    TSettingsStore store(GetAppRegistryKey());
+    store.WriteInteger(section, "Left", place.left);
+    store.WriteInteger(section, "Top", place.top);
+    store.WriteInteger(section, "Width", place.width);
+    store.WriteInteger(section, "Height", place.height);
+    store.Flush();
+}
+
+void StoreValue(const QString& section, const QString& name, const QString& text)
+{
+    TSettingsStore store(GetAppRegistryKey());
+    store.WriteString(section, name, text);
+    store.Flush();
+}
+
+void StoreWinState(const QString& section, int winState)
+{
+    TSettingsStore store(GetAppRegistryKey());
+    store.WriteInteger(section, "WinState", winState);
+    store.Flush();
+}
+
+} // namespace
+
+void TestFormPlacement::initTestCase()
+{
+    if (qEnvironmentVariable("XDG_CONFIG_HOME").isEmpty()) {
+        QSKIP("needs its own XDG_CONFIG_HOME; run it through ctest");
+    }
+    QVERIFY(QGuiApplication::primaryScreen());
+}
+
+void TestFormPlacement::saveWritesEveryValue()
+{
+    const auto window = Window("SavedForm", QRect(40, 50, 320, 240));
+    SaveFormPlacement(window.get());
+    const TSettingsStore store(GetAppRegistryKey());
+    QCOMPARE(store.ReadInteger("SavedForm", "Left", -1), 40);
+    QCOMPARE(store.ReadInteger("SavedForm", "Top", -1), 50);
+    QCOMPARE(store.ReadInteger("SavedForm", "Width", -1), 320);
+    QCOMPARE(store.ReadInteger("SavedForm", "Height", -1), 240);
+    QCOMPARE(store.ReadString("SavedForm", "Visible", ""), QString("0"));
+    QCOMPARE(store.ReadInteger("SavedForm", "WinState", -1), 0);
+}
+
+void TestFormPlacement::restoreBringsBackPositionAndSize()
+{
+    SaveFormPlacement(Window("RoundTrip", QRect(70, 80, 333, 222)).get());
+    const auto window = Window("RoundTrip");
+    RestoreFormPlacement(window.get(), false, true);
+    QCOMPARE(window->frameGeometry(), QRect(70, 80, 333, 222));
+    QVERIFY(!window->isVisible());
+}
+
+void TestFormPlacement::restoreWithoutSizeKeepsTheSize()
+{
+    Store("NoSize", {70, 80, 333, 222});
+    const auto window = Window("NoSize", QRect(10, 20, 300, 200));
+    RestoreFormPlacement(window.get(), false, false);
+    QCOMPARE(window->frameGeometry(), QRect(70, 80, 300, 200));
+}
+
+void TestFormPlacement::missingValuesLeaveTheWindowAlone()
+{
+    const auto window = Window("NeverStored", QRect(30, 40, 250, 150));
+    RestoreFormPlacement(window.get(), false, true);
+    QCOMPARE(window->frameGeometry(), QRect(30, 40, 250, 150));
+    QCOMPARE(window->windowState(), Qt::WindowNoState);
+}
+
+void TestFormPlacement::offScreenPlacesArePulledBack_data()
+{
+    const QSize screen = ScreenSize();
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("far right") << 5000 << 10 << QPoint(screen.width() - 200, 10);
+    QTest::newRow("above the screen") << 10 << -30 << QPoint(10, 0);
+    QTest::newRow("left of the screen") << -8 << 10 << QPoint(0, 10);
+    QTest::newRow("below the screen")
+        << 10 << screen.height() - 99 << QPoint(10, screen.height() - 200);
+    QTest::newRow("just reachable") << screen.width() - 100 << screen.height() - 100
+                                    << QPoint(screen.width() - 100, screen.height() - 100);
+}
+
+void TestFormPlacement::offScreenPlacesArePulledBack()
+{
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(QPoint, expected);
+    const QString section = QString("Clamp-") + QTest::currentDataTag();
+    Store(section, {left, top, 300, 200});
+    const auto window = Window(section);
+    RestoreFormPlacement(window.get(), false, false);
+    QCOMPARE(window->pos(), expected);
+}
+
+void TestFormPlacement::visibility_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("stored visible") << "1" << true;
+    QTest::newRow("stored hidden") << "0" << false;
+    QTest::newRow("missing means hidden") << "" << false;
+}
+
+void TestFormPlacement::visibility()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, visible);
+    const QString section = QString("Visible-") + QTest::currentDataTag();
+    if (!stored.isEmpty()) {
+        StoreValue(section, "Visible", stored);
+    }
+    const auto window = Window(section);
+    window->setVisible(!visible);
+    RestoreFormPlacement(window.get(), true, false);
+    QCOMPARE(window->isVisible(), visible);
+}
+
+void TestFormPlacement::winState_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("normal") << 0 << int(Qt::WindowNoState);
+    QTest::newRow("minimised") << 1 << int(Qt::WindowMinimized);
+    QTest::newRow("maximised") << 2 << int(Qt::WindowMaximized);
+}
+
+void TestFormPlacement::winState()
+{
+    QFETCH(int, stored);
+    QFETCH(int, expected);
+    const QString section = QString("WinState-") + QTest::currentDataTag();
+    StoreWinState(section, stored);
+    const auto window = Window(section);
+    window->setWindowState(stored == 0 ? Qt::WindowMaximized : Qt::WindowNoState);
+    RestoreFormPlacement(window.get(), false, false);
+    QCOMPARE(int(window->windowState()), expected);
+}
+
+void TestFormPlacement::maximisedWindowKeepsItsNormalPlace()
+{
+    const auto window = Window("Maximised", QRect(60, 70, 300, 200));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QRect normal = window->geometry();
+    window->showMaximized();
+    QTRY_VERIFY(window->isMaximized());
+    SaveFormPlacement(window.get());
+    const TSettingsStore store(GetAppRegistryKey());
+    QCOMPARE(store.ReadInteger("Maximised", "WinState", -1), 2);
+    QCOMPARE(store.ReadString("Maximised", "Visible", ""), QString("1"));
+    QCOMPARE(store.ReadInteger("Maximised", "Left", -1), normal.x());
+    QCOMPARE(store.ReadInteger("Maximised", "Width", -1), normal.width());
+}
+
+void TestFormPlacement::qtPlatformInstallsItselfForItsLifetime()
+{
+    TPlatform* before = &TPlatform::Current();
+    {
+        TQtPlatform platform;
+        QCOMPARE(&TPlatform::Current(), static_cast<TPlatform*>(&platform));
+    }
+    QCOMPARE(&TPlatform::Current(), before);
+}
+
+void TestFormPlacement::qtPlatformClipboardRoundTrip()
+{
+    TQtPlatform platform;
+    TPlatform::Current().SetClipboardText("Kelvane,0,35,13");
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("Kelvane,0,35,13"));
+    QGuiApplication::clipboard()->setText("from elsewhere");
+    QCOMPARE(TPlatform::Current().ClipboardText(), QString("from elsewhere"));
+}
+
+void TestFormPlacement::qtPlatformShowsPlainOkBox()
+{
+    TQtPlatform platform;
+    QString shownText;
+    int buttons = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        shownText = box->text();
+        buttons = int(box->buttons().size());
+        box->button(QMessageBox::Ok)->click();
+    });
+    TPlatform::Current().ShowMessage("File name not known");
+    QCOMPARE(shownText, QString("File name not known"));
+    QCOMPARE(buttons, 1);
+}
