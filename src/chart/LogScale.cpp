@@ -1,6 +1,8 @@
 #include "LogScale.h"
 
+#include "LabelSpans.h"
 #include "ScaleSteps.h"
+#include "TickLabel.h"
 
 #include <cmath>
 
@@ -29,4 +31,25 @@ TLogScale TLogScale::Ticks(double min, double max)
     if (!TScaleSteps::ValueInList(scale.Major, max) && !TScaleSteps::ValueInList(scale.Minor, max))
         scale.Major.append(max);
     return scale;
+}
+
+QList<TLogScale::TPlacedTick> TLogScale::Place(const std::function<int(double)>& pixelOf,
+                                               const TLabelExtent& extentOf) const
+{
+    QList<TPlacedTick> placed;
+    TLabelSpans spans;
+    const auto place = [&](double value, bool minor) {
+        const int pixel = pixelOf(value);
+        const QString label = TTickLabel::Text(value);
+        const auto [lower, upper] = extentOf(pixel, label);
+        const bool show = !(minor && spans.Overlaps(lower, upper));
+        if (show)
+            spans.Add(lower, upper);
+        placed.append({value, pixel, label, show});
+    };
+    for (double value : Major)
+        place(value, false);
+    for (double value : Minor)
+        place(value, true);
+    return placed;
 }

@@ -334,49 +334,50 @@ void TChartPanel::DrawYScale()
 void TChartPanel::DrawLinearScale(bool isX, double min, double max, int halfH)
 {
     const TRect& plot = PlotRect();
-    if (isX) {
-        for (const auto& tick : TLinearScale::ForX(min, max, m_scaleXTicks, PlotWidth()).Ticks)
-            DrawTick(true, plot.Left + tick.Offset, tick.Value, halfH);
-    } else {
-        for (const auto& tick : TLinearScale::ForY(min, max, m_scaleYTicks, PlotHeight()).Ticks)
-            DrawTick(false, plot.Top + tick.Offset, tick.Value, halfH);
+    const TLinearScale scale = isX ? TLinearScale::ForX(min, max, m_scaleXTicks, PlotWidth())
+                                   : TLinearScale::ForY(min, max, m_scaleYTicks, PlotHeight());
+    for (const auto& tick : scale.Ticks) {
+        const int pixel = (isX ? plot.Left : plot.Top) + tick.Offset;
+        DrawGridLine(isX, pixel);
+        DrawLabel(isX, pixel, TTickLabel::Text(tick.Value), halfH);
     }
 }
 
 void TChartPanel::DrawLogScale(bool isX, double min, double max, int halfH)
 {
-    const TLogScale ticks = TLogScale::Ticks(min, max);
-    const auto pixel = [&](double v) {
+    const auto pixelOf = [&](double v) {
         return isX ? m_layout.XPixel(XTransform().Forward(v))
                    : m_layout.YPixel(YTransform().Forward(v));
     };
-    TLabelSpans spans;
-    for (double v : ticks.Major)
-        DrawTick(isX, pixel(v), v, halfH, &spans, false);
-    for (double v : ticks.Minor)
-        DrawTick(isX, pixel(v), v, halfH, &spans, true);
+    const auto extentOf = [&](int pixel, const QString& label) {
+        if (!isX)
+            return std::pair(pixel - halfH, pixel + halfH);
+        const int w = m_canvas.TextWidth(label);
+        return std::pair(pixel - w / 2, pixel - w / 2 + w);
+    };
+    for (const auto& tick : TLogScale::Ticks(min, max).Place(pixelOf, extentOf)) {
+        DrawGridLine(isX, tick.Pixel);
+        if (tick.ShowLabel)
+            DrawLabel(isX, tick.Pixel, tick.Label, halfH);
+    }
 }
 
-void TChartPanel::DrawTick(bool isX, int pixel, double value, int halfH, TLabelSpans* spans,
-                           bool minor)
+void TChartPanel::DrawGridLine(bool isX, int pixel)
 {
     const TRect& plot = PlotRect();
     if (isX)
         m_canvas.Line({pixel, plot.Bottom}, {pixel, plot.Top});
     else
         m_canvas.Line({plot.Left, pixel}, {plot.Right, pixel});
+}
 
-    const QString label = TTickLabel::Text(value);
+void TChartPanel::DrawLabel(bool isX, int pixel, const QString& label, int halfH)
+{
     const int w = m_canvas.TextWidth(label);
-    const int x = isX ? pixel - w / 2 : YLabelX(w);
-    const int y = isX ? plot.Bottom + halfH : pixel - halfH;
-    const int lower = isX ? x : pixel - halfH;
-    const int upper = isX ? x + w : pixel + halfH;
-    if (spans && minor && spans->Overlaps(lower, upper))
-        return;
-    m_canvas.TextOut(x, y, label);
-    if (spans)
-        spans->Add(lower, upper);
+    if (isX)
+        m_canvas.TextOut(pixel - w / 2, PlotRect().Bottom + halfH, label);
+    else
+        m_canvas.TextOut(YLabelX(w), pixel - halfH, label);
 }
 
 int TChartPanel::YLabelX(int labelWidth) const

@@ -6,7 +6,6 @@
 #include "ChartLine.h"
 #include "ChartPoint.h"
 #include "ChartTypes.h"
-#include "LabelSpans.h"
 
 #include <QFrame>
 #include <QImage>
@@ -195,10 +194,8 @@ private:
     void ComputeLayout();
     void DrawXScale();
     void DrawYScale();
-    // A grid line and its label; with `spans`, a minor label is left out where it would touch
-    // another.
-    void DrawTick(bool isX, int pixel, double value, int halfH, TLabelSpans* spans = nullptr,
-                  bool minor = false);
+    void DrawGridLine(bool isX, int pixel);
+    void DrawLabel(bool isX, int pixel, const QString& label, int halfH);
     int YLabelX(int labelWidth) const;
     void DrawLinearScale(bool isX, double min, double max, int halfH);
     void DrawLogScale(bool isX, double min, double max, int halfH);

@@ -159,6 +159,35 @@ void TestScales::logTicksWithoutAnyDoublingGetQuarterAndHalf()
     QCOMPARE(scale.Minor, QList<double>({2.25, 2.5}));
 }
 
+void TestScales::logLabelsOfMinorTicksGiveWay()
+{
+    // Ten pixels a unit and labels five pixels a character, centred on their tick.
+    const auto pixelOf = [](double v) { return int(v * 10); };
+    const auto extentOf = [](int pixel, const QString& label) {
+        const int w = 5 * int(label.size());
+        return std::pair(pixel - w / 2, pixel - w / 2 + w);
+    };
+    const auto placed = TLogScale::Ticks(1, 8).Place(pixelOf, extentOf);
+    QStringList shown, hidden;
+    for (const auto& tick : placed)
+        (tick.ShowLabel ? shown : hidden) << tick.Label;
+    // Major 1 first ([8, 13]); then the minor ones in list order: 2 ([18, 23]) fits, 1.5
+    // ([8, 23]) touches both, 4 and 3 fit, 8 fits, 6 ([58, 63]) fits.
+    QCOMPARE(shown, QStringList({"1", "2", "4", "3", "8", "6"}));
+    QCOMPARE(hidden, QStringList({"1.5"}));
+    QCOMPARE(placed.size(), 7);
+    QCOMPARE(placed[2].Pixel, 15);
+
+    // A major label is shown even where it touches another major one.
+    TLogScale crowded;
+    crowded.Major = {1, 1.2};
+    crowded.Minor = {1.1};
+    const auto crowdedPlaced = crowded.Place(pixelOf, extentOf);
+    QVERIFY(crowdedPlaced[0].ShowLabel);
+    QVERIFY(crowdedPlaced[1].ShowLabel);
+    QVERIFY(!crowdedPlaced[2].ShowLabel);
+}
+
 void TestScales::tickLabelText_data()
 {
     QTest::addColumn<double>("value");

@@ -18,6 +18,7 @@ private slots:
     void logTicksOneToThousand();
     void logTicksOneToEight();
     void logTicksWithoutAnyDoublingGetQuarterAndHalf();
+    void logLabelsOfMinorTicksGiveWay();
     void tickLabelText_data();
     void tickLabelText();
     void labelSpansKeepAPixelFree();
