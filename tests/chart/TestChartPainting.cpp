@@ -153,6 +153,27 @@ void TestChartPainting::labelsAndTitlesAreDrawn()
     QVERIFY(!HasInk(chart->Canvas(), QRect(xLabel.right() + 3, 159 + halfH, 10, h), kPanelRgb));
 }
 
+void TestChartPainting::labelsAreOpaqueOverThePlot()
+{
+    // Centred axes put the Y labels in the middle of the white plot.
+    auto chart = MakeChart();
+    chart->SetAxisType(xtCent0);
+    chart->Redraw();
+    const TChartFont& font = chart->ScaleYFont();
+    const int halfH = QFontMetrics(font.ToQFont(), &chart->Canvas()).height() / 2;
+    QRect label = TextBox(*chart, font, 0, 75 - halfH, "30");
+    label.moveLeft(40 + (189 - label.width()) / 2);
+    QVERIFY(HasInk(chart->Canvas(), label, kPanelRgb));
+    int panelPixels = 0;
+    for (int y = label.top(); y <= label.bottom(); ++y) {
+        for (int x = label.left(); x <= label.right(); ++x) {
+            QVERIFY(chart->Canvas().pixel(x, y) != kWhite);
+            panelPixels += chart->Canvas().pixel(x, y) == kPanelRgb;
+        }
+    }
+    QVERIFY(panelPixels > label.width() * label.height() / 2);
+}
+
 void TestChartPainting::logarithmicScaleLabelsEveryMajorTick()
 {
     auto chart = MakeChart();

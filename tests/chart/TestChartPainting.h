@@ -14,6 +14,7 @@ private slots:
     void equalLimitsDrawNoScales();
     void undefinedRangeDrawsNoScale();
     void labelsAndTitlesAreDrawn();
+    void labelsAreOpaqueOverThePlot();
     void logarithmicScaleLabelsEveryMajorTick();
     void axesByAxisType_data();
     void axesByAxisType();
