@@ -210,6 +210,10 @@ void TestXMLFile::readFloatDefaultPassesThroughText()
     // Missing: the default as 15-digit text, read back.
     QCOMPARE(xml.ReadFloat(hot, "tho", 0.1 + 0.2), 0.3);
     QVERIFY(0.1 + 0.2 != 0.3);
+    // Defaults that the general form writes in scientific notation come back too.
+    QCOMPARE(xml.ReadFloat(hot, "tho", 1e-7), 1e-7);
+    QCOMPARE(xml.ReadFloat(hot, "tho", -1.5e20), -1.5e20);
+    QCOMPARE(xml.ReadStatus(), rsNotFound);
     // Empty: the same, with its own status.
     QCOMPARE(xml.ReadFloat(hot, "thi", 1.0 / 3.0), 0.333333333333333);
     QCOMPARE(xml.ReadStatus(), rsValueMissing);
