@@ -5,6 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+class TXMLFile;
+namespace pugi {
+class xml_node;
+}
+
 // One two-stream heat exchanger case: the nine values the user can give, the
 // fluid and exchanger names, the specific heats and everything Solve derives.
 // Units: °C, kg/s, kJ/(kg·K), kW/K, kW/(m²·K) for Uo, m², kW. A plain record:
@@ -52,6 +57,11 @@ public:
     // Append the 40 HTML lines of the results page / the 9 diagnostic lines.
     void WriteResultsPage(QStringList& lines) const;
     void WriteDiagnostics(QStringList& lines) const;
+
+    // The case file (HxCaseFile.cpp): every group of the record below `root`,
+    // and back only the nine given values, each keeping its value when absent.
+    void WriteCase(TXMLFile& file, pugi::xml_node root) const;
+    void ReadCase(TXMLFile& file, pugi::xml_node root);
 
 private:
     void ColdDutyFromFlow();

@@ -1,0 +1,100 @@
+// The mapping of a case to its XML data file: groups and value elements in
+// the file's order, every number with three decimals.
+#include "Hx.h"
+#include "XMLFile.h"
+
+#include <QString>
+#include <variant>
+
+namespace {
+
+const QString NumberFormat = QStringLiteral("%0.3f");
+
+// One value element: a text or a number of the record, and whether loading reads it.
+struct TCaseValue
+{
+    const char* name;
+    std::variant<QString THx::*, double THx::*> field;
+    bool readBack;
+};
+
+struct TCaseGroup
+{
+    const char* name;
+    std::initializer_list<TCaseValue> values;
+};
+
+const TCaseGroup CaseGroups[] = {
+    {"hot",
+     {{"name", &THx::hotFluid, false},
+      {"thi", &THx::thi, true},
+      {"tho", &THx::tho, true},
+      {"mh", &THx::mh, true},
+      {"cph", &THx::cph, false},
+      {"ch", &THx::ch, false}}},
+    {"cold",
+     {{"name", &THx::coldFluid, false},
+      {"tci", &THx::tci, true},
+      {"tco", &THx::tco, true},
+      {"mc", &THx::mc, true},
+      {"cpc", &THx::cpc, false},
+      {"cc", &THx::cc, false}}},
+    {"heatx", {{"name", &THx::heatXType, false}, {"Uo", &THx::Uo, true}, {"Ao", &THx::Ao, true}}},
+    {"lmtd", {{"lmtd", &THx::lmtd, false}}},
+    {"e-Ntu",
+     {{"cmax", &THx::cmax, false},
+      {"cmin", &THx::cmin, false},
+      {"cr", &THx::cr, false},
+      {"itd", &THx::itd, false},
+      {"ntu", &THx::ntu, false},
+      {"e", &THx::e, false}}},
+    {"duty", {{"method", &THx::method, false}, {"Qmax", &THx::Qmax, false}, {"Q", &THx::Q, true}}},
+};
+
+bool HasReadBackValues(const TCaseGroup& group)
+{
+    for (const TCaseValue& value : group.values) {
+        if (value.readBack)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void THx::WriteCase(TXMLFile& file, pugi::xml_node root) const
+{
+    for (const TCaseGroup& group : CaseGroups) {
+        TXMLNode node;
+        file.FindNode(root, {QLatin1String(group.name)}, node, true);
+        if (!node)
+            continue;
+        for (const TCaseValue& value : group.values) {
+            TXMLNode child;
+            const QString name = QLatin1String(value.name);
+            if (const auto* text = std::get_if<QString THx::*>(&value.field))
+                file.WriteString(node, name, child, true, this->**text);
+            else
+                file.WriteFloat(node, name, child, true, NumberFormat,
+                                this->*std::get<double THx::*>(value.field));
+        }
+    }
+}
+
+void THx::ReadCase(TXMLFile& file, pugi::xml_node root)
+{
+    for (const TCaseGroup& group : CaseGroups) {
+        if (!HasReadBackValues(group))
+            continue;
+        TXMLNode node;
+        file.FindNode(root, {QLatin1String(group.name)}, node, false);
+        if (!node)
+            continue;
+        for (const TCaseValue& value : group.values) {
+            if (!value.readBack)
+                continue;
+            double& field = this->*std::get<double THx::*>(value.field);
+            field = file.ReadFloat(node, QLatin1String(value.name), field);
+        }
+    }
+}

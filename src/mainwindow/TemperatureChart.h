@@ -1,0 +1,16 @@
+#pragma once
+
+class TChartPanel;
+class THx;
+
+// The main window's chart of the two stream temperatures along a counter-flow
+// exchanger: x runs from the hot inlet end (0) to the hot outlet end (1); the
+// hot stream is red, the cold stream green, both straight lines between their
+// end temperatures in °C.
+
+// The window design's settings of the chart (no lines, all four limits 1.0).
+void ConfigureTemperatureChart(TChartPanel& chart);
+// The two lines of the solved case, the X range 0..1, a rounded Y range, redrawn.
+void ShowTemperatureChart(TChartPanel& chart, const THx& hx);
+// No lines; frame, plot area, axes and the scales of the last range stay.
+void ClearTemperatureChart(TChartPanel& chart);

@@ -1,0 +1,221 @@
+#include "CaseFileTest.h"
+
+#include "AppFolders.h"
+#include "CurrentHx.h"
+#include "Hx.h"
+#include "Main.h"
+#include "QvFmtEdit.h"
+#include "RecordingPlatform.h"
+#include "SettingsStore.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+const QStringList FieldNames = {"edthi", "edtho", "edmh", "edtci", "edtco",
+                                "edmc",  "eduo",  "edao", "edq"};
+
+QStringList FieldTexts(TMainForm& form)
+{
+    QStringList texts;
+    for (const QString& name : FieldNames)
+        texts << form.findChild<TFmtEdit*>(name)->text();
+    return texts;
+}
+
+// The initial case, saved: one element per line, CR LF, two spaces a level.
+const QByteArray WorkedExample = "<datafile program=\"kelvane\" generator=\"Marbleworth Software\" "
+                                 "version=\"1.0.0.0\">\r\n"
+                                 "  <hot>\r\n"
+                                 "    <name>air</name>\r\n"
+                                 "    <thi>35.000</thi>\r\n"
+                                 "    <tho>12.000</tho>\r\n"
+                                 "    <mh>1.000</mh>\r\n"
+                                 "    <cph>1.023</cph>\r\n"
+                                 "    <ch>1.023</ch>\r\n"
+                                 "  </hot>\r\n"
+                                 "  <cold>\r\n"
+                                 "    <name>water</name>\r\n"
+                                 "    <tci>6.000</tci>\r\n"
+                                 "    <tco>13.014</tco>\r\n"
+                                 "    <mc>0.800</mc>\r\n"
+                                 "    <cpc>4.193</cpc>\r\n"
+                                 "    <cc>3.354</cc>\r\n"
+                                 "  </cold>\r\n"
+                                 "  <heatx>\r\n"
+                                 "    <name>fin and tube</name>\r\n"
+                                 "    <Uo>0.037</Uo>\r\n"
+                                 "    <Ao>51.660</Ao>\r\n"
+                                 "  </heatx>\r\n"
+                                 "  <lmtd>\r\n"
+                                 "    <lmtd>12.310</lmtd>\r\n"
+                                 "  </lmtd>\r\n"
+                                 "  <e-Ntu>\r\n"
+                                 "    <cmax>3.354</cmax>\r\n"
+                                 "    <cmin>1.023</cmin>\r\n"
+                                 "    <cr>0.305</cr>\r\n"
+                                 "    <itd>29.000</itd>\r\n"
+                                 "    <ntu>1.868</ntu>\r\n"
+                                 "    <e>0.793</e>\r\n"
+                                 "  </e-Ntu>\r\n"
+                                 "  <duty>\r\n"
+                                 "    <method>Hot fluid specified</method>\r\n"
+                                 "    <Qmax>29.667</Qmax>\r\n"
+                                 "    <Q>23.529</Q>\r\n"
+                                 "  </duty>\r\n"
+                                 "</datafile>";
+
+} // namespace
+
+CaseFileTest::CaseFileTest() = default;
+CaseFileTest::~CaseFileTest() = default;
+
+void CaseFileTest::init()
+{
+    m_programDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_programDir->isValid());
+    const QString dir = m_programDir->path();
+    const QString shipped = qEnvironmentVariable("KELVANE_PROGRAM_DIR");
+    for (const QString table : {"fluids.ini", "heatxtype.ini"})
+        QVERIFY(QFile::copy(shipped + "/" + table, dir + "/" + table));
+    QDir(dir).mkpath("data");
+    QDir(dir).mkpath("docs");
+    InitAppFolders(TFolderSources{dir + "/kelvane", dir + "/data", dir + "/docs"});
+    TSettingsStore store(GetAppRegistryKey());
+    for (const QString& section : store.Sections())
+        store.EraseSection(section);
+    store.Flush();
+    m_platform = std::make_unique<TRecordingPlatform>();
+    m_currentHx = std::make_unique<TCurrentHxScope>();
+    // Not shown: CurrentHx stays the initial case until a Calc.
+    m_form = std::make_unique<TMainForm>(QStringList{ExeFolder + "kelvane"});
+}
+
+void CaseFileTest::cleanup()
+{
+    m_form.reset();
+    m_currentHx.reset();
+    m_platform.reset();
+    m_programDir.reset();
+}
+
+QString CaseFileTest::CasePath() const
+{
+    return ExeFolder + "sample.xml";
+}
+
+void CaseFileTest::WriteCaseFile(const QByteArray& text) const
+{
+    QFile file(CasePath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+QByteArray CaseFileTest::ReadCaseFile() const
+{
+    QFile file(CasePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void CaseFileTest::savedInitialCaseIsTheWorkedExample()
+{
+    m_form->ActionSave->trigger();
+    QCOMPARE(ReadCaseFile(), WorkedExample);
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void CaseFileTest::saveThenLoadKeepsTheNineValues()
+{
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QTRY_VERIFY(m_form->Label13->text().startsWith("Solved"));
+    auto* uo = m_form->findChild<TFmtEdit*>("eduo");
+    uo->setFocus();
+    uo->selectAll();
+    QTest::keyClicks(uo, "37.4");
+    QTest::keyClick(m_form.get(), Qt::Key_F9);
+    const QStringList solved = FieldTexts(*m_form);
+    QCOMPARE(solved[6], QString("37.4"));
+    QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(QFile::exists(CasePath()));
+
+    m_form->ActionReset->trigger();
+    auto* thi = m_form->findChild<TFmtEdit*>("edthi");
+    thi->SetValue(99.0);
+    const QString status = m_form->Label13->text();
+    m_form->ActionLoad->trigger();
+    QStringList expected = solved;
+    expected[6] = "37"; // stored as 0.037 kW/(m²·K)
+    QCOMPARE(FieldTexts(*m_form), expected);
+    QCOMPARE(CurrentHx().Uo, 0.037);
+    QCOMPARE(m_form->Label13->text(), status); // Load does not calculate
+}
+
+void CaseFileTest::savingTwiceGivesTheSameFile()
+{
+    m_form->ActionSave->trigger();
+    const QByteArray first = ReadCaseFile();
+    m_form->ActionSave->trigger();
+    QCOMPARE(ReadCaseFile(), first);
+    QCOMPARE(first.count("<thi>"), 1);
+}
+
+void CaseFileTest::loadReadsOnlyWhatTheFileHolds_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<double>("Q");
+    QTest::addColumn<double>("thi");
+    QTest::newRow("only the duty")
+        << QByteArray("<datafile><duty><Q>10.000</Q></duty></datafile>") << 10.0 << 35.0;
+    QTest::newRow("document element of another name")
+        << QByteArray("<casefile><hot><thi>80.000</thi><name>oil</name></hot></casefile>") << 23.529
+        << 80.0;
+    QTest::newRow("a text that is not a number keeps the value")
+        << QByteArray("<datafile><hot><thi>hot</thi></hot><duty><Q>5</Q></duty></datafile>") << 5.0
+        << 35.0;
+    QTest::newRow("malformed file")
+        << QByteArray("<datafile><hot><thi>80.000</hot>") << 23.529 << 35.0;
+    QTest::newRow("no file") << QByteArray() << 23.529 << 35.0;
+}
+
+void CaseFileTest::loadReadsOnlyWhatTheFileHolds()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(double, Q);
+    QFETCH(double, thi);
+    if (!file.isEmpty())
+        WriteCaseFile(file);
+    const THx before = CurrentHx();
+    m_form->cbHot->setCurrentIndex(2);
+    m_form->ActionLoad->trigger();
+    const THx& hx = CurrentHx();
+    QCOMPARE(QString::number(hx.Q, 'f', 3), QString::number(Q, 'f', 3));
+    QCOMPARE(hx.thi, thi);
+    QCOMPARE(hx.tho, before.tho);
+    QCOMPARE(hx.hotFluid, before.hotFluid); // names in the file play no part
+    QCOMPARE(m_form->cbHot->currentIndex(), 2);
+    // The fields show the record.
+    QCOMPARE(m_form->findChild<TFmtEdit*>("edq")->text(), QString::number(Q, 'f', 3));
+    QCOMPARE(m_form->findChild<TFmtEdit*>("edtho")->text(), QString("12.0"));
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void CaseFileTest::failedSaveIsShownAndChangesNothing()
+{
+    // A folder where the file should be: no one can replace it.
+    QVERIFY(QDir().mkpath(CasePath()));
+    const double q = CurrentHx().Q;
+    m_form->ActionSave->trigger();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(!m_platform->messages.front().isEmpty());
+    QCOMPARE(CurrentHx().Q, q);
+    // The program goes on.
+    m_form->ActionCalc->trigger();
+    QVERIFY(m_form->Label13->text().startsWith("Solved"));
+}

@@ -1,0 +1,580 @@
+#include "MainWindowTest.h"
+
+#include "AppFolders.h"
+#include "CurrentHx.h"
+#include "Format.h"
+#include "HTMLView.h"
+#include "Hx.h"
+#include "Main.h"
+#include "NumberParse.h"
+#include "QvChartPanel.h"
+#include "QvFmtEdit.h"
+#include "RecordingPlatform.h"
+#include "SettingsStore.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+const QStringList FieldNames = {"edthi", "edtho", "edmh", "edtci", "edtco",
+                                "edmc",  "eduo",  "edao", "edq"};
+
+QString ProgramDir()
+{
+    return qEnvironmentVariable("KELVANE_PROGRAM_DIR");
+}
+
+TFmtEdit* Field(TMainForm& form, const QString& name)
+{
+    auto* field = form.findChild<TFmtEdit*>(name);
+    if (!field)
+        qFatal("no field %s", qPrintable(name));
+    return field;
+}
+
+QStringList FieldTexts(TMainForm& form)
+{
+    QStringList texts;
+    for (const QString& name : FieldNames)
+        texts << Field(form, name)->text();
+    return texts;
+}
+
+void SetMask(TMainForm& form, int mask)
+{
+    // Clicked as the user does, only where the box has to change.
+    for (int n = 0; n < 9; ++n) {
+        QCheckBox* box = form.cb[n];
+        if (box->isChecked() != bool(mask & (1 << n)))
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+}
+
+// Replaces a field's text by typing, then leaves it by Tab.
+void TypeInto(TFmtEdit* field, const QString& text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+void PressF9(TMainForm& form)
+{
+    QTest::keyClick(&form, Qt::Key_F9);
+}
+
+QString DefaultCaseLine()
+{
+    return "Kelvane,0,35,13,1,1,5,11,0.895,0,37,41.8,22.506,111";
+}
+
+} // namespace
+
+MainWindowTest::MainWindowTest() = default;
+MainWindowTest::~MainWindowTest() = default;
+
+void MainWindowTest::initTestCase()
+{
+    QVERIFY2(QFile::exists(ProgramDir() + "/fluids.ini"), "the tables are in the program folder");
+}
+
+void MainWindowTest::init()
+{
+    m_programDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_programDir->isValid());
+    const QString dir = m_programDir->path();
+    for (const QString table : {"fluids.ini", "heatxtype.ini"})
+        QVERIFY(QFile::copy(ProgramDir() + "/" + table, dir + "/" + table));
+    QDir(dir).mkpath("data");
+    QDir(dir).mkpath("docs");
+    InitAppFolders(TFolderSources{dir + "/kelvane", dir + "/data", dir + "/docs"});
+    ClearRememberedCase();
+    m_platform = std::make_unique<TRecordingPlatform>();
+    m_currentHx = std::make_unique<TCurrentHxScope>();
+}
+
+void MainWindowTest::cleanup()
+{
+    m_currentHx.reset();
+    m_platform.reset();
+    m_programDir.reset();
+}
+
+void MainWindowTest::ClearRememberedCase()
+{
+    TSettingsStore store(GetAppRegistryKey());
+    for (const QString& section : store.Sections())
+        store.EraseSection(section);
+    store.Flush();
+}
+
+std::unique_ptr<TMainForm> MainWindowTest::MakeForm(const QStringList& arguments, bool show)
+{
+    QStringList commandLine{ExeFolder + "kelvane"};
+    commandLine << arguments;
+    auto form = std::make_unique<TMainForm>(commandLine);
+    if (show) {
+        form->show();
+        form->activateWindow();
+        if (!QTest::qWaitForWindowActive(form.get()))
+            qWarning("main window not activated");
+    }
+    return form;
+}
+
+void MainWindowTest::firstRunShowsResetCaseThenSolves()
+{
+    auto form = MakeForm({}, false);
+    QCOMPARE(FieldTexts(*form), QStringList({"35.0", "13.0", "1.0000", "5.0", "11.0", "0.8950",
+                                             "37", "41.8", "22.506"}));
+    QCOMPARE(form->cbHot->currentIndex(), 0);
+    QCOMPARE(form->cbCold->currentIndex(), 1);
+    QCOMPARE(form->cbHex->currentIndex(), 0);
+    QCOMPARE(form->Label13->text(), QString("Not Solved..."));
+    QCOMPARE(form->size(), QSize(756, 500));
+    QCOMPARE(form->tChart->geometry(), QRect(499, 45, 246, 239));
+
+    form->show();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    // Given values rewritten as they were, tco and Ao computed.
+    QCOMPARE(Field(*form, "edthi")->text(), QString("35.0"));
+    QCOMPARE(Field(*form, "edmc")->text(), QString("0.8950"));
+    const THx& hx = CurrentHx();
+    QVERIFY(hx.tco != 11.0);
+    QCOMPARE(Field(*form, "edtco")->text(), Format("%0.1f", {hx.tco}));
+    QCOMPARE(Field(*form, "edao")->text(), Format("%0.1f", {hx.Ao}));
+    QCOMPARE(Field(*form, "eduo")->text(), QString("37"));
+    QCOMPARE(hx.method, QString("Hot fluid specified"));
+    QVERIFY(form->HTMLView->toPlainText().contains("Hot fluid specified"));
+    QCOMPARE(form->DiagMemo->document()->blockCount(), 9);
+    QCOMPARE(form->tChart->Lines().size(), std::size_t(2));
+    QVERIFY(form->tChart->YMin() <= CurrentHx().tci - 5 &&
+            form->tChart->YMax() >= CurrentHx().thi + 5);
+    QCOMPARE(form->tChart->XMin(), 0.0);
+    QCOMPARE(form->tChart->XMax(), 1.0);
+
+    // Later activations do not calculate again.
+    TypeInto(Field(*form, "edq"), "10");
+    form->DiagMemo->setFocus();
+    QCOMPARE(form->Label13->text(), QString("Not Solved..."));
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(form.get(), &activate);
+    QCOMPARE(form->Label13->text(), QString("Not Solved..."));
+}
+
+void MainWindowTest::screenshotOfSolvedWindow()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    const QImage image = form->grab().toImage();
+    QCOMPARE(image.size(), QSize(756, 500) * image.devicePixelRatio());
+    const QString folder = qEnvironmentVariable("KELVANE_ARTIFACTS");
+    QVERIFY(!folder.isEmpty());
+    QDir().mkpath(folder);
+    QVERIFY(image.save(folder + "/main-window.png"));
+    // The chart shows both stream colours.
+    const QImage chart = form->tChart->grab().toImage();
+    bool red = false;
+    bool green = false;
+    for (int y = 0; y < chart.height(); ++y) {
+        for (int x = 0; x < chart.width(); ++x) {
+            const QColor c = chart.pixelColor(x, y);
+            red = red || (c.red() > 200 && c.green() < 60 && c.blue() < 60);
+            green = green || (c.green() > 100 && c.red() < 60 && c.blue() < 60);
+        }
+    }
+    QVERIFY(red);
+    QVERIFY(green);
+}
+
+void MainWindowTest::toolBarHasSixActionsWithImagesAndShortcuts()
+{
+    auto form = MakeForm({}, false);
+    const QList<QAction*> actions = form->ToolBar1->actions();
+    QStringList captions;
+    for (QAction* action : actions) {
+        captions << action->text();
+        QVERIFY(!action->icon().isNull());
+        QCOMPARE(action->icon().actualSize(QSize(24, 24)), QSize(24, 24));
+    }
+    QCOMPARE(captions, QStringList({"Load", "Save", "Reset", "Calc", "Report", "Help"}));
+    QCOMPARE(form->ToolBar1->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    QCOMPARE(form->ActionSave->shortcut(), QKeySequence("Ctrl+S"));
+    QCOMPARE(form->ActionCalc->shortcut(), QKeySequence("F9"));
+    QCOMPARE(form->ActionReport->shortcut(), QKeySequence("F2"));
+    QCOMPARE(form->ActionHelp->shortcut(), QKeySequence("F1"));
+    QVERIFY(form->windowTitle().startsWith("Kelvane 1."));
+}
+
+void MainWindowTest::calcChoosesMethodFromCheckBoxes_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("design boxes: hot fluid") << 111 << "Solved  (Hot fluid specified)...";
+    QTest::newRow("duty ticked wins") << 111 + 256 << "Solved  (Duty specified)...";
+    QTest::newRow("four temperatures with Uo and Ao: LMTD")
+        << (1 + 2 + 8 + 16 + 64 + 128) << "Solved  (LMTD method)...";
+    QTest::newRow("inlets and flows with Uo and Ao: e-Ntu")
+        << (1 + 4 + 8 + 32 + 64 + 128) << "Solved  (e-Ntu method)...";
+    QTest::newRow("cold fluid") << (8 + 16 + 32 + 64) << "Solved  (Cold fluid specified)...";
+}
+
+void MainWindowTest::calcChoosesMethodFromCheckBoxes()
+{
+    QFETCH(int, mask);
+    QFETCH(QString, status);
+    auto form = MakeForm();
+    SetMask(*form, mask);
+    QCOMPARE(form->MaskFromCheckBoxes(), mask);
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), status);
+    QCOMPARE(form->MaskFromCheckBoxes(), mask); // Calc leaves the boxes alone
+    QCOMPARE(form->tChart->Lines().size(), std::size_t(2));
+}
+
+void MainWindowTest::ratingWithoutTemperaturesKeepsPreviousMethod()
+{
+    auto form = MakeForm();
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    SetMask(*form, 1 + 64 + 128);
+    TypeInto(Field(*form, "edtho"), "20");
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    // Nothing computed: the fields show what was read.
+    QCOMPARE(Field(*form, "edtho")->text(), QString("20.0"));
+    QCOMPARE(CurrentHx().tho, 20.0);
+}
+
+void MainWindowTest::failedSolveClearsResults()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    TypeInto(Field(*form, "edtho"), "35");
+    TypeInto(Field(*form, "eduo"), "50");
+    SetMask(*form, 111 + 256);
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("No solution with this data..."));
+    QVERIFY(form->HTMLView->toPlainText().trimmed().isEmpty());
+    QVERIFY(form->DiagMemo->toPlainText().isEmpty());
+    QCOMPARE(form->tChart->Lines().size(), std::size_t(0));
+    // The Uo field shows the type's default, not what was typed.
+    QCOMPARE(Field(*form, "eduo")->text(), QString("37"));
+}
+
+void MainWindowTest::fieldWithoutNumberStopsCalc()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    const QString status = form->Label13->text();
+    const double tho = CurrentHx().tho;
+    // Pasted text is not filtered by the field.
+    QApplication::clipboard()->setText("abc");
+    Field(*form, "edmh")->setFocus();
+    Field(*form, "edmh")->selectAll();
+    QTest::keyClick(Field(*form, "edmh"), Qt::Key_V, Qt::ControlModifier);
+    form->cb[0]->setFocus(); // leave: a text that does not parse stays as typed
+    QCOMPARE(Field(*form, "edmh")->text(), QString("abc"));
+    form->Label13->setText(status);
+    TypeInto(Field(*form, "edtho"), "15");
+    Field(*form, "edmh")->setFocus();
+    form->Label13->setText(status);
+    PressF9(*form);
+    QCOMPARE(m_platform->messages, QStringList({"'abc' is not a valid floating point value"}));
+    QCOMPARE(form->Label13->text(), status);
+    // Fields before the bad one are in the record already; nothing else changed.
+    QCOMPARE(CurrentHx().tho, 15.0);
+    QVERIFY(tho != 15.0);
+    QCOMPARE(form->tChart->Lines().size(), std::size_t(2));
+}
+
+void MainWindowTest::unitSwitchChangesNoResult()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    const double q = CurrentHx().Q;
+    const double ao = CurrentHx().Ao;
+    const double yMax = form->tChart->YMax();
+    for (const QString name : {"edthi", "edtho", "edtci", "edtco"})
+        Field(*form, name)->SetUnitsValue(1); // °F
+    Field(*form, "edmh")->SetUnitsValue(5);
+    QCOMPARE(Field(*form, "edthi")->text(), QString("95.0"));
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    QCOMPARE(QString::number(CurrentHx().Q, 'f', 3), QString::number(q, 'f', 3));
+    QCOMPARE(QString::number(CurrentHx().Ao, 'f', 3), QString::number(ao, 'f', 3));
+    QCOMPARE(form->tChart->YMax(), yMax);
+    QCOMPARE(form->tChart->Lines().front()->Points().front()->Y, 35.0);
+}
+
+void MainWindowTest::enterDownUpMoveFocusInFieldsOnly()
+{
+    auto form = MakeForm();
+    TFmtEdit* thi = Field(*form, "edthi");
+    TFmtEdit* tho = Field(*form, "edtho");
+    thi->setFocus();
+    QTest::keyClick(thi, Qt::Key_Return);
+    QTRY_VERIFY(tho->hasFocus());
+    QTest::keyClick(tho, Qt::Key_Up);
+    QTRY_VERIFY(thi->hasFocus());
+    QTest::keyClick(thi, Qt::Key_Down);
+    QTRY_VERIFY(tho->hasFocus());
+    // Tab order runs through the fields only: drop-downs and check boxes are skipped.
+    Field(*form, "edmc")->setFocus();
+    QTest::keyClick(Field(*form, "edmc"), Qt::Key_Tab);
+    QTRY_VERIFY(Field(*form, "eduo")->hasFocus());
+    form->DiagMemo->setFocus();
+    QTest::keyClick(form->DiagMemo, Qt::Key_Return);
+    QVERIFY(form->DiagMemo->hasFocus());
+    QVERIFY(form->DiagMemo->toPlainText().contains('\n'));
+}
+
+void MainWindowTest::leavingModifiedFieldMarksNotSolved()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    const QString solved = form->Label13->text();
+    TFmtEdit* mh = Field(*form, "edmh");
+    mh->setFocus();
+    QTest::keyClick(mh, Qt::Key_Tab);
+    QCOMPARE(form->Label13->text(), solved);
+    mh->setFocus();
+    QTest::keyClicks(mh, "5");
+    QTest::keyClick(mh, Qt::Key_Tab);
+    QCOMPARE(form->Label13->text(), QString("Not Solved..."));
+}
+
+void MainWindowTest::dropDownChangeSetsUoAndStatus()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    form->cbHex->setFocus();
+    QTest::keyClick(form->cbHex, Qt::Key_Down); // "shell and tube"
+    QCOMPARE(form->cbHex->currentIndex(), 1);
+    QCOMPARE(Field(*form, "eduo")->text(), QString("500"));
+    QCOMPARE(form->Label13->text(), QString("Not Solved..."));
+    QCOMPARE(CurrentHx().heatXType, QString("fin and tube")); // follows at the next Calc
+    form->cbCold->setFocus();
+    QTest::keyClick(form->cbCold, Qt::Key_Down); // "oil"
+    QCOMPARE(CurrentHx().cpc, 2.0);
+    PressF9(*form);
+    QCOMPARE(CurrentHx().heatXType, QString("shell and tube"));
+}
+
+void MainWindowTest::copyPutsCaseLine()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    form->Copytoclipboard1->trigger();
+    const QString line = m_platform->clipboard;
+    QVERIFY(line.startsWith("Kelvane,"));
+    QVERIFY(line.endsWith(",111"));
+    const THx& hx = CurrentHx();
+    QCOMPARE(line, "Kelvane,0,35.000,13.000,1.000,1,5.000," + Format("%0.3f", {hx.tco}) +
+                       ",0.895,0,37.000," + Format("%0.3f", {hx.Ao}) + ",22.506,111");
+}
+
+void MainWindowTest::pasteCaseLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("default case") << DefaultCaseLine() << true;
+    QTest::newRow("tag in capitals")
+        << QString(DefaultCaseLine()).replace("Kelvane", "KELVANE") << true;
+    QTest::newRow("blanks around the line") << "  " + DefaultCaseLine() + "\r\n" << true;
+    QTest::newRow("one trailing comma") << DefaultCaseLine() + "," << true;
+    QTest::newRow("two trailing commas: 15 fields") << DefaultCaseLine() + ",," << false;
+    QTest::newRow("tag shortened")
+        << QString(DefaultCaseLine()).replace("Kelvane", "Kelvan") << false;
+    QTest::newRow("fifteenth field") << DefaultCaseLine() + ",5" << false;
+    QTest::newRow("empty clipboard") << "" << false;
+}
+
+void MainWindowTest::pasteCaseLine()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, accepted);
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    form->ActionCalc->trigger();
+    const QString status = form->Label13->text();
+    const QString page = form->HTMLView->toHtml();
+    form->cbHot->setCurrentIndex(2);
+    SetMask(*form, 7);
+    TypeInto(Field(*form, "edthi"), "80");
+    form->Label13->setText(status);
+    m_platform->clipboard = line;
+    form->Pastefromclipboard1->trigger();
+    QVERIFY(m_platform->messages.isEmpty());
+    if (accepted) {
+        QCOMPARE(FieldTexts(*form), QStringList({"35.0", "13.0", "1.0000", "5.0", "11.0", "0.8950",
+                                                 "37", "41.8", "22.506"}));
+        QCOMPARE(form->cbHot->currentIndex(), 0);
+        QCOMPARE(form->MaskFromCheckBoxes(), 111);
+    } else {
+        QCOMPARE(Field(*form, "edthi")->GetValue().ToFloat(), 80.0);
+        QCOMPARE(form->cbHot->currentIndex(), 2);
+        QCOMPARE(form->MaskFromCheckBoxes(), 7);
+    }
+    QCOMPARE(form->Label13->text(), status);
+    QCOMPARE(form->HTMLView->toHtml(), page);
+}
+
+void MainWindowTest::pasteStopsAtBadEntry()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    form->cbHot->setCurrentIndex(2);
+    const QStringList before = FieldTexts(*form);
+    m_platform->clipboard = "Kelvane,1,50,20,x,1,5,11,0.895,0,37,41.8,22.506,111";
+    form->Pastefromclipboard1->trigger();
+    QCOMPARE(m_platform->messages, QStringList({"Invalid command line arguments..."}));
+    QCOMPARE(form->cbHot->currentIndex(), 1);
+    QCOMPARE(Field(*form, "edthi")->text(), QString("50.0"));
+    QCOMPARE(Field(*form, "edtho")->text(), QString("20.0"));
+    QCOMPARE(FieldTexts(*form).mid(2), before.mid(2));
+}
+
+void MainWindowTest::copyThenPasteRestoresCase()
+{
+    auto form = MakeForm();
+    SetMask(*form, 1 + 2 + 8 + 16 + 64 + 128);
+    form->cbHex->setCurrentIndex(3);
+    TypeInto(Field(*form, "eduo"), "120");
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
+    const QStringList texts = FieldTexts(*form);
+    form->Copytoclipboard1->trigger();
+    form->ActionReset->trigger();
+    SetMask(*form, 111);
+    QVERIFY(FieldTexts(*form) != texts);
+    form->Pastefromclipboard1->trigger();
+    QCOMPARE(form->MaskFromCheckBoxes(), 1 + 2 + 8 + 16 + 64 + 128);
+    QCOMPARE(form->cbHex->currentIndex(), 3);
+    for (int i = 0; i < texts.size(); ++i)
+        QVERIFY2(qAbs(StrToFloat(texts[i]) - StrToFloat(FieldTexts(*form)[i])) < 0.001,
+                 qPrintable(FieldNames[i]));
+}
+
+void MainWindowTest::indexOutsideListLeavesNoSelection()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    const double cph = CurrentHx().cph;
+    m_platform->clipboard = "Kelvane,99,35,13,1,1,5,11,0.895,-1,50,41.8,22.506,111";
+    form->Pastefromclipboard1->trigger();
+    QCOMPARE(form->cbHot->currentIndex(), -1);
+    QCOMPARE(form->cbHex->currentIndex(), -1);
+    PressF9(*form);
+    // No table entry: the record keeps its cp, the Uo field its value.
+    QCOMPARE(CurrentHx().cph, cph);
+    QCOMPARE(CurrentHx().Uo, 0.05);
+    QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+}
+
+void MainWindowTest::commandLineOpensSolvedByLmtd()
+{
+    auto form = MakeForm(QString("1 20 10 0.5 0 5 12 0.6 2 250 3 0 219").split(' '));
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
+    QCOMPARE(form->cbHot->currentIndex(), 1);
+    QCOMPARE(form->cbCold->currentIndex(), 0);
+    QCOMPARE(form->cbHex->currentIndex(), 2);
+    QList<bool> checked;
+    for (QCheckBox* box : form->cb)
+        checked << box->isChecked();
+    QCOMPARE(checked, QList<bool>({true, true, false, true, true, false, true, true, false}));
+    QCOMPARE(CurrentHx().thi, 20.0);
+    QCOMPARE(CurrentHx().Uo, 0.25);
+    QCOMPARE(Field(*form, "eduo")->text(), QString("250"));
+
+    // Other counts of arguments are ignored; a bad value is reported.
+    auto twelve = MakeForm(QString("1 20 10 0.5 0 5 12 0.6 2 250 3 0").split(' '), false);
+    QCOMPARE(Field(*twelve, "edthi")->text(), QString("35.0"));
+    QVERIFY(m_platform->messages.isEmpty());
+    auto bad = MakeForm(QString("1 20 10 0.5 0 5 12 0.6 2 250 3 0 x").split(' '), false);
+    QCOMPARE(m_platform->messages, QStringList({"Invalid command line arguments..."}));
+    QCOMPARE(Field(*bad, "edthi")->text(), QString("20.0"));
+}
+
+void MainWindowTest::restartBringsBackLastCase()
+{
+    {
+        auto form = MakeForm();
+        QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+        form->cbHot->setCurrentIndex(3);
+        form->cbHex->setCurrentIndex(4);
+        Field(*form, "edthi")->SetUnitsValue(1); // shown in °F, kept in °C
+        TypeInto(Field(*form, "edq"), "17.25");
+        TypeInto(Field(*form, "edmc"), "1.2345");
+        form->DiagMemo->setFocus();
+        form->move(40, 30);
+        form->close();
+    }
+    auto form = MakeForm({}, false);
+    QCOMPARE(form->cbHot->currentIndex(), 3);
+    QCOMPARE(form->cbCold->currentIndex(), 1);
+    QCOMPARE(form->cbHex->currentIndex(), 4);
+    QCOMPARE(Field(*form, "edq")->GetValue().ToFloat(), 17.25);
+    QCOMPARE(Field(*form, "edmc")->GetValue().ToFloat(), 1.2345);
+    QCOMPARE(Field(*form, "edthi")->GetValue().ToFloat(), 35.0);
+    QCOMPARE(Field(*form, "edtco")->GetValue().ToFloat(), 11.0); // as the field showed it
+}
+
+void MainWindowTest::resetKeepsCheckBoxes()
+{
+    auto form = MakeForm();
+    SetMask(*form, 111 + 256);
+    TypeInto(Field(*form, "edthi"), "70");
+    PressF9(*form);
+    QVERIFY(form->Label13->text().startsWith("Solved"));
+    const double q = CurrentHx().Q;
+    form->ActionReset->trigger();
+    QCOMPARE(form->MaskFromCheckBoxes(), 111 + 256);
+    QCOMPARE(Field(*form, "edthi")->text(), QString("35.0"));
+    QCOMPARE(form->Label13->text(), QString("Not Solved..."));
+    QCOMPARE(CurrentHx().Q, q); // the record is untouched
+}
+
+void MainWindowTest::helpOpensHelpPage()
+{
+    auto form = MakeForm();
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    QCOMPARE(m_platform->openedDocuments, QStringList({ExeFolder + "Help/Index.htm"}));
+    QVERIFY(QFile::exists(ProgramDir() + "/Help/Index.htm"));
+    m_platform->openSucceeds = false;
+    form->ActionHelp->trigger();
+    QVERIFY(m_platform->messages.isEmpty()); // a missing viewer or file gives no message
+}
+
+void MainWindowTest::tablesFillDropDowns()
+{
+    const QString dir = m_programDir->path();
+    {
+        QFile fluids(dir + "/fluids.ini");
+        QVERIFY(fluids.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        fluids.write("[water]\ncp=4.19\n[oil]\nrho=870\n");
+        QVERIFY(QFile::remove(dir + "/heatxtype.ini"));
+    }
+    auto form = MakeForm();
+    QCOMPARE(form->cbHot->count(), 2);
+    QCOMPARE(form->cbCold->itemText(1), QString("oil"));
+    QCOMPARE(form->cbHot->currentText(), QString("water"));
+    QCOMPARE(form->cbCold->currentText(), QString("oil"));
+    QCOMPARE(form->cbHex->count(), 0);
+    QTRY_VERIFY(form->Label13->text() != "Not Solved...");
+    QCOMPARE(CurrentHx().cph, 4.19);
+    QCOMPARE(CurrentHx().cpc, 1.0);                        // no "cp": the default
+    QCOMPARE(Field(*form, "eduo")->text(), QString("37")); // no type: Uo stays
+}

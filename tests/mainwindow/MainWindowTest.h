@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+#include <memory>
+
+class TCurrentHxScope;
+class TMainForm;
+class TRecordingPlatform;
+
+// Drives the real main window under the offscreen platform: a program folder
+// of its own with the shipped tables, a fresh CurrentHx and recorded platform
+// effects for every test.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+public:
+    MainWindowTest();
+    ~MainWindowTest() override;
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void firstRunShowsResetCaseThenSolves();
+    void screenshotOfSolvedWindow();
+    void toolBarHasSixActionsWithImagesAndShortcuts();
+    void calcChoosesMethodFromCheckBoxes_data();
+    void calcChoosesMethodFromCheckBoxes();
+    void ratingWithoutTemperaturesKeepsPreviousMethod();
+    void failedSolveClearsResults();
+    void fieldWithoutNumberStopsCalc();
+    void unitSwitchChangesNoResult();
+    void enterDownUpMoveFocusInFieldsOnly();
+    void leavingModifiedFieldMarksNotSolved();
+    void dropDownChangeSetsUoAndStatus();
+    void copyPutsCaseLine();
+    void pasteCaseLine_data();
+    void pasteCaseLine();
+    void pasteStopsAtBadEntry();
+    void copyThenPasteRestoresCase();
+    void indexOutsideListLeavesNoSelection();
+    void commandLineOpensSolvedByLmtd();
+    void restartBringsBackLastCase();
+    void resetKeepsCheckBoxes();
+    void helpOpensHelpPage();
+    void tablesFillDropDowns();
+
+private:
+    // A window as the program makes it; `show` activates it, which runs the first Calc.
+    std::unique_ptr<TMainForm> MakeForm(const QStringList& arguments = {}, bool show = true);
+    void ClearRememberedCase();
+
+    std::unique_ptr<QTemporaryDir> m_programDir;
+    std::unique_ptr<TRecordingPlatform> m_platform;
+    std::unique_ptr<TCurrentHxScope> m_currentHx;
+};
