@@ -226,8 +226,9 @@ bool QvCustomEdit::FormatText(const QString& text)
             double first = 0.0;
             double second = 0.0;
             const bool both = ParseFraction(cleaned, first, second);
+            // Both numbers may move to a bound; without a "/" there is no second one.
             const bool firstInRange = CheckRange(first);
-            const bool secondInRange = CheckRange(second);
+            const bool secondInRange = !both || CheckRange(second);
             accepted = firstInRange && secondInRange;
             formatted = both ? Format(m_formatStr, {first, second})
                              : Format(m_formatStr.left(m_formatStr.indexOf(u'/')), {first});
@@ -421,7 +422,9 @@ void QvCustomEdit::focusInEvent(QFocusEvent* event)
         m_entered = true;
         return;
     }
-    if (IsWindowSwitch(event->reason()))
+    // Coming back to the window to the field that had the focus is no entry;
+    // the first focus a newly shown window gives is.
+    if (m_entered && IsWindowSwitch(event->reason()))
         return;
     m_entered = true;
     m_entryText = text();

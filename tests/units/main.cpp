@@ -1,9 +1,13 @@
+#include "FmtEditTest.h"
 #include "FormatTest.h"
 #include "NumberTextTest.h"
 #include "TestMain.h"
 #include "UnitsCatalogueTest.h"
+#include "UnitsFormTest.h"
+#include "UnitsSettingTest.h"
 
 #include <QApplication>
 
 // One executable for the units folder: list every test class here.
-KELVANE_TEST_MAIN(QApplication, NumberTextTest, FormatTest, UnitsCatalogueTest)
+KELVANE_TEST_MAIN(QApplication, NumberTextTest, FormatTest, UnitsCatalogueTest, UnitsSettingTest,
+                  UnitsFormTest, FmtEditTest)
