@@ -1,4 +1,5 @@
 #include "HeadlessSolver.h"
+#include "ProgramStartup.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -35,6 +36,5 @@ int main(int argc, char** argv)
     const QStringList arguments = ArgumentsOf(argc, argv);
     if (THeadlessSolver::IsHeadlessCommand(arguments))
         return RunHeadless(argc, argv, arguments);
-    // The main window starts here once it exists; until then the usage is all there is.
-    return RunHeadless(argc, argv, {QStringLiteral("--help")});
+    return RunMainWindow(argc, argv);
 }

@@ -1,8 +1,9 @@
 #include "CaseFileTest.h"
+#include "KelvaneApplication.h"
 #include "MainWindowTest.h"
+#include "StartupTest.h"
 #include "TestMain.h"
 
-#include <QApplication>
-
-// One executable for the main window: list every test class here.
-KELVANE_TEST_MAIN(QApplication, MainWindowTest, CaseFileTest)
+// One executable for the main window: list every test class here. The
+// program's own application object catches what event handlers throw.
+KELVANE_TEST_MAIN(TKelvaneApplication, MainWindowTest, CaseFileTest, StartupTest)

@@ -1,0 +1,80 @@
+#include "ProgramStartup.h"
+
+#include "AppFolders.h"
+#include "ApplicationErrors.h"
+#include "CurrentHx.h"
+#include "KelvaneApplication.h"
+#include "Main.h"
+#include "MakerRecord.h"
+#include "QtPlatform.h"
+#include "RefrigLib.h"
+#include "UnitsSetting.h"
+
+#include <QLocale>
+#include <clocale>
+#include <memory>
+
+namespace {
+
+// Numbers are written and read with "." whatever the user's regional settings.
+void FixNumberFormats()
+{
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale::c());
+}
+
+// Registers and loads the units settings, and writes them back when the
+// program ends (after the main window is gone).
+class TUnitsSettingsScope
+{
+public:
+    TUnitsSettingsScope()
+    {
+        RegisterUnitsSettings();
+        LoadUnitsSettings();
+    }
+    ~TUnitsSettingsScope()
+    {
+        RunGuarded([] { SaveUnitsSettings(); });
+    }
+    TUnitsSettingsScope(const TUnitsSettingsScope&) = delete;
+    TUnitsSettingsScope& operator=(const TUnitsSettingsScope&) = delete;
+};
+
+} // namespace
+
+int RunProgram(const QStringList& arguments)
+{
+    // Process-wide objects in start-up order; they go in the reverse order.
+    InitMakerRecord();
+    InitAppFolders();
+    InitRefrigLib();
+    InitRegisteredOwner();
+    const TUnitsSettingsScope unitsSettings;
+    const TCurrentHxScope currentHx;
+
+    QApplication::setApplicationDisplayName(QStringLiteral("Kelvane"));
+    int exitCode = 0;
+    {
+        TMainForm form(arguments);
+        form.show();
+        form.activateWindow();
+        exitCode = QApplication::exec();
+    }
+    return exitCode;
+}
+
+int RunMainWindow(int argc, char** argv)
+{
+    FixNumberFormats();
+    // Qt needs its application object before the folders and the settings store.
+    TKelvaneApplication app(argc, argv);
+    FixNumberFormats(); // the application object adopts the user's locale again
+    const TQtPlatform platform;
+    try {
+        return RunProgram(QApplication::arguments());
+    } catch (...) {
+        ShowCurrentException();
+        return 1;
+    }
+}

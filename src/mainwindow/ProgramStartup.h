@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+// The interactive program: module start-up, the application object titled
+// "Kelvane", the main window (with the command line's 13 case values, if
+// given), the message loop, and shutdown in the reverse order. Returns the
+// process exit code. An error during start-up is shown as a message box and
+// ends the program with exit code 1.
+int RunMainWindow(int argc, char** argv);
+
+// Everything after the application object and the platform services: module
+// start-up, the window and its message loop until it closes, shutdown.
+// `arguments`: the program path followed by its arguments.
+int RunProgram(const QStringList& arguments);

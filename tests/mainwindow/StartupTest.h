@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+
+// The interactive program from module start-up to shutdown: the window opens
+// solved, closing it stores the last case and writes the units settings, and
+// the process-wide case is released.
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void programOpensSolvedAndStoresOnClose();
+    void exceptionInEventHandlerIsShown();
+};
