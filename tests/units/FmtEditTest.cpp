@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -320,6 +321,23 @@ void FmtEditTest::escapeClaimedFromDialogOnlyWhileModified()
 
     QTest::keyClick(edit, Qt::Key_Escape);
     QCOMPARE(rejected.count(), 1);
+}
+
+void FmtEditTest::escapeClaimedFromShortcutOnlyWhileModified()
+{
+    TFieldsWindow w;
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    MakeMassFlowField(w.edit, w.label);
+    QShortcut shortcut(Qt::Key_Escape, &w);
+    QSignalSpy activated(&shortcut, &QShortcut::activated);
+
+    Retype(w.edit, QStringLiteral("3"));
+    QTest::keyClick(w.edit, Qt::Key_Escape);
+    QCOMPARE(activated.count(), 0);
+    QCOMPARE(w.edit->text(), QStringLiteral("1.0000"));
+
+    QTest::keyClick(w.edit, Qt::Key_Escape);
+    QCOMPARE(activated.count(), 1);
 }
 
 void FmtEditTest::keyFiltering_data()

@@ -20,6 +20,7 @@ private slots:
     void windowSwitchDoesNotValidate();
     void escapeRestoresEntryText();
     void escapeClaimedFromDialogOnlyWhileModified();
+    void escapeClaimedFromShortcutOnlyWhileModified();
     void keyFiltering_data();
     void keyFiltering();
     void typingReplacesSelection();
