@@ -591,10 +591,7 @@ void TMainForm::ActionLoadExecute()
 
 void TMainForm::ActionReportExecute()
 {
-    bool cancelled = false;
-    THTMLPreviewForm preview(this, *HTMLView, QString(), cancelled);
-    if (!cancelled)
-        preview.exec();
+    ShowReportPreview(this, *HTMLView);
 }
 
 void TMainForm::ActionHelpExecute()

@@ -7,8 +7,10 @@
 #include "Hx.h"
 #include "Main.h"
 #include "NumberParse.h"
+#include "PageStore.h"
 #include "QvChartPanel.h"
 #include "QvFmtEdit.h"
+#include "QvHTMLPreview.h"
 #include "RecordingPlatform.h"
 #include "SettingsStore.h"
 
@@ -16,12 +18,15 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -556,6 +561,51 @@ void MainWindowTest::helpOpensHelpPage()
     m_platform->openSucceeds = false;
     form->ActionHelp->trigger();
     QVERIFY(m_platform->messages.isEmpty()); // a missing viewer or file gives no message
+}
+
+void MainWindowTest::reportPreviewsResultsPage()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    int pages = -1;
+    bool owned = false;
+    // The page layout's progress window comes first; the preview follows.
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        auto* preview = qobject_cast<THTMLPreviewForm*>(QApplication::activeModalWidget());
+        if (!preview || !preview->isVisible())
+            return;
+        pages = preview->PageStore() ? preview->PageStore()->PageCount() : 0;
+        owned = preview->parentWidget() == form.get();
+        preview->reject();
+    });
+    closer.start(20);
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    QVERIFY(pages >= 1);
+    QVERIFY(owned);
+    QVERIFY(form->findChildren<THTMLPreviewForm*>().isEmpty()); // destroyed afterwards
+}
+
+void MainWindowTest::rightClickOpensContextMenu()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions())
+            items << action->text();
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return); // the first item: copy
+    });
+    const QPoint onStatusLine = form->Label13->geometry().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, onStatusLine,
+                            form->mapToGlobal(onStatusLine));
+    QApplication::sendEvent(form.get(), &event);
+    QTRY_COMPARE(items, QStringList({"Copy to clipboard", "Paste from clipboard"}));
+    QTRY_VERIFY(m_platform->clipboard.startsWith("Kelvane,0,35.000,"));
 }
 
 void MainWindowTest::tablesFillDropDowns()

@@ -45,6 +45,8 @@ private slots:
     void restartBringsBackLastCase();
     void resetKeepsCheckBoxes();
     void helpOpensHelpPage();
+    void reportPreviewsResultsPage();
+    void rightClickOpensContextMenu();
     void tablesFillDropDowns();
 
 private:
