@@ -515,6 +515,7 @@ void MainWindowTest::commandLineOpensSolvedByLmtd()
 
 void MainWindowTest::restartBringsBackLastCase()
 {
+    QPoint placed;
     {
         auto form = MakeForm();
         QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
@@ -525,9 +526,11 @@ void MainWindowTest::restartBringsBackLastCase()
         TypeInto(Field(*form, "edmc"), "1.2345");
         form->DiagMemo->setFocus();
         form->move(40, 30);
+        placed = form->pos();
         form->close();
     }
     auto form = MakeForm({}, false);
+    QCOMPARE(form->pos(), placed);
     QCOMPARE(form->cbHot->currentIndex(), 3);
     QCOMPARE(form->cbCold->currentIndex(), 1);
     QCOMPARE(form->cbHex->currentIndex(), 4);
@@ -606,6 +609,20 @@ void MainWindowTest::rightClickOpensContextMenu()
     QApplication::sendEvent(form.get(), &event);
     QTRY_COMPARE(items, QStringList({"Copy to clipboard", "Paste from clipboard"}));
     QTRY_VERIFY(m_platform->clipboard.startsWith("Kelvane,0,35.000,"));
+}
+
+void MainWindowTest::typeWithoutUoGivesTwenty()
+{
+    QFile types(m_programDir->path() + "/heatxtype.ini");
+    QVERIFY(types.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    types.write("[fin and tube]\nUo=37\n[spiral]\nUo=many\n");
+    types.close();
+    auto form = MakeForm();
+    QCOMPARE(form->cbHex->count(), 2);
+    form->cbHex->setFocus();
+    QTest::keyClick(form->cbHex, Qt::Key_Down);
+    QCOMPARE(form->cbHex->currentText(), QString("spiral"));
+    QCOMPARE(Field(*form, "eduo")->text(), QString("20"));
 }
 
 void MainWindowTest::tablesFillDropDowns()

@@ -48,6 +48,7 @@ private slots:
     void reportPreviewsResultsPage();
     void rightClickOpensContextMenu();
     void tablesFillDropDowns();
+    void typeWithoutUoGivesTwenty();
 
 private:
     // A window as the program makes it; `show` activates it, which runs the first Calc.
