@@ -57,7 +57,10 @@ const Entry& TableEntry(const Entry* entry, int valueIndex, int index, const cha
 {
     if (!entry)
         RaiseBadValue(valueIndex, std::to_string(index) + " is not an entry of the " + table +
-                                      " table (" + std::to_string(size) + " entries)");
+                                      " table (" +
+                                      (size == 0 ? std::string("it is empty")
+                                                 : "entries 0 to " + std::to_string(size - 1)) +
+                                      ")");
     return *entry;
 }
 
@@ -71,7 +74,7 @@ const char* TCaseArguments::ValueName(int index)
 TCaseArguments TCaseArguments::Parse(const QStringList& values, qsizetype first)
 {
     if (first < 0 || values.size() - first != Count)
-        throw ECaseInputError("expected " + std::to_string(Count) + " values, found " +
+        throw ECaseInputError("expected " + std::to_string(Count) + " values but found " +
                               std::to_string(std::max<qsizetype>(values.size() - first, 0)));
     TCaseArguments a;
     TValueReader reader(values, first);
@@ -99,7 +102,8 @@ TCaseArguments TCaseArguments::FromCaseLine(const QString& line)
         throw ECaseInputError("not a case line: it must start with \"Kelvane,\"");
     if (fields.size() != Count + 1)
         throw ECaseInputError("expected " + std::to_string(Count) +
-                              " values after the tag, found " + std::to_string(fields.size() - 1));
+                              " values after the tag but found " +
+                              std::to_string(fields.size() - 1));
     return Parse(fields, 1);
 }
 

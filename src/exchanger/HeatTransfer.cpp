@@ -21,11 +21,7 @@ double Lmtd(double thi, double tho, double tci, double tco)
     const double r = Div(dt1, dt2);
     if (!(r > 0))
         return 0;
-    const double lnR = Ln(r);
-    // Differences one rounding step apart give r = 1: they are equal for this purpose.
-    if (lnR == 0)
-        return dt1;
-    return Div(difference, lnR);
+    return Div(difference, Ln(r));
 }
 
 double Effectiveness(double cr, double ntu)

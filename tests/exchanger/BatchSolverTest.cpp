@@ -1,0 +1,187 @@
+#include "BatchSolverTest.h"
+
+#include "BatchSolver.h"
+#include "CaseArguments.h"
+#include "CsvWriter.h"
+#include "HxTestSupport.h"
+#include "LineReader.h"
+#include "NumberParse.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString defaultLine = "Kelvane,0,35,13,1,1,5,11,0.895,0,37,41.8,22.506,111";
+
+TLookupTables ShippedTables()
+{
+    return TLookupTables::LoadFrom(qEnvironmentVariable("KELVANE_PROGRAM_DIR"));
+}
+
+QStringList RunBatch(const QByteArray& input, const TLookupTables& tables = ShippedTables())
+{
+    QBuffer in;
+    in.setData(input);
+    in.open(QIODevice::ReadOnly);
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    TBatchSolver(tables).Run(in, out);
+    QStringList rows = QString::fromUtf8(out.data()).split(u'\n');
+    if (rows.last().isEmpty())
+        rows.removeLast();
+    return rows;
+}
+
+// Splits a CSV row without quoted fields.
+QStringList Fields(const QString& row)
+{
+    return row.split(u',');
+}
+
+} // namespace
+
+void BatchSolverTest::lineReader_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("chunkSize");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("lines in one chunk") << QByteArray("a\nbc\n") << 1024 << QStringList{"a", "bc"};
+    QTest::newRow("last line without a line end")
+        << QByteArray("a\nbc") << 1024 << QStringList{"a", "bc"};
+    QTest::newRow("lines across chunks")
+        << QByteArray("abc\ndefgh\nij\n") << 3 << QStringList{"abc", "defgh", "ij"};
+    QTest::newRow("line longer than a chunk")
+        << QByteArray(50, 'x') + "\ny" << 4 << QStringList{QString(50, u'x'), "y"};
+    QTest::newRow("empty lines count") << QByteArray("\n\na\n") << 2 << QStringList{"", "", "a"};
+    QTest::newRow("no input") << QByteArray() << 8 << QStringList{};
+}
+
+void BatchSolverTest::lineReader()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(int, chunkSize);
+    QFETCH(QStringList, lines);
+    QBuffer device(&input);
+    device.open(QIODevice::ReadOnly);
+    TLineReader reader(device, chunkSize);
+    QStringList got;
+    QByteArrayView line;
+    while (reader.ReadLine(line))
+        got << QString::fromUtf8(line);
+    QCOMPARE(got, lines);
+}
+
+void BatchSolverTest::csvQuotesOnlyWhereNeeded()
+{
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    {
+        TCsvWriter csv(out);
+        csv.AddText(QStringLiteral("plain text"));
+        csv.AddText(QStringLiteral("a,b"));
+        csv.AddText(QStringLiteral("say \"hi\""));
+        csv.AddEmpty();
+        csv.AddNumber(0.1);
+        csv.AddNumber(-1e300);
+        csv.EndRow();
+        csv.AddNumber(2);
+        csv.EndRow();
+    }
+    QCOMPARE(out.data(), QByteArray("plain text,\"a,b\",\"say \"\"hi\"\"\",,0.1,-1e+300\n2\n"));
+}
+
+void BatchSolverTest::rowsMatchDirectSolvesExactly()
+{
+    const QString lmtdLine = "Kelvane,1,20,10,0.5,0,5,12,0.6,2,250,3,0,219";
+    const QStringList rows = RunBatch((defaultLine + '\n' + lmtdLine + '\n').toUtf8());
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows[0], QStringLiteral("method,coldFluid,hotFluid,heatXType,thi,tho,mh,cph,ch,tci,"
+                                     "tco,mc,cpc,cc,Uo,Ao,lmtd,cmax,cmin,itd,e,ntu,cr,Q,Qmax,"
+                                     "status"));
+    const TLookupTables tables = ShippedTables();
+    for (const QString& line : {defaultLine, lmtdLine}) {
+        THx hx = SolvedInitialCase();
+        const TCaseArguments arguments = TCaseArguments::FromCaseLine(line);
+        arguments.ApplyTo(hx, tables);
+        hx.Solve(arguments.mask);
+        const QStringList fields = Fields(rows[line == defaultLine ? 1 : 2]);
+        QCOMPARE(fields.size(), 26);
+        QCOMPARE(fields[0], hx.method);
+        QCOMPARE(fields[1], hx.coldFluid);
+        QCOMPARE(fields[2], hx.hotFluid);
+        QCOMPARE(fields[3], hx.heatXType);
+        for (std::size_t i = 0; i < std::size(HxNumberFields); ++i)
+            QVERIFY2(StrToFloat(fields[4 + qsizetype(i)]) == hx.*HxNumberFields[i].member,
+                     HxNumberFields[i].name);
+        QCOMPARE(fields.last(), QStringLiteral("Solved"));
+    }
+    QVERIFY(rows[2].startsWith(QStringLiteral("LMTD method,air,water,tube in tube,")));
+}
+
+void BatchSolverTest::badLinesGiveAStatusAndTheBatchGoesOn_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("no solution")
+        << "Kelvane,0,35,35,1,1,6,13,0.8,0,37,38,23.529,259"
+        << "No solution with this data... (Floating point division by zero)";
+    QTest::newRow("bad field") << "Kelvane,0,35,13,1,1,5,x,0.895,0,37,41.8,22.506,111"
+                               << "TCO (value 7): 'x' is not a valid floating point value";
+    QTest::newRow("wrong tag") << "Calc,0,35,13,1,1,5,11,0.895,0,37,41.8,22.506,111"
+                               << "\"not a case line: it must start with \"\"Kelvane,\"\"\"";
+    QTest::newRow("too few fields") << "Kelvane,0,35"
+                                    << "expected 13 values after the tag but found 2";
+    QTest::newRow("index outside the table")
+        << "Kelvane,0,35,13,1,99,5,11,0.895,0,37,41.8,22.506,111"
+        << "COLD (value 5): 99 is not an entry of the fluid table (entries 0 to 18)";
+}
+
+void BatchSolverTest::badLinesGiveAStatusAndTheBatchGoesOn()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, status);
+    const QStringList rows = RunBatch((defaultLine + '\n' + line + "\r\n" + defaultLine).toUtf8());
+    QCOMPARE(rows.size(), 4);
+    QCOMPARE(rows[2], QString(25, u',') + status);
+    QVERIFY(rows[1].endsWith(QStringLiteral(",Solved")));
+    QCOMPARE(rows[3], rows[1]);
+}
+
+void BatchSolverTest::emptyInputGivesTheHeaderOnly()
+{
+    const QStringList rows = RunBatch(QByteArray());
+    QCOMPARE(rows.size(), 1);
+    QVERIFY(rows[0].endsWith(QStringLiteral(",status")));
+}
+
+void BatchSolverTest::eachLineStartsFromTheInitialCase()
+{
+    // Mask 192 computes nothing: the row shows the solved initial case with the
+    // line's values, whatever the line before it left.
+    const QString ratingOnly = "Kelvane,0,35,12,1,1,6,13,0.8,0,37,38,23.529,192";
+    const QStringList alone = RunBatch(ratingOnly.toUtf8());
+    const QStringList afterOther = RunBatch((defaultLine + '\n' + ratingOnly).toUtf8());
+    QCOMPARE(afterOther[2], alone[1]);
+    QVERIFY(alone[1].startsWith(QStringLiteral("Hot fluid specified,")));
+}
+
+void BatchSolverTest::namesWithCommasAreQuoted()
+{
+    QTemporaryDir dir;
+    QFile fluids(dir.filePath("fluids.ini"));
+    QVERIFY(fluids.open(QIODevice::WriteOnly));
+    fluids.write("[water, sea]\ncp=3.993\n");
+    fluids.close();
+    QFile types(dir.filePath("heatxtype.ini"));
+    QVERIFY(types.open(QIODevice::WriteOnly));
+    types.write("[plate]\nUo=2500\n");
+    types.close();
+    const QStringList rows = RunBatch("Kelvane,0,35,12,1,0,6,13,0.8,0,37,38,23.529,111",
+                                      TLookupTables::LoadFrom(dir.path()));
+    QVERIFY2(rows[1].startsWith(
+                 QStringLiteral("Hot fluid specified,\"water, sea\",\"water, sea\",plate,")),
+             qPrintable(rows[1]));
+}

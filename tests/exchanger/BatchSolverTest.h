@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+
+// The batch solver's CSV output and the line reader and CSV writer under it.
+class BatchSolverTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lineReader_data();
+    void lineReader();
+    void csvQuotesOnlyWhereNeeded();
+    void rowsMatchDirectSolvesExactly();
+    void badLinesGiveAStatusAndTheBatchGoesOn_data();
+    void badLinesGiveAStatusAndTheBatchGoesOn();
+    void emptyInputGivesTheHeaderOnly();
+    void eachLineStartsFromTheInitialCase();
+    void namesWithCommasAreQuoted();
+};

@@ -1,0 +1,192 @@
+#include "CaseArgumentsTest.h"
+
+#include "CaseArguments.h"
+#include "CaseInputError.h"
+#include "HxTestSupport.h"
+#include "LookupTables.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QStringList defaultCase = {"0",     "35", "13", "1",    "1",      "5",  "11",
+                                 "0.895", "0",  "37", "41.8", "22.506", "111"};
+
+QString ErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const ECaseInputError& error) {
+        return QString::fromStdString(error.what());
+    }
+    return QStringLiteral("(no error)");
+}
+
+TLookupTables TablesWith(const QByteArray& fluids, const QByteArray& types)
+{
+    QTemporaryDir dir;
+    const std::pair<const char*, QByteArray> files[] = {{"fluids.ini", fluids},
+                                                        {"heatxtype.ini", types}};
+    for (const auto& [name, text] : files) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", name);
+        file.write(text);
+    }
+    return TLookupTables::LoadFrom(dir.path());
+}
+
+} // namespace
+
+void CaseArgumentsTest::parsesTheThirteenValues()
+{
+    const TCaseArguments a = TCaseArguments::Parse(
+        {"1", "20", "10", "0.5", "0", "5", "12", "6e-1", "2", "250", " 3 ", "-0", "219"});
+    QCOMPARE(a.hotFluid, 1);
+    QCOMPARE(a.thi, 20.0);
+    QCOMPARE(a.tho, 10.0);
+    QCOMPARE(a.mh, 0.5);
+    QCOMPARE(a.coldFluid, 0);
+    QCOMPARE(a.tci, 5.0);
+    QCOMPARE(a.tco, 12.0);
+    QCOMPARE(a.mc, 0.6);
+    QCOMPARE(a.heatXType, 2);
+    QCOMPARE(a.Uo, 250.0);
+    QCOMPARE(a.Ao, 3.0);
+    QCOMPARE(a.Q, 0.0);
+    QCOMPARE(a.mask, 219);
+}
+
+void CaseArgumentsTest::badValueIsNamed_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("letters for a temperature")
+        << 3 << "x"
+        << "MH (value 4): 'x' is not a valid floating point value";
+    QTest::newRow("decimal comma") << 1 << "35,5"
+                                   << "THI (value 2): '35,5' is not a valid floating point value";
+    QTest::newRow("fraction for an index") << 0 << "0.5"
+                                           << "HOT (value 1): '0.5' is not a valid integer value";
+    QTest::newRow("empty mask") << 12 << ""
+                                << "MASK (value 13): '' is not a valid integer value";
+    QTest::newRow("not a number word") << 11 << "nan"
+                                       << "Q (value 12): 'nan' is not a valid floating point value";
+}
+
+void CaseArgumentsTest::badValueIsNamed()
+{
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    QStringList values = defaultCase;
+    values[index] = text;
+    QCOMPARE(ErrorOf([&] { TCaseArguments::Parse(values); }), message);
+}
+
+void CaseArgumentsTest::wrongCountIsRefused()
+{
+    QCOMPARE(ErrorOf([] { TCaseArguments::Parse(defaultCase.mid(1)); }),
+             QStringLiteral("expected 13 values but found 12"));
+    QCOMPARE(ErrorOf([] { TCaseArguments::Parse(defaultCase + QStringList{"1"}); }),
+             QStringLiteral("expected 13 values but found 14"));
+    QCOMPARE(ErrorOf([] { TCaseArguments::Parse(QStringList{"Kelvane"} + defaultCase, 1); }),
+             QStringLiteral("(no error)"));
+}
+
+void CaseArgumentsTest::caseLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("error");
+    const QString values = "0,35,13,1,1,5,11,0.895,0,37,41.8,22.506,111";
+    QTest::newRow("the default case") << "Kelvane," + values << "";
+    QTest::newRow("tag in capitals") << "KELVANE," + values << "";
+    QTest::newRow("blanks and a line end around fields") << " Kelvane, " + values + " \r"
+                                                         << "";
+    QTest::newRow("one trailing comma") << "Kelvane," + values + ","
+                                        << "";
+    QTest::newRow("two trailing commas") << "Kelvane," + values + ",,"
+                                         << "expected 13 values after the tag but found 14";
+    QTest::newRow("shortened tag")
+        << "Kelvan," + values << "not a case line: it must start with \"Kelvane,\"";
+    QTest::newRow("fifteenth field") << "Kelvane," + values + ",7"
+                                     << "expected 13 values after the tag but found 14";
+    QTest::newRow("empty line") << ""
+                                << "not a case line: it must start with \"Kelvane,\"";
+    QTest::newRow("bad field") << "Kelvane,0,35,13,x,1,5,11,0.895,0,37,41.8,22.506,111"
+                               << "MH (value 4): 'x' is not a valid floating point value";
+}
+
+void CaseArgumentsTest::caseLine()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, error);
+    if (!error.isEmpty()) {
+        QCOMPARE(ErrorOf([&] { TCaseArguments::FromCaseLine(line); }), error);
+        return;
+    }
+    const TCaseArguments a = TCaseArguments::FromCaseLine(line);
+    QCOMPARE(a.thi, 35.0);
+    QCOMPARE(a.mc, 0.895);
+    QCOMPARE(a.Q, 22.506);
+    QCOMPARE(a.mask, 111);
+}
+
+void CaseArgumentsTest::appliesAsTheMainWindowDoes()
+{
+    const TLookupTables tables =
+        TablesWith("[brine]\ncp=3.5\n[air]\ncp=1.5\n", "[fin and tube]\nUo=37\n[plate]\nUo=2500\n");
+    const TCaseArguments a = TCaseArguments::Parse(
+        {"1", "35", "13", "1", "0", "5", "11", "0.895", "1", "37", "41.8", "22.506", "111"});
+    THx hx;
+    a.ApplyTo(hx, tables);
+    QCOMPARE(hx.hotFluid, QStringLiteral("air"));
+    QCOMPARE(hx.cph, 1.5); // the table's cp, not the built-in one
+    QCOMPARE(hx.coldFluid, QStringLiteral("brine"));
+    QCOMPARE(hx.cpc, 3.5);
+    QCOMPARE(hx.heatXType, QStringLiteral("plate"));
+    QCOMPARE(hx.Uo, 0.037); // W/m²°C to kW/(m²·K); the type's default plays no part
+    QCOMPARE(hx.Ao, 41.8);
+    QCOMPARE(hx.Q, 22.506);
+    QCOMPARE(hx.tco, 11.0);
+    QCOMPARE(hx.mc, 0.895);
+}
+
+void CaseArgumentsTest::indexOutsideItsTableIsRefused_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("types");
+    QTest::addColumn<QString>("message");
+    const QByteArray onePlate = "[plate]\nUo=1\n";
+    QTest::newRow("hot fluid past the end")
+        << 0 << "2" << onePlate
+        << "HOT (value 1): 2 is not an entry of the fluid table (entries 0 to 1)";
+    QTest::newRow("negative cold fluid")
+        << 4 << "-1" << onePlate
+        << "COLD (value 5): -1 is not an entry of the fluid table (entries 0 to 1)";
+    QTest::newRow("type past the end")
+        << 8 << "1" << onePlate
+        << "TYPE (value 9): 1 is not an entry of the exchanger type table (entries 0 to 0)";
+    QTest::newRow("empty type table")
+        << 8 << "0" << QByteArray()
+        << "TYPE (value 9): 0 is not an entry of the exchanger type table (it is empty)";
+}
+
+void CaseArgumentsTest::indexOutsideItsTableIsRefused()
+{
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, types);
+    QFETCH(QString, message);
+    const TLookupTables tables = TablesWith("[air]\ncp=1\n[water]\ncp=4\n", types);
+    QStringList values = defaultCase;
+    values[index] = text;
+    THx hx = SolvedInitialCase();
+    const QString before = RecordText(hx);
+    QCOMPARE(ErrorOf([&] { TCaseArguments::Parse(values).ApplyTo(hx, tables); }), message);
+    QCOMPARE(RecordText(hx), before);
+}

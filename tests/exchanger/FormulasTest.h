@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+// The checked arithmetic and the counter-flow formula functions.
+class FormulasTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checkedFaults_data();
+    void checkedFaults();
+    void checkedUnderflowIsSilent();
+    void faultMessages();
+    void lmtd_data();
+    void lmtd();
+    void effectiveness_data();
+    void effectiveness();
+    void effectivenessUnguardedFaults_data();
+    void effectivenessUnguardedFaults();
+    void counterflowEffectiveness_data();
+    void counterflowEffectiveness();
+    void ntuFromEffectiveness_data();
+    void ntuFromEffectiveness();
+    void ntuInvertsEffectiveness_data();
+    void ntuInvertsEffectiveness();
+};

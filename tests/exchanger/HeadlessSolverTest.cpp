@@ -1,0 +1,201 @@
+#include "HeadlessSolverTest.h"
+
+#include "CaseArguments.h"
+#include "HeadlessSolver.h"
+#include "HxTestSupport.h"
+#include "LookupTables.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QStringList initialCaseValues = {"0",   "35", "12", "1",  "1",      "6",  "13",
+                                       "0.8", "0",  "37", "38", "23.529", "111"};
+
+struct TRun
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+TRun Run(const QStringList& arguments, const QByteArray& input = {})
+{
+    QBuffer in;
+    in.setData(input);
+    in.open(QIODevice::ReadOnly);
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    QBuffer err;
+    err.open(QIODevice::WriteOnly);
+    const THeadlessSolver solver(qEnvironmentVariable("KELVANE_PROGRAM_DIR"), "9.8.7.6");
+    TRun run;
+    run.code = solver.Run(arguments, in, out, err);
+    run.out = QString::fromUtf8(out.data());
+    run.err = QString::fromUtf8(err.data());
+    return run;
+}
+
+THx SolvedThroughTables(const QStringList& values)
+{
+    THx hx = SolvedInitialCase();
+    const TCaseArguments arguments = TCaseArguments::Parse(values);
+    arguments.ApplyTo(hx, TLookupTables::LoadFrom(qEnvironmentVariable("KELVANE_PROGRAM_DIR")));
+    hx.Solve(arguments.mask);
+    return hx;
+}
+
+} // namespace
+
+void HeadlessSolverTest::recognisesItsCommands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("headless");
+    QTest::newRow("solve") << QStringList{"--solve", "1"} << true;
+    QTest::newRow("json first") << QStringList{"--json", "--solve"} << true;
+    QTest::newRow("batch") << QStringList{"--batch"} << true;
+    QTest::newRow("help") << QStringList{"--help"} << true;
+    QTest::newRow("short help") << QStringList{"-h"} << true;
+    QTest::newRow("version") << QStringList{"--version"} << true;
+    QTest::newRow("no arguments: the window") << QStringList{} << false;
+    QTest::newRow("13 case values: the window") << initialCaseValues << false;
+    QTest::newRow("a Qt option: the window") << QStringList{"-platform", "offscreen"} << false;
+}
+
+void HeadlessSolverTest::recognisesItsCommands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, headless);
+    QCOMPARE(THeadlessSolver::IsHeadlessCommand(arguments), headless);
+}
+
+void HeadlessSolverTest::exitCodesAndMessages_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QStringList noSolution = initialCaseValues;
+    noSolution[2] = "35";
+    noSolution[12] = "259";
+    QStringList badValue = initialCaseValues;
+    badValue[7] = "0,8";
+    QStringList badIndex = initialCaseValues;
+    badIndex[8] = "5";
+
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: kelvane --solve"
+                          << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "Kelvane 9.8.7.6\n"
+                             << "";
+    QTest::newRow("solved") << QStringList{"--solve"} + initialCaseValues << 0 << "Hot fluid: air"
+                            << "";
+    QTest::newRow("no solution") << QStringList{"--solve"} + noSolution << 1 << ""
+                                 << "kelvane: No solution with this data... (Floating point "
+                                    "division by zero)\n";
+    QTest::newRow("json without a solution prints nothing")
+        << QStringList{"--solve", "--json"} + noSolution << 1 << ""
+        << "No solution with this data";
+    QTest::newRow("too few values") << QStringList{"--solve", "0", "35"} << 2 << ""
+                                    << "kelvane: --solve: expected 13 values but found 2\n"
+                                       "Try 'kelvane --help'.\n";
+    QTest::newRow("bad value") << QStringList{"--solve"} + badValue << 2 << ""
+                               << "MC (value 8): '0,8' is not a valid floating point value";
+    QTest::newRow("index outside the table") << QStringList{"--solve"} + badIndex << 2 << ""
+                                             << "TYPE (value 9): 5 is not an entry";
+    QTest::newRow("unknown option") << QStringList{"--solve", "--fast"} << 2 << ""
+                                    << "unknown option '--fast'";
+    QTest::newRow("solve and batch") << QStringList{"--solve", "--batch"} << 2 << ""
+                                     << "give either --solve or --batch";
+    QTest::newRow("json alone") << QStringList{"--json"} << 2 << ""
+                                << "give either --solve or --batch";
+    QTest::newRow("json with batch") << QStringList{"--batch", "--json"} << 2 << ""
+                                     << "--json goes with --solve only";
+    QTest::newRow("batch with two files") << QStringList{"--batch", "a", "b"} << 2 << ""
+                                          << "--batch takes at most one FILE";
+    QTest::newRow("batch file missing")
+        << QStringList{"--batch", "/nonexistent/cases.txt"} << 2 << ""
+        << "cannot open '/nonexistent/cases.txt'";
+}
+
+void HeadlessSolverTest::exitCodesAndMessages()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, code);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const TRun run = Run(arguments);
+    QCOMPARE(run.code, code);
+    QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
+    QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
+}
+
+void HeadlessSolverTest::solvePrintsTheResultsText()
+{
+    const TRun run = Run(QStringList{"--solve"} + initialCaseValues);
+    QCOMPARE(run.code, 0);
+    QCOMPARE(run.out,
+             THeadlessSolver::TextOf(SolvedThroughTables(initialCaseValues)).join(u'\n') + u'\n');
+    for (const char* line : {"Duty: Hot fluid specified", "Q = 23.529 kW", "tco = 13.014 °C",
+                             "lmtd = 12.310 °C", "e = 0.793", "Ntu = 1.868", "Ao = 51.660 m²"})
+        QVERIFY2(run.out.contains(QString::fromUtf8(line) + u'\n'), line);
+}
+
+void HeadlessSolverTest::jsonHoldsEveryFieldAtFullPrecision()
+{
+    const QStringList lmtdCase = {"1",   "20", "10",  "0.5", "0", "5",  "12",
+                                  "0.6", "2",  "250", "3",   "0", "219"};
+    const TRun run = Run(QStringList{"--solve"} + lmtdCase + QStringList{"--json"});
+    QCOMPARE(run.code, 0);
+    QVERIFY(run.out.endsWith(u'\n'));
+    QJsonParseError error;
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const THx hx = SolvedThroughTables(lmtdCase);
+    QCOMPARE(json.size(), qsizetype(std::size(HxTextFields) + std::size(HxNumberFields)));
+    QCOMPARE(json.keys().size(), json.size());
+    for (const THxTextField& field : HxTextFields)
+        QCOMPARE(json.value(QLatin1StringView(field.name)).toString(), hx.*field.member);
+    for (const THxNumberField& field : HxNumberFields)
+        QVERIFY2(json.value(QLatin1StringView(field.name)).toDouble() == hx.*field.member,
+                 field.name);
+    QCOMPARE(json.value("method").toString(), QStringLiteral("LMTD method"));
+    // Record order, as the fields stand in the record.
+    QVERIFY(run.out.startsWith(QStringLiteral("{\"method\":\"LMTD method\",\"coldFluid\":")));
+    QVERIFY(run.out.contains(QStringLiteral("\"Q\":")));
+}
+
+void HeadlessSolverTest::jsonEscapesTexts()
+{
+    THx hx = SolvedInitialCase();
+    hx.hotFluid = QStringLiteral("a \"quoted\" \\ name\twith tab");
+    const QString json = THeadlessSolver::JsonOf(hx);
+    QVERIFY2(json.contains(QStringLiteral(R"("hotFluid":"a \"quoted\" \\ name\u0009with tab")")),
+             qPrintable(json));
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(json.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(object.value("hotFluid").toString(), hx.hotFluid);
+}
+
+void HeadlessSolverTest::batchReadsAFile()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("cases.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Kelvane,0,35,12,1,1,6,13,0.8,0,37,38,23.529,111\nKelvane,x\n");
+    file.close();
+    const TRun fromFile = Run({"--batch", file.fileName()});
+    QCOMPARE(fromFile.code, 0);
+    QCOMPARE(fromFile.out.count(u'\n'), 3);
+    QVERIFY(fromFile.out.contains(QStringLiteral(",Solved\n")));
+    QFile again(file.fileName());
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    const QByteArray cases = again.readAll();
+    QCOMPARE(Run({"--batch"}, cases).out, fromFile.out);
+    QCOMPARE(Run({"--batch", "-"}, cases).out, fromFile.out);
+}

@@ -1,0 +1,113 @@
+#include "LookupTablesTest.h"
+
+#include "IniFile.h"
+#include "LookupTables.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTest>
+
+QString LookupTablesTest::WriteFile(const QString& name, const QByteArray& text)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void LookupTablesTest::init()
+{
+    QVERIFY(m_dir.isValid());
+    QFile::remove(m_dir.filePath("fluids.ini"));
+    QFile::remove(m_dir.filePath("heatxtype.ini"));
+}
+
+void LookupTablesTest::sectionsInFileOrder()
+{
+    WriteFile("fluids.ini", "[water]\ncp=4.2\nrho=998\n[oil]\ncp=1.9\n[Air]\ncp=1.0\n");
+    WriteFile("heatxtype.ini", "[plate]\nUo=3000\n[compact]\nUo=45.5\n");
+    const TLookupTables tables = TLookupTables::LoadFrom(m_dir.path());
+    QCOMPARE(tables.FluidNames(), (QStringList{"water", "oil", "Air"}));
+    QCOMPARE(tables.Fluids()[0].cp, 4.2);
+    QCOMPARE(tables.Fluids()[1].cp, 1.9);
+    QCOMPARE(tables.HeatXTypeNames(), (QStringList{"plate", "compact"}));
+    QCOMPARE(tables.HeatXTypes()[1].Uo, 45.5);
+}
+
+void LookupTablesTest::missingOrBadNumbersGiveDefaults_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("key missing") << QByteArray("rho=1.2");
+    QTest::newRow("not a number") << QByteArray("X=abc");
+    QTest::newRow("decimal comma") << QByteArray("X=4,2");
+    QTest::newRow("empty value") << QByteArray("X=");
+    QTest::newRow("trailing text") << QByteArray("X=4.2 kJ");
+}
+
+void LookupTablesTest::missingOrBadNumbersGiveDefaults()
+{
+    QFETCH(QByteArray, line);
+    WriteFile("fluids.ini",
+              "[brine]\n" + QByteArray(line).replace("X=", "cp=") + "\n[oil]\ncp=2\n");
+    WriteFile("heatxtype.ini", "[odd]\n" + QByteArray(line).replace("X=", "Uo=") + "\n");
+    const TLookupTables tables = TLookupTables::LoadFrom(m_dir.path() + '/');
+    QCOMPARE(tables.FluidAt(0)->cp, 1.0);
+    QCOMPARE(tables.FluidAt(1)->cp, 2.0);
+    QCOMPARE(tables.HeatXTypeAt(0)->Uo, 20.0);
+}
+
+void LookupTablesTest::numbersIgnoreTheLocale()
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    WriteFile("fluids.ini", "[water]\ncp=4.193\n");
+    const TLookupTables tables = TLookupTables::LoadFrom(m_dir.path());
+    QLocale::setDefault(previous);
+    QCOMPARE(tables.FluidAt(0)->cp, 4.193);
+}
+
+void LookupTablesTest::missingFilesGiveEmptyTables()
+{
+    const TLookupTables tables = TLookupTables::LoadFrom(m_dir.filePath("nowhere"));
+    QVERIFY(tables.Fluids().isEmpty());
+    QVERIFY(tables.HeatXTypes().isEmpty());
+    QVERIFY(tables.FluidNames().isEmpty());
+}
+
+void LookupTablesTest::lookupsNeverReadOutOfRange()
+{
+    WriteFile("fluids.ini", "[water]\ncp=4.193\n");
+    const TLookupTables tables = TLookupTables::LoadFrom(m_dir.path());
+    QVERIFY(tables.FluidAt(0));
+    QCOMPARE(tables.FluidAt(1), nullptr);
+    QCOMPARE(tables.FluidAt(-1), nullptr);
+    QCOMPARE(tables.HeatXTypeAt(0), nullptr);
+}
+
+void LookupTablesTest::shippedTables()
+{
+    const QString folder = qEnvironmentVariable("KELVANE_PROGRAM_DIR");
+    QVERIFY2(!folder.isEmpty(), "KELVANE_PROGRAM_DIR is not set");
+    const TLookupTables tables = TLookupTables::LoadFrom(folder);
+    QVERIFY(tables.Fluids().size() > 3);
+    QCOMPARE(tables.FluidNames().mid(0, 3), (QStringList{"air", "water", "oil"}));
+    QCOMPARE(tables.FluidAt(0)->cp, 1.023);
+    QCOMPARE(tables.FluidAt(1)->cp, 4.193);
+    QCOMPARE(tables.FluidAt(2)->cp, 2.0);
+    QCOMPARE(tables.HeatXTypeNames(),
+             (QStringList{"fin and tube", "shell and tube", "tube in tube", "compact", "plate"}));
+
+    // Every entry states its own number; none falls back to a default by a typo.
+    const TIniFile fluids(folder + "/fluids.ini");
+    for (const TFluid& fluid : tables.Fluids()) {
+        QVERIFY2(fluids.KeyExists(fluid.name, "cp"), qPrintable(fluid.name));
+        QVERIFY2(fluids.ReadFloat(fluid.name, "cp", -1) == fluid.cp, qPrintable(fluid.name));
+        QVERIFY2(fluid.cp > 0.1 && fluid.cp < 15, qPrintable(fluid.name));
+    }
+    const TIniFile types(folder + "/heatxtype.ini");
+    for (const THeatXTypeEntry& type : tables.HeatXTypes()) {
+        QVERIFY2(types.ReadFloat(type.name, "Uo", -1) == type.Uo, qPrintable(type.name));
+        QVERIFY2(type.Uo >= 10 && type.Uo <= 10000, qPrintable(type.name));
+    }
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+
+// The fluid and exchanger type tables: file order, defaults, missing files and
+// the tables that ship with the program.
+class LookupTablesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void sectionsInFileOrder();
+    void missingOrBadNumbersGiveDefaults_data();
+    void missingOrBadNumbersGiveDefaults();
+    void numbersIgnoreTheLocale();
+    void missingFilesGiveEmptyTables();
+    void lookupsNeverReadOutOfRange();
+    void shippedTables();
+
+private:
+    QString WriteFile(const QString& name, const QByteArray& text);
+    QTemporaryDir m_dir;
+};

@@ -1,0 +1,218 @@
+#include "SolverTest.h"
+
+#include "HxTestSupport.h"
+#include "MathError.h"
+
+#include <QTest>
+#include <cmath>
+
+Q_DECLARE_METATYPE(TMathFault)
+
+namespace {
+
+// Each case starts from the initial case, solved once when `fromSolved` is set
+// (as the shared case is after start-up), then gets `set` and is solved with `mask`.
+THx Prepared(bool fromSolved, const THxValues& set)
+{
+    THx hx = fromSolved ? SolvedInitialCase() : InitialCase();
+    SetFields(hx, set);
+    return hx;
+}
+
+} // namespace
+
+void SolverTest::methods_data()
+{
+    QTest::addColumn<bool>("fromSolved");
+    QTest::addColumn<THxValues>("set");
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<THxExpected>("expected");
+
+    QTest::newRow("initial case: hot fluid specified")
+        << false << THxValues{} << 111 << "Hot fluid specified"
+        << THxExpected{{"Q", "23.529"},   {"tco", "13.014"}, {"lmtd", "12.310"}, {"e", "0.793"},
+                       {"ntu", "1.868"},  {"Ao", "51.660"},  {"ch", "1.023"},    {"cc", "3.354"},
+                       {"cmin", "1.023"}, {"cmax", "3.354"}, {"cr", "0.305"},    {"itd", "29.000"},
+                       {"Qmax", "29.667"}};
+    QTest::newRow("all temperatures with Uo and Ao: LMTD method")
+        << true << THxValues{{"tco", 13.0}} << 219 << "LMTD method"
+        << THxExpected{{"lmtd", "12.314"}, {"Q", "23.538"}, {"mc", "0.802"}, {"mh", "1.000"}};
+    QTest::newRow("inlets and flows with Uo and Ao: e-Ntu method")
+        << true << THxValues{} << 237 << "e-Ntu method"
+        << THxExpected{{"Q", "23.529"},    {"tho", "12.000"}, {"tco", "13.014"},
+                       {"lmtd", "12.310"}, {"ntu", "1.868"},  {"e", "0.793"}};
+    QTest::newRow("all four temperatures win over e-Ntu")
+        << true << THxValues{{"tco", 13.0}} << 255 << "LMTD method"
+        << THxExpected{{"Q", "23.538"}, {"mc", "0.802"}};
+    QTest::newRow("everything given: duty specified recomputes flows and Uo")
+        << true << THxValues{{"Q", 30.0}} << 511 << "Duty specified"
+        << THxExpected{{"mc", "1.020"},
+                       {"mh", "1.275"},
+                       {"Uo", "0.047"},
+                       {"Ao", "51.660"},
+                       {"lmtd", "12.310"}};
+    QTest::newRow("duty with outlet and flow given: hot inlet and cold outlet from duty")
+        << true << THxValues{{"Q", 20.0}, {"thi", 999.0}} << 366 << "Duty specified"
+        << THxExpected{{"thi", "31.550"}, {"tco", "11.962"}};
+    QTest::newRow("cold and hot fluid both given: cold side fixes the duty")
+        << false << THxValues{{"tco", 13.0}} << 63 << "Cold fluid specified"
+        << THxExpected{{"Q", "23.481"}, {"mh", "0.998"}, {"tho", "12.000"}};
+    QTest::newRow("cold fluid with hot inlet and flow: hot outlet from duty")
+        << false << THxValues{{"tco", 13.0}} << 125 << "Cold fluid specified"
+        << THxExpected{{"Q", "23.481"}, {"tho", "12.047"}, {"lmtd", "12.353"}, {"Ao", "51.375"}};
+    QTest::newRow("hot fluid with cold temperatures: cold flow from duty")
+        << false << THxValues{{"tco", 13.0}} << 95 << "Hot fluid specified"
+        << THxExpected{{"mc", "0.802"}, {"Q", "23.529"}};
+    QTest::newRow("hot fluid with cold outlet and flow: cold inlet from duty")
+        << false << THxValues{{"tco", 13.0}} << 119 << "Hot fluid specified"
+        << THxExpected{{"tci", "5.986"}};
+    QTest::newRow("area given without Uo: Uo is computed")
+        << true << THxValues{{"Ao", 40.0}} << 175 << "Hot fluid specified"
+        << THxExpected{{"Uo", "0.048"}, {"Ao", "40.000"}};
+    QTest::newRow("nothing given: data not properly specified uses the record's duty")
+        << true << THxValues{{"Q", 20.0}} << 0 << "Data not properly specified"
+        << THxExpected{{"tco", "11.962"}, {"tho", "15.450"}, {"Q", "20.000"}};
+}
+
+void SolverTest::methods()
+{
+    QFETCH(bool, fromSolved);
+    QFETCH(THxValues, set);
+    QFETCH(int, mask);
+    QFETCH(QString, method);
+    QFETCH(THxExpected, expected);
+    THx hx = Prepared(fromSolved, set);
+    hx.Solve(mask);
+    QCOMPARE(hx.method, method);
+    for (const auto& [name, value] : expected)
+        QVERIFY2(Fixed3(FieldOf(hx, name)) == value,
+                 qPrintable(name + " is " + Fixed3(FieldOf(hx, name)) + ", expected " + value));
+}
+
+void SolverTest::ratingWithoutEnoughTemperaturesComputesNothing_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::newRow("Uo and Ao alone") << 192;
+    QTest::newRow("with thi only") << 193;
+    QTest::newRow("with three temperatures") << 192 + 1 + 2 + 8;
+    QTest::newRow("with inlets and one flow") << 192 + 1 + 4 + 8;
+}
+
+void SolverTest::ratingWithoutEnoughTemperaturesComputesNothing()
+{
+    QFETCH(int, mask);
+    THx hx = SolvedInitialCase();
+    hx.thi = 40; // a changed value must stay as it is, nothing derived from it
+    const QString before = RecordText(hx);
+    hx.Solve(mask);
+    QCOMPARE(RecordText(hx), before);
+    QCOMPARE(hx.method, QStringLiteral("Hot fluid specified"));
+}
+
+void SolverTest::effectivenessNtuIgnoresHeldCapacityRates()
+{
+    THx hx = SolvedInitialCase();
+    hx.ch = 99;
+    hx.cc = -5;
+    hx.Solve(237);
+    THx reference = SolvedInitialCase();
+    reference.Solve(237);
+    QCOMPARE(RecordText(hx), RecordText(reference));
+}
+
+void SolverTest::failures_data()
+{
+    QTest::addColumn<bool>("fromSolved");
+    QTest::addColumn<THxValues>("set");
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<TMathFault>("fault");
+    const auto zeroDivide = TMathFault::mfZeroDivide;
+
+    QTest::newRow("hot flow from duty with thi = tho")
+        << true << THxValues{{"tho", 35.0}} << 256 + 3 << zeroDivide;
+    QTest::newRow("cold flow from duty with tci = tco")
+        << true << THxValues{{"tco", 6.0}} << 256 + 24 << zeroDivide;
+    QTest::newRow("cold outlet from duty with zero cold flow")
+        << false << THxValues{{"mc", 0.0}} << 111 << zeroDivide;
+    QTest::newRow("cold inlet from duty with zero cold cp")
+        << false << THxValues{{"cpc", 0.0}} << 7 + 48 << zeroDivide;
+    QTest::newRow("hot outlet from duty with zero hot flow")
+        << false << THxValues{{"tco", 13.0}, {"mh", 0.0}} << 56 << zeroDivide;
+    QTest::newRow("hot inlet from duty with zero hot flow")
+        << false << THxValues{{"tco", 13.0}, {"mh", 0.0}} << 56 + 6 << zeroDivide;
+    QTest::newRow("capacity ratio of two zero rates")
+        << true << THxValues{{"mh", 0.0}, {"mc", 0.0}} << 237 << TMathFault::mfInvalidOp;
+    QTest::newRow("ntu from a zero cmin") << true << THxValues{{"mh", 0.0}} << 237 << zeroDivide;
+    QTest::newRow("thi = tci makes Qmax zero")
+        << false << THxValues{{"tci", 35.0}} << 111 << zeroDivide;
+    QTest::newRow("equal temperatures at one end: lmtd 0 in sizing")
+        << false << THxValues{{"tho", 6.0}} << 111 << zeroDivide;
+    QTest::newRow("crossed temperatures: lmtd 0 in sizing")
+        << true << THxValues{{"thi", 30.0}, {"tho", 20.0}, {"tci", 25.0}, {"tco", 28.0}} << 511
+        << zeroDivide;
+    QTest::newRow("zero Uo in sizing") << false << THxValues{{"Uo", 0.0}} << 111 << zeroDivide;
+    QTest::newRow("zero Ao in sizing") << true << THxValues{{"Ao", 0.0}} << 175 << zeroDivide;
+    QTest::newRow("zero duty over zero conductance")
+        << false << THxValues{{"tho", 35.0}, {"Uo", 0.0}} << 111 << TMathFault::mfInvalidOp;
+    QTest::newRow("duty too large")
+        << false << THxValues{{"mh", 1e308}} << 111 << TMathFault::mfOverflow;
+}
+
+void SolverTest::failures()
+{
+    QFETCH(bool, fromSolved);
+    QFETCH(THxValues, set);
+    QFETCH(int, mask);
+    QFETCH(TMathFault, fault);
+    THx hx = Prepared(fromSolved, set);
+    try {
+        hx.Solve(mask);
+        QFAIL(qPrintable("solved as " + hx.method));
+    } catch (const EMathError& error) {
+        QCOMPARE(error.Fault(), fault);
+    }
+    for (const THxNumberField& field : HxNumberFields)
+        QVERIFY2(std::isfinite(hx.*field.member), field.name);
+}
+
+void SolverTest::failureKeepsTheStepsAlreadyDone()
+{
+    // Duty specified: the cold outlet is completed, then the hot flow divides by zero.
+    THx hx = SolvedInitialCase();
+    hx.Q = 20;
+    hx.tho = hx.thi;
+    hx.method = QStringLiteral("previous");
+    QVERIFY_THROWS_EXCEPTION(EMathError, hx.Solve(256 + 3));
+    QCOMPARE(hx.method, QStringLiteral("Duty specified"));
+    QCOMPARE(Fixed3(hx.tco), QStringLiteral("11.962"));
+    QCOMPARE(hx.mh, 1.0);
+    QCOMPARE(Fixed3(hx.Ao), QStringLiteral("51.660"));
+}
+
+void SolverTest::solvedRecordKeepsItsInvariants_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<THxValues>("set");
+    QTest::newRow("hot fluid specified") << 111 << THxValues{};
+    QTest::newRow("equal capacity rates: tie puts ch in cmax")
+        << 111 << THxValues{{"mc", 1.023 / 4.193}};
+    QTest::newRow("hot side larger") << 111 << THxValues{{"mc", 0.2}};
+    QTest::newRow("duty specified") << 511 << THxValues{{"Q", 12.0}, {"tco", 20.0}};
+}
+
+void SolverTest::solvedRecordKeepsItsInvariants()
+{
+    QFETCH(int, mask);
+    QFETCH(THxValues, set);
+    THx hx = Prepared(true, set);
+    hx.Solve(mask);
+    QCOMPARE(hx.ch, hx.mh * hx.cph);
+    QCOMPARE(hx.cc, hx.mc * hx.cpc);
+    QVERIFY(hx.cmin <= hx.cmax);
+    QCOMPARE(hx.cmax, std::max(hx.ch, hx.cc));
+    QCOMPARE(hx.cr, hx.cmin / hx.cmax);
+    QCOMPARE(hx.itd, hx.thi - hx.tci);
+    QCOMPARE(hx.Qmax, hx.cmin * hx.itd);
+    QCOMPARE(hx.e, hx.Q / hx.Qmax);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+
+// Solve: the choice of method from the mask, each method's results, and each
+// floating-point fault that ends a solve.
+class SolverTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void methods_data();
+    void methods();
+    void ratingWithoutEnoughTemperaturesComputesNothing_data();
+    void ratingWithoutEnoughTemperaturesComputesNothing();
+    void effectivenessNtuIgnoresHeldCapacityRates();
+    void failures_data();
+    void failures();
+    void failureKeepsTheStepsAlreadyDone();
+    void solvedRecordKeepsItsInvariants_data();
+    void solvedRecordKeepsItsInvariants();
+};

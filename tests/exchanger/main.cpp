@@ -1,0 +1,17 @@
+#include "BatchSolverTest.h"
+#include "CaseArgumentsTest.h"
+#include "ExecutableTest.h"
+#include "FormulasTest.h"
+#include "HeadlessSolverTest.h"
+#include "HxModelTest.h"
+#include "LookupTablesTest.h"
+#include "ResultsPageTest.h"
+#include "SolverTest.h"
+#include "TestMain.h"
+
+#include <QCoreApplication>
+
+// One executable for the exchanger folder: list every test class here.
+KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, SolverTest, ResultsPageTest,
+                  LookupTablesTest, CaseArgumentsTest, BatchSolverTest, HeadlessSolverTest,
+                  ExecutableTest)
