@@ -5,7 +5,6 @@
 #include "Hx.h"
 #include "LookupTables.h"
 #include "NumberParse.h"
-#include "NumberText.h"
 
 #include <array>
 
@@ -20,11 +19,12 @@ constexpr std::array<const char*, TCaseArguments::Count> valueNames = {
                           "): " + reason);
 }
 
-// Reads the values in order, naming the first one that does not convert.
+// Reads the values in order, naming the first one that does not convert. The
+// values are views into the caller's text: no copy is made per value.
 class TValueReader
 {
 public:
-    TValueReader(const QStringList& values, qsizetype first) : m_values(values), m_at(first) {}
+    explicit TValueReader(const QStringView* values) : m_values(values) {}
 
     void Read(int& target)
     {
@@ -38,18 +38,75 @@ public:
 private:
     template <typename T, typename Convert> void ReadWith(T& target, Convert convert)
     {
+        const QStringView value = m_values[m_index];
         try {
-            target = convert(m_values[m_at++]);
+            target = convert(QString::fromRawData(value.data(), value.size()));
         } catch (const EConvertError& error) {
             RaiseBadValue(m_index, error.what());
         }
         ++m_index;
     }
 
-    const QStringList& m_values;
-    qsizetype m_at;
+    const QStringView* m_values;
     int m_index = 0;
 };
+
+bool IsTrimmable(QChar c)
+{
+    return c.unicode() <= ' ';
+}
+
+QStringView Trimmed(QStringView text)
+{
+    while (!text.isEmpty() && IsTrimmable(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && IsTrimmable(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// The fields of a case line, split as SplitTextToArray splits at commas (the
+// whole text trimmed; each field up to its comma as it stands; the rest after a
+// comma trimmed; an empty last rest adds nothing), as views into the line. Keeps
+// the first `fields.size()` fields and returns how many there are.
+template <std::size_t N>
+qsizetype SplitCaseLine(QStringView line, std::array<QStringView, N>& fields)
+{
+    qsizetype count = 0;
+    QStringView rest = Trimmed(line);
+    for (qsizetype comma = rest.indexOf(u','); comma >= 0; comma = rest.indexOf(u',')) {
+        if (count < qsizetype(N))
+            fields[std::size_t(count)] = rest.first(comma);
+        ++count;
+        rest = Trimmed(rest.sliced(comma + 1));
+    }
+    if (!rest.isEmpty()) {
+        if (count < qsizetype(N))
+            fields[std::size_t(count)] = rest;
+        ++count;
+    }
+    return count;
+}
+
+TCaseArguments ParseValues(const QStringView* values)
+{
+    TCaseArguments a;
+    TValueReader reader(values);
+    reader.Read(a.hotFluid);
+    reader.Read(a.thi);
+    reader.Read(a.tho);
+    reader.Read(a.mh);
+    reader.Read(a.coldFluid);
+    reader.Read(a.tci);
+    reader.Read(a.tco);
+    reader.Read(a.mc);
+    reader.Read(a.heatXType);
+    reader.Read(a.Uo);
+    reader.Read(a.Ao);
+    reader.Read(a.Q);
+    reader.Read(a.mask);
+    return a;
+}
 
 template <typename Entry>
 const Entry& TableEntry(const Entry* entry, int valueIndex, int index, const char* table,
@@ -76,35 +133,22 @@ TCaseArguments TCaseArguments::Parse(const QStringList& values, qsizetype first)
     if (first < 0 || values.size() - first != Count)
         throw ECaseInputError("expected " + std::to_string(Count) + " values but found " +
                               std::to_string(std::max<qsizetype>(values.size() - first, 0)));
-    TCaseArguments a;
-    TValueReader reader(values, first);
-    reader.Read(a.hotFluid);
-    reader.Read(a.thi);
-    reader.Read(a.tho);
-    reader.Read(a.mh);
-    reader.Read(a.coldFluid);
-    reader.Read(a.tci);
-    reader.Read(a.tco);
-    reader.Read(a.mc);
-    reader.Read(a.heatXType);
-    reader.Read(a.Uo);
-    reader.Read(a.Ao);
-    reader.Read(a.Q);
-    reader.Read(a.mask);
-    return a;
+    std::array<QStringView, Count> views;
+    for (int i = 0; i < Count; ++i)
+        views[std::size_t(i)] = values[first + i];
+    return ParseValues(views.data());
 }
 
 TCaseArguments TCaseArguments::FromCaseLine(const QString& line)
 {
-    const QStringList fields = SplitTextToArray(line, u',');
-    if (fields.isEmpty() ||
-        fields[0].compare(QLatin1StringView("Kelvane"), Qt::CaseInsensitive) != 0)
+    std::array<QStringView, Count + 1> fields;
+    const qsizetype count = SplitCaseLine(line, fields);
+    if (count == 0 || fields[0].compare(QLatin1StringView("Kelvane"), Qt::CaseInsensitive) != 0)
         throw ECaseInputError("not a case line: it must start with \"Kelvane,\"");
-    if (fields.size() != Count + 1)
+    if (count != Count + 1)
         throw ECaseInputError("expected " + std::to_string(Count) +
-                              " values after the tag but found " +
-                              std::to_string(fields.size() - 1));
-    return Parse(fields, 1);
+                              " values after the tag but found " + std::to_string(count - 1));
+    return ParseValues(fields.data() + 1);
 }
 
 void TCaseArguments::ApplyTo(THx& hx, const TLookupTables& tables) const

@@ -1,8 +1,8 @@
 #include "CsvWriter.h"
 
-#include "Format.h"
-
 #include <QIODevice>
+#include <array>
+#include <charconv>
 #include <stdexcept>
 
 namespace {
@@ -64,7 +64,11 @@ void TCsvWriter::AddText(QLatin1StringView text)
 void TCsvWriter::AddNumber(double value)
 {
     Separate();
-    m_buffer += FloatToRoundTripText(value);
+    // The text of FloatToRoundTripText (shortest round trip, locale-free), written
+    // straight into the buffer: a QString per number costs a third of a batch's time.
+    std::array<char, 32> digits;
+    const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    m_buffer += QLatin1StringView(digits.data(), end);
 }
 
 void TCsvWriter::AddEmpty()

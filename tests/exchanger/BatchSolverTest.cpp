@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 namespace {
 
@@ -91,6 +92,38 @@ void BatchSolverTest::csvQuotesOnlyWhereNeeded()
         csv.EndRow();
     }
     QCOMPARE(out.data(), QByteArray("plain text,\"a,b\",\"say \"\"hi\"\"\",,0.1,-1e+300\n2\n"));
+}
+
+void BatchSolverTest::csvNumbersAreTheRoundTripTexts()
+{
+    QList<double> values = {0.0,
+                            -0.0,
+                            1.0,
+                            -2.5,
+                            0.1,
+                            23.528999999999996,
+                            1e300,
+                            -1e-300,
+                            5e-324,
+                            1.7976931348623157e308,
+                            123456789012345680.0,
+                            1e21,
+                            1e-7};
+    for (int i = 0; i < 2000; ++i)
+        values << std::ldexp(std::sin(i * 1.618) * 3.7, (i % 200) - 100);
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    {
+        TCsvWriter csv(out);
+        for (double value : values) {
+            csv.AddNumber(value);
+            csv.EndRow();
+        }
+    }
+    const QList<QByteArray> rows = out.data().split('\n');
+    QCOMPARE(rows.size(), values.size() + 1);
+    for (qsizetype i = 0; i < values.size(); ++i)
+        QCOMPARE(QString::fromLatin1(rows[i]), FloatToRoundTripText(values[i]));
 }
 
 void BatchSolverTest::rowsMatchDirectSolvesExactly()

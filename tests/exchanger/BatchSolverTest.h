@@ -11,6 +11,7 @@ private slots:
     void lineReader_data();
     void lineReader();
     void csvQuotesOnlyWhereNeeded();
+    void csvNumbersAreTheRoundTripTexts();
     void rowsMatchDirectSolvesExactly();
     void badLinesGiveAStatusAndTheBatchGoesOn_data();
     void badLinesGiveAStatusAndTheBatchGoesOn();

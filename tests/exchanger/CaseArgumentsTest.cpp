@@ -114,6 +114,10 @@ void CaseArgumentsTest::caseLine_data()
         << "Kelvan," + values << "not a case line: it must start with \"Kelvane,\"";
     QTest::newRow("fifteenth field") << "Kelvane," + values + ",7"
                                      << "expected 13 values after the tag but found 14";
+    QTest::newRow("blank before the first comma stays with the tag")
+        << "Kelvane ," + values << "not a case line: it must start with \"Kelvane,\"";
+    QTest::newRow("blank before a later comma is part of the value")
+        << "Kelvane,0 ,35 ,13," + values.section(',', 3) << "";
     QTest::newRow("empty line") << ""
                                 << "not a case line: it must start with \"Kelvane,\"";
     QTest::newRow("bad field") << "Kelvane,0,35,13,x,1,5,11,0.895,0,37,41.8,22.506,111"
