@@ -1,0 +1,83 @@
+#include "PrintStatusForm.h"
+
+#include "Format.h"
+#include "HTMLView.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Installs a page event on the viewer for one job and removes it again, also
+// when the job throws.
+class TPageEventScope
+{
+public:
+    TPageEventScope(THTMLView& viewer, THTMLView::TPageEvent event) : m_viewer(viewer)
+    {
+        m_viewer.SetPageEvent(std::move(event));
+    }
+    ~TPageEventScope() { m_viewer.SetPageEvent({}); }
+    TPageEventScope(const TPageEventScope&) = delete;
+    TPageEventScope& operator=(const TPageEventScope&) = delete;
+
+private:
+    THTMLView& m_viewer;
+};
+
+} // namespace
+
+TPrnStatusForm::TPrnStatusForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("PrnStatusForm");
+    setWindowTitle("PrnStatusForm");
+    setFixedSize(247, 96);
+    StatusLabel = new QLabel("Status", this);
+    StatusLabel->setObjectName("StatusLabel");
+    StatusLabel->setAlignment(Qt::AlignCenter);
+    CancelButton = new QPushButton("Cancel", this);
+    CancelButton->setObjectName("CancelButton");
+    CancelButton->setAutoDefault(false);
+    connect(CancelButton, &QPushButton::clicked, this, [this] { m_cancelled = true; });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(StatusLabel);
+    layout->addWidget(CancelButton, 0, Qt::AlignHCenter);
+}
+
+void TPrnStatusForm::reject()
+{
+    m_cancelled = true;
+}
+
+void TPrnStatusForm::PageEvent(int page, bool& stop)
+{
+    if (m_cancelled) {
+        stop = true;
+        return;
+    }
+    StatusLabel->setText(page == 0 ? QStringLiteral("Formating")
+                                   : Format("Page Number %d", {std::int64_t{page}}));
+    repaint();
+}
+
+template <typename Job> void TPrnStatusForm::RunJob(THTMLView& viewer, bool& cancelled, Job job)
+{
+    const TPageEventScope scope(viewer, [this](int page, bool& stop) { PageEvent(page, stop); });
+    show();
+    job();
+    hide();
+    cancelled = m_cancelled;
+}
+
+void TPrnStatusForm::DoPreview(THTMLView& viewer, TPageStore& store, bool& cancelled)
+{
+    RunJob(viewer, cancelled, [&] { viewer.LayoutPages(store); });
+}
+
+void TPrnStatusForm::DoPrint(THTMLView& viewer, QPrinter& printer, int firstPage, int lastPage,
+                             bool& cancelled)
+{
+    RunJob(viewer, cancelled, [&] { viewer.PrintPages(printer, firstPage, lastPage); });
+}
