@@ -1,12 +1,14 @@
 #include "ToolbarImages.h"
 
 #include <QString>
-
 #include <array>
 
 // The images live in a resource file of a static library: its registration
 // has to be pulled in by hand, outside any namespace.
-static void InitToolbarResources() { Q_INIT_RESOURCE(toolbar); }
+static void InitToolbarResources()
+{
+    Q_INIT_RESOURCE(toolbar);
+}
 
 QList<QIcon> ToolbarImages()
 {
