@@ -58,9 +58,13 @@ template <typename Window> void WhenModal(std::function<void(Window*)> answer, i
 {
     QTimer::singleShot(10, [answer, tries] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (auto* window = qobject_cast<Window*>(modal))
+        if (auto* window = qobject_cast<Window*>(modal)) {
+            const QPointer<QWidget> guard(window);
             answer(window);
-        else if (tries > 0)
+            // An answer cut short by a failed check must not leave the test waiting.
+            if (guard && QApplication::activeModalWidget() == guard)
+                guard->close();
+        } else if (tries > 0)
             WhenModal<Window>(answer, tries - 1);
         else if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
