@@ -1,6 +1,7 @@
 #include "CsvWriter.h"
 
 #include <QIODevice>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <stdexcept>
@@ -9,12 +10,9 @@ namespace {
 
 constexpr qsizetype flushSize = 1 << 16;
 
-bool NeedsQuotes(QStringView text)
+bool NeedsQuotes(QChar c)
 {
-    for (QChar c : text)
-        if (c == u',' || c == u'"' || c == u'\n' || c == u'\r')
-            return true;
-    return false;
+    return c == u',' || c == u'"' || c == u'\n' || c == u'\r';
 }
 
 } // namespace
@@ -36,39 +34,61 @@ TCsvWriter::~TCsvWriter()
 void TCsvWriter::Separate()
 {
     if (m_rowStarted)
-        m_buffer += u',';
+        m_buffer += ',';
     m_rowStarted = true;
 }
 
 void TCsvWriter::AddText(const QString& text)
 {
+    const bool plain = std::none_of(text.begin(), text.end(),
+                                    [](QChar c) { return c.unicode() >= 0x80 || NeedsQuotes(c); });
     Separate();
-    if (!NeedsQuotes(text)) {
-        m_buffer += text;
+    if (!plain) {
+        AppendQuoted(text);
         return;
     }
-    m_buffer += u'"';
-    for (QChar c : text) {
-        if (c == u'"')
-            m_buffer += u'"';
-        m_buffer += c;
+    // Plain ASCII, the usual case, is copied without a conversion.
+    const qsizetype at = m_buffer.size();
+    m_buffer.resize(at + text.size());
+    std::transform(text.begin(), text.end(), m_buffer.data() + at,
+                   [](QChar c) { return char(c.unicode()); });
+}
+
+// Quotes only when a separator, quote or line break is inside.
+void TCsvWriter::AppendQuoted(const QString& text)
+{
+    if (!std::any_of(text.begin(), text.end(), [](QChar c) { return NeedsQuotes(c); })) {
+        m_buffer += text.toUtf8();
+        return;
     }
-    m_buffer += u'"';
+    m_buffer += '"';
+    m_buffer += text.toUtf8().replace('"', "\"\"");
+    m_buffer += '"';
 }
 
 void TCsvWriter::AddText(QLatin1StringView text)
 {
-    AddText(QString(text));
+    if (std::any_of(text.begin(), text.end(),
+                    [](char c) { return uchar(c) >= 0x80 || NeedsQuotes(QLatin1Char(c)); })) {
+        AddText(QString(text));
+        return;
+    }
+    Separate();
+    m_buffer.append(text.data(), text.size());
 }
 
 void TCsvWriter::AddNumber(double value)
 {
-    Separate();
     // The text of FloatToRoundTripText (shortest round trip, locale-free), written
-    // straight into the buffer: a QString per number costs a third of a batch's time.
-    std::array<char, 32> digits;
-    const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    m_buffer += QLatin1StringView(digits.data(), end);
+    // straight into the buffer with its separator: a QString per number would
+    // cost a third of a batch's time.
+    std::array<char, 40> text;
+    char* begin = text.data();
+    if (m_rowStarted)
+        *begin++ = ',';
+    m_rowStarted = true;
+    const auto [end, ec] = std::to_chars(begin, text.data() + text.size(), value);
+    m_buffer.append(text.data(), end - text.data());
 }
 
 void TCsvWriter::AddEmpty()
@@ -78,7 +98,7 @@ void TCsvWriter::AddEmpty()
 
 void TCsvWriter::EndRow()
 {
-    m_buffer += u'\n';
+    m_buffer += '\n';
     m_rowStarted = false;
     if (m_buffer.size() >= flushSize)
         Flush();
@@ -88,9 +108,10 @@ void TCsvWriter::Flush()
 {
     if (m_buffer.isEmpty())
         return;
-    const QByteArray bytes = m_buffer.toUtf8();
+    const qint64 written = m_device.write(m_buffer);
+    const bool complete = written == m_buffer.size();
     m_buffer.resize(0); // keeps the capacity, unlike clear()
-    if (m_device.write(bytes) != bytes.size())
+    if (!complete)
         throw std::runtime_error("cannot write the output: " +
                                  m_device.errorString().toStdString());
 }

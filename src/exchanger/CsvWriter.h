@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QIODevice;
@@ -24,8 +25,10 @@ public:
 
 private:
     void Separate();
+    void AppendQuoted(const QString& text);
 
     QIODevice& m_device;
-    QString m_buffer;
+    QByteArray m_buffer; // UTF-8
+
     bool m_rowStarted = false;
 };
