@@ -42,16 +42,20 @@ void TCsvWriter::AddText(const QString& text)
 {
     const bool plain = std::none_of(text.begin(), text.end(),
                                     [](QChar c) { return c.unicode() >= 0x80 || NeedsQuotes(c); });
-    Separate();
     if (!plain) {
+        Separate();
         AppendQuoted(text);
         return;
     }
-    // Plain ASCII, the usual case, is copied without a conversion.
+    // Plain ASCII, the usual case, is copied with its separator in one step.
+    const qsizetype separator = m_rowStarted ? 1 : 0;
+    m_rowStarted = true;
     const qsizetype at = m_buffer.size();
-    m_buffer.resize(at + text.size());
-    std::transform(text.begin(), text.end(), m_buffer.data() + at,
-                   [](QChar c) { return char(c.unicode()); });
+    m_buffer.resize(at + separator + text.size());
+    char* out = m_buffer.data() + at;
+    if (separator)
+        *out++ = ',';
+    std::transform(text.begin(), text.end(), out, [](QChar c) { return char(c.unicode()); });
 }
 
 // Quotes only when a separator, quote or line break is inside.
