@@ -38,7 +38,7 @@ constexpr TRow exchangerRows[] = {
     {"Cmin", &THx::cmin, " kW/K", " kW/K"},
     {"Cmax", &THx::cmax, " kW/K", " kW/K"},
     {"Cr", &THx::cr, "", ""},
-    {"Uo", &THx::Uo, " kW/m&middot;K", " kW/m·K"},
+    {"Uo", &THx::Uo, " kW/m&sup2;&middot;K", " kW/m²·K"},
     {"Ao", &THx::Ao, " m<sup>2</sup>", " m²"},
     {"itd", &THx::itd, " &deg;C", " °C"},
     {"lmtd", &THx::lmtd, " &deg;C", " °C"},

@@ -38,7 +38,7 @@ void ResultsPageTest::initialCasePage()
         "<p>Cmin = 1.023 kW/K</p>",
         "<p>Cmax = 3.354 kW/K</p>",
         "<p>Cr = 0.305</p>",
-        "<p>Uo = 0.037 kW/m&middot;K</p>",
+        "<p>Uo = 0.037 kW/m&sup2;&middot;K</p>",
         "<p>Ao = 51.660 m<sup>2</sup></p>",
         "<p>itd = 29.000 &deg;C</p>",
         "<p>lmtd = 12.310 &deg;C</p>",

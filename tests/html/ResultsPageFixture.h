@@ -36,7 +36,7 @@ inline QStringList ResultsPageLines()
         "<p>Cmin = 1.023 kW/K</p>",
         "<p>Cmax = 3.344 kW/K</p>",
         "<p>Cr = 0.306</p>",
-        "<p>Uo = 0.037 kW/m&middot;K</p>",
+        "<p>Uo = 0.037 kW/m&sup2;&middot;K</p>",
         "<p>Ao = 38.000 m<sup>2</sup></p>",
         "<p>itd = 29.000 &deg;C</p>",
         "<p>lmtd = 16.733 &deg;C</p>",
