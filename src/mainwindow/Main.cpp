@@ -493,18 +493,24 @@ void TMainForm::SetStatus(bool solved)
                          : QStringLiteral("Not Solved..."));
 }
 
-// Without a selection the record keeps its specific heat.
+// The record takes the chosen fluid's name with its specific heat, so the
+// results page and the case file name the fluid that was solved. Without a
+// selection the record keeps both.
 void TMainForm::cbHotChange()
 {
-    if (const double* cp = TableEntry(m_fluidCp, *cbHot))
+    if (const double* cp = TableEntry(m_fluidCp, *cbHot)) {
+        CurrentHx().hotFluid = cbHot->currentText();
         CurrentHx().cph = *cp;
+    }
     SetStatus(false);
 }
 
 void TMainForm::cbColdChange()
 {
-    if (const double* cp = TableEntry(m_fluidCp, *cbCold))
+    if (const double* cp = TableEntry(m_fluidCp, *cbCold)) {
+        CurrentHx().coldFluid = cbCold->currentText();
         CurrentHx().cpc = *cp;
+    }
     SetStatus(false);
 }
 

@@ -378,6 +378,24 @@ void MainWindowTest::dropDownChangeSetsUoAndStatus()
     QCOMPARE(CurrentHx().heatXType, QString("shell and tube"));
 }
 
+void MainWindowTest::resultsPageNamesTheChosenFluids()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    const int oil = form->cbHot->findText("oil");
+    const int seaWater = form->cbCold->findText("sea water");
+    QVERIFY(oil >= 0 && seaWater >= 0);
+    form->cbHot->setCurrentIndex(oil);
+    form->cbCold->setCurrentIndex(seaWater);
+    PressF9(*form);
+    QVERIFY(form->Label13->text().startsWith("Solved"));
+    QCOMPARE(CurrentHx().hotFluid, QString("oil"));
+    QCOMPARE(CurrentHx().coldFluid, QString("sea water"));
+    const QString page = form->HTMLView->toPlainText();
+    QVERIFY2(page.contains("Hot fluid: oil"), qPrintable(page));
+    QVERIFY2(page.contains("Cold fluid: sea water"), qPrintable(page));
+}
+
 void MainWindowTest::copyPutsCaseLine()
 {
     auto form = MakeForm();

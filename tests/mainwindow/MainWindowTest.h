@@ -35,6 +35,7 @@ private slots:
     void enterDownUpMoveFocusInFieldsOnly();
     void leavingModifiedFieldMarksNotSolved();
     void dropDownChangeSetsUoAndStatus();
+    void resultsPageNamesTheChosenFluids();
     void copyPutsCaseLine();
     void pasteCaseLine_data();
     void pasteCaseLine();
