@@ -8,6 +8,7 @@
 #include "Main.h"
 #include "NumberParse.h"
 #include "PageStore.h"
+#include "PdfText.h"
 #include "QvChartPanel.h"
 #include "QvFmtEdit.h"
 #include "QvHTMLPreview.h"
@@ -24,7 +25,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -590,6 +593,7 @@ void MainWindowTest::reportPreviewsResultsPage()
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     int pages = -1;
     bool owned = false;
+    QString pageLabel;
     // The page layout's progress window comes first; the preview follows.
     QTimer closer;
     connect(&closer, &QTimer::timeout, [&] {
@@ -598,13 +602,30 @@ void MainWindowTest::reportPreviewsResultsPage()
             return;
         pages = preview->PageStore() ? preview->PageStore()->PageCount() : 0;
         owned = preview->parentWidget() == form.get();
+        pageLabel = preview->CurPageLabel->text();
         preview->reject();
     });
     closer.start(20);
     QTest::keyClick(form.get(), Qt::Key_F2);
     QVERIFY(pages >= 1);
     QVERIFY(owned);
+    QCOMPARE(pageLabel, QString("Page 1 of 1"));
     QVERIFY(form->findChildren<THTMLPreviewForm*>().isEmpty()); // destroyed afterwards
+}
+
+void MainWindowTest::reportPrintsResultsToPdf()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath("report.pdf"));
+    QVERIFY(form->HTMLView->PrintPages(printer, 1, 9999));
+    const QStringList pages = PdfPages(printer.outputFileName());
+    QCOMPARE(pages.size(), 1);
+    const QString duty = "Q = " + Format("%0.3f", {CurrentHx().Q}) + " kW";
+    QVERIFY2(pages.first().contains(duty), qPrintable(pages.first()));
 }
 
 void MainWindowTest::rightClickOpensContextMenu()

@@ -47,6 +47,7 @@ private slots:
     void resetKeepsCheckBoxes();
     void helpOpensHelpPage();
     void reportPreviewsResultsPage();
+    void reportPrintsResultsToPdf();
     void rightClickOpensContextMenu();
     void tablesFillDropDowns();
     void typeWithoutUoGivesTwenty();
