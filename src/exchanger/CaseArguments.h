@@ -8,7 +8,7 @@ class THx;
 class TLookupTables;
 
 // The 13 values of a case as the command line and the case line carry them:
-// fluid and type as 0-based table indexes, Uo in W/m²°C, the specification mask
+// fluid and type as 0-based table indexes, Uo in W/m²°C, the mask of given values
 // as a decimal integer.
 struct TCaseArguments
 {

@@ -43,7 +43,7 @@ public:
     double Q = 0;
     double Qmax = 0;
 
-    // Chooses the method from the specification mask and computes the missing
+    // Chooses the method from the mask of given values and computes the missing
     // values in place. A floating-point fault raises EMathError before any
     // non-finite value is stored; the steps done until then stay in the record.
     void Solve(int mask);

@@ -1,6 +1,6 @@
 #pragma once
 
-// The specification mask: bit n set means value n of the case is given. Bits
+// The mask of given values: bit n set means value n of the case is given. Bits
 // above 8 carry no meaning; every test below ignores them.
 
 // Bit numbers, in the order of the nine given values (check boxes cb0 ... cb8).

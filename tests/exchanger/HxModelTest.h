@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-// The case record, the specification mask helpers, the built-in specific heats
+// The case record, the given-values mask helpers, the built-in specific heats
 // and the shared case's start-up.
 class HxModelTest : public QObject
 {
