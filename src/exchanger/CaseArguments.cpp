@@ -168,9 +168,10 @@ void TCaseArguments::ApplyTo(THx& hx, const TLookupTables& tables) const
     hx.Uo = 0.001 * Uo;
     hx.Ao = Ao;
     hx.Q = Q;
-    hx.SetHotFluid(hot.name);
+    // The tables' specific heats stand in for the built-in ones.
+    hx.hotFluid = hot.name;
     hx.cph = hot.cp;
-    hx.SetColdFluid(cold.name);
+    hx.coldFluid = cold.name;
     hx.cpc = cold.cp;
     hx.SetHeatXType(type.name);
 }

@@ -2,13 +2,15 @@
 
 #include <QIODevice>
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <stdexcept>
 
 namespace {
 
-constexpr qsizetype flushSize = 1 << 16;
+constexpr qsizetype bufferSize = 1 << 16;
+// Room for a separator and the longest shortest-round-trip text of a double
+// ("-2.2250738585072014e-308" is 24 characters).
+constexpr qsizetype numberRoom = 32;
 
 bool NeedsQuotes(QChar c)
 {
@@ -17,9 +19,9 @@ bool NeedsQuotes(QChar c)
 
 } // namespace
 
-TCsvWriter::TCsvWriter(QIODevice& device) : m_device(device)
+TCsvWriter::TCsvWriter(QIODevice& device)
+    : m_device(device), m_buffer(bufferSize, Qt::Uninitialized)
 {
-    m_buffer.reserve(flushSize + 4096);
 }
 
 // Whatever is still buffered goes out; a failure here has no one left to tell.
@@ -31,43 +33,62 @@ TCsvWriter::~TCsvWriter()
     }
 }
 
-void TCsvWriter::Separate()
+// Room for `size` more bytes at the end of the output, flushing (or, for a field
+// larger than the buffer, growing it) first when they do not fit. Fields are
+// written straight into the buffer: no string is made per field.
+char* TCsvWriter::Reserve(qsizetype size)
 {
+    if (m_used + size > m_buffer.size()) {
+        Flush();
+        if (size > m_buffer.size())
+            m_buffer.resize(size);
+    }
+    return m_buffer.data() + m_used;
+}
+
+// Room for a field of `size` bytes, the separator before it already written.
+char* TCsvWriter::StartField(qsizetype size)
+{
+    char* out = Reserve(size + 1);
     if (m_rowStarted)
-        m_buffer += ',';
+        *out++ = ',';
     m_rowStarted = true;
+    m_used = out - m_buffer.constData();
+    return out;
+}
+
+void TCsvWriter::AppendBytes(QByteArrayView bytes)
+{
+    std::copy(bytes.begin(), bytes.end(), Reserve(bytes.size()));
+    m_used += bytes.size();
 }
 
 void TCsvWriter::AddText(const QString& text)
 {
-    const bool plain = std::none_of(text.begin(), text.end(),
-                                    [](QChar c) { return c.unicode() >= 0x80 || NeedsQuotes(c); });
-    if (!plain) {
-        Separate();
-        AppendQuoted(text);
-        return;
+    // Plain ASCII, the usual case, is copied one byte per character as it is
+    // checked; at anything else the field is written again on the quoting path
+    // (the bytes copied so far lie past the end of the output).
+    char* out = StartField(text.size());
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80 || NeedsQuotes(c)) {
+            AppendQuoted(text);
+            return;
+        }
+        *out++ = char(c.unicode());
     }
-    // Plain ASCII, the usual case, is copied with its separator in one step.
-    const qsizetype separator = m_rowStarted ? 1 : 0;
-    m_rowStarted = true;
-    const qsizetype at = m_buffer.size();
-    m_buffer.resize(at + separator + text.size());
-    char* out = m_buffer.data() + at;
-    if (separator)
-        *out++ = ',';
-    std::transform(text.begin(), text.end(), out, [](QChar c) { return char(c.unicode()); });
+    m_used += text.size();
 }
 
 // Quotes only when a separator, quote or line break is inside.
 void TCsvWriter::AppendQuoted(const QString& text)
 {
     if (!std::any_of(text.begin(), text.end(), [](QChar c) { return NeedsQuotes(c); })) {
-        m_buffer += text.toUtf8();
+        AppendBytes(text.toUtf8());
         return;
     }
-    m_buffer += '"';
-    m_buffer += text.toUtf8().replace('"', "\"\"");
-    m_buffer += '"';
+    AppendBytes("\"");
+    AppendBytes(text.toUtf8().replace('"', "\"\""));
+    AppendBytes("\"");
 }
 
 void TCsvWriter::AddText(QLatin1StringView text)
@@ -77,44 +98,36 @@ void TCsvWriter::AddText(QLatin1StringView text)
         AddText(QString(text));
         return;
     }
-    Separate();
-    m_buffer.append(text.data(), text.size());
+    std::copy(text.begin(), text.end(), StartField(text.size()));
+    m_used += text.size();
 }
 
 void TCsvWriter::AddNumber(double value)
 {
-    // The text of FloatToRoundTripText (shortest round trip, locale-free), written
-    // straight into the buffer with its separator: a QString per number would
-    // cost a third of a batch's time.
-    std::array<char, 40> text;
-    char* begin = text.data();
-    if (m_rowStarted)
-        *begin++ = ',';
-    m_rowStarted = true;
-    const auto [end, ec] = std::to_chars(begin, text.data() + text.size(), value);
-    m_buffer.append(text.data(), end - text.data());
+    // The text of FloatToRoundTripText (shortest round trip, locale-free).
+    char* out = StartField(numberRoom);
+    m_used = std::to_chars(out, out + numberRoom, value).ptr - m_buffer.constData();
 }
 
 void TCsvWriter::AddEmpty()
 {
-    Separate();
+    StartField(0);
 }
 
 void TCsvWriter::EndRow()
 {
-    m_buffer += '\n';
+    *Reserve(1) = '\n';
+    ++m_used;
     m_rowStarted = false;
-    if (m_buffer.size() >= flushSize)
-        Flush();
 }
 
 void TCsvWriter::Flush()
 {
-    if (m_buffer.isEmpty())
+    if (m_used == 0)
         return;
-    const qint64 written = m_device.write(m_buffer);
-    const bool complete = written == m_buffer.size();
-    m_buffer.resize(0); // keeps the capacity, unlike clear()
+    const qint64 written = m_device.write(m_buffer.constData(), m_used);
+    const bool complete = written == m_used;
+    m_used = 0;
     if (!complete)
         throw std::runtime_error("cannot write the output: " +
                                  m_device.errorString().toStdString());

@@ -24,11 +24,13 @@ public:
     void Flush();
 
 private:
-    void Separate();
+    char* Reserve(qsizetype size);
+    char* StartField(qsizetype size);
     void AppendQuoted(const QString& text);
+    void AppendBytes(QByteArrayView bytes);
 
     QIODevice& m_device;
-    QByteArray m_buffer; // UTF-8
-
+    QByteArray m_buffer; // UTF-8; only the first m_used bytes hold output
+    qsizetype m_used = 0;
     bool m_rowStarted = false;
 };

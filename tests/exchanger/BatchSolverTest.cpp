@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <stdexcept>
 
 namespace {
 
@@ -124,6 +125,46 @@ void BatchSolverTest::csvNumbersAreTheRoundTripTexts()
     QCOMPARE(rows.size(), values.size() + 1);
     for (qsizetype i = 0; i < values.size(); ++i)
         QCOMPARE(QString::fromLatin1(rows[i]), FloatToRoundTripText(values[i]));
+}
+
+// Rows and fields far larger than the writer's buffer, and many rows that end
+// just past a block boundary, come out whole and in order.
+void BatchSolverTest::csvFieldsCrossBufferBoundariesWhole()
+{
+    const QString plainLong(200000, u'p');
+    const QString quotedLong = QString(150000, u'q') + u',';
+    QByteArray expected;
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    {
+        TCsvWriter csv(out);
+        for (int row = 0; row < 5000; ++row) {
+            csv.AddNumber(row + 0.125);
+            csv.AddText(QString(row % 37, u'x'));
+            csv.EndRow();
+            expected += QByteArray::number(row) + ".125," + QByteArray(row % 37, 'x') + '\n';
+            if (row == 1234) {
+                csv.AddText(plainLong);
+                csv.AddText(quotedLong);
+                csv.AddNumber(-2.2250738585072014e-308);
+                csv.EndRow();
+                expected += plainLong.toLatin1() + ",\"" + quotedLong.toLatin1() +
+                            "\",-2.2250738585072014e-308\n";
+            }
+        }
+    }
+    QCOMPARE(out.data().size(), expected.size());
+    QVERIFY(out.data() == expected);
+}
+
+void BatchSolverTest::csvRefusedWriteIsReported()
+{
+    QBuffer readOnly;
+    readOnly.open(QIODevice::ReadOnly);
+    TCsvWriter csv(readOnly);
+    csv.AddNumber(1);
+    csv.EndRow();
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, csv.Flush());
 }
 
 void BatchSolverTest::rowsMatchDirectSolvesExactly()

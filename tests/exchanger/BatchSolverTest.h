@@ -12,6 +12,8 @@ private slots:
     void lineReader();
     void csvQuotesOnlyWhereNeeded();
     void csvNumbersAreTheRoundTripTexts();
+    void csvFieldsCrossBufferBoundariesWhole();
+    void csvRefusedWriteIsReported();
     void rowsMatchDirectSolvesExactly();
     void badLinesGiveAStatusAndTheBatchGoesOn_data();
     void badLinesGiveAStatusAndTheBatchGoesOn();
