@@ -47,6 +47,14 @@ public:
 // settings as they were.
 const QString QuitAfterStartOption = QStringLiteral("--quit-after-start");
 
+// The solved window's paint waits as a low-priority update request: it is
+// painted first, so the run ends with the window shown solved.
+void QuitAfterStart()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QCoreApplication::exit(0);
+}
+
 } // namespace
 
 int RunProgram(const QStringList& arguments)
@@ -67,9 +75,8 @@ int RunProgram(const QStringList& arguments)
     {
         TMainForm form(windowArguments);
         if (quitAfterStart)
-            QObject::connect(
-                &form, &TMainForm::Started, qApp, [] { QCoreApplication::exit(0); },
-                Qt::QueuedConnection);
+            QObject::connect(&form, &TMainForm::Started, qApp, QuitAfterStart,
+                             Qt::QueuedConnection);
         form.show();
         form.activateWindow();
         exitCode = QApplication::exec();
