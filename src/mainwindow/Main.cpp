@@ -437,6 +437,7 @@ void TMainForm::FormActivate()
         ActionCalcExecute();
         m_firstActivation = false;
     });
+    emit Started();
 }
 
 // ---------------------------------------------------------------------------

@@ -61,6 +61,10 @@ public:
     // One numeric field of the window design (Main.cpp).
     struct TFieldRow;
 
+signals:
+    // The window has been activated for the first time and has run its first Calc.
+    void Started();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -41,10 +41,27 @@ public:
     TUnitsSettingsScope& operator=(const TUnitsSettingsScope&) = delete;
 };
 
+// Ends the program once the window has been shown and solved. It leaves the
+// event loop by exit(), not quit(), which would close the window and so
+// remember the case and placement: a start-up benchmark leaves the user's
+// settings as they were.
+const QString QuitAfterStartOption = QStringLiteral("--quit-after-start");
+
+// The solved window's paint waits as a low-priority update request: it is
+// painted first, so the run ends with the window shown solved.
+void QuitAfterStart()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QCoreApplication::exit(0);
+}
+
 } // namespace
 
 int RunProgram(const QStringList& arguments)
 {
+    QStringList windowArguments = arguments;
+    const bool quitAfterStart = windowArguments.removeAll(QuitAfterStartOption) > 0;
+
     // Process-wide objects in start-up order; they go in the reverse order.
     InitMakerRecord();
     InitAppFolders();
@@ -56,7 +73,10 @@ int RunProgram(const QStringList& arguments)
     QApplication::setApplicationDisplayName(QStringLiteral("Kelvane"));
     int exitCode = 0;
     {
-        TMainForm form(arguments);
+        TMainForm form(windowArguments);
+        if (quitAfterStart)
+            QObject::connect(&form, &TMainForm::Started, qApp, QuitAfterStart,
+                             Qt::QueuedConnection);
         form.show();
         form.activateWindow();
         exitCode = QApplication::exec();

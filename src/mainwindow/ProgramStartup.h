@@ -11,5 +11,7 @@ int RunMainWindow(int argc, char** argv);
 
 // Everything after the application object and the platform services: module
 // start-up, the window and its message loop until it closes, shutdown.
-// `arguments`: the program path followed by its arguments.
+// `arguments`: the program path followed by its arguments. With
+// "--quit-after-start" among them the program ends as soon as the window has
+// been shown and solved, leaving the remembered case and placement untouched.
 int RunProgram(const QStringList& arguments);

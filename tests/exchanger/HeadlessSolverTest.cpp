@@ -65,6 +65,9 @@ void HeadlessSolverTest::recognisesItsCommands_data()
     QTest::newRow("no arguments: the window") << QStringList{} << false;
     QTest::newRow("13 case values: the window") << initialCaseValues << false;
     QTest::newRow("a Qt option: the window") << QStringList{"-platform", "offscreen"} << false;
+    QTest::newRow("quit after start: the window") << QStringList{"--quit-after-start"} << false;
+    QTest::newRow("quit after start with 13 case values: the window")
+        << QStringList{"--quit-after-start"} + initialCaseValues << false;
 }
 
 void HeadlessSolverTest::recognisesItsCommands()

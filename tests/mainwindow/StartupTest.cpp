@@ -26,6 +26,17 @@ TMainForm* OpenMainForm()
     return nullptr;
 }
 
+const QStringList CaseValues{"0", "40", "20", "1",  "1",      "10", "15",
+                             "2", "0",  "37", "38", "23.529", "111"};
+
+void ForgetRememberedCase()
+{
+    TSettingsStore store(GetAppRegistryKey());
+    for (const QString& section : store.Sections())
+        store.EraseSection(section);
+    store.Flush();
+}
+
 class TThrowingObject : public QObject
 {
 public:
@@ -55,20 +66,7 @@ void StartupTest::programOpensSolvedAndStoresOnClose()
         form->close();
     });
     closer.start(20);
-    const QStringList arguments{QApplication::applicationFilePath(),
-                                "0",
-                                "40",
-                                "20",
-                                "1",
-                                "1",
-                                "10",
-                                "15",
-                                "2",
-                                "0",
-                                "37",
-                                "38",
-                                "23.529",
-                                "111"};
+    const QStringList arguments = QStringList{QApplication::applicationFilePath()} + CaseValues;
     QCOMPARE(RunProgram(arguments), 0);
     QCOMPARE(status, QString("Solved  (Hot fluid specified)..."));
     QVERIFY(title.startsWith("Kelvane "));
@@ -82,6 +80,35 @@ void StartupTest::programOpensSolvedAndStoresOnClose()
     QVERIFY(QFile::exists(UnitsSettingsPath()));
     QVERIFY(UnitsSettings().isEmpty());
     QVERIFY_THROWS_EXCEPTION(std::logic_error, CurrentHx());
+}
+
+void StartupTest::quitAfterStartEndsSolvedWithoutStoring_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("option before the case values")
+        << QStringList{"--quit-after-start"} + CaseValues;
+    QTest::newRow("option after the case values") << CaseValues + QStringList{"--quit-after-start"};
+}
+
+void StartupTest::quitAfterStartEndsSolvedWithoutStoring()
+{
+    QFETCH(QStringList, arguments);
+    TRecordingPlatform platform;
+    InitAppFolders(); // the folders RunProgram is about to use, so the store can be cleared
+    ForgetRememberedCase();
+    QString status;
+    // The event loop has ended on its own; the window is still there to read.
+    const QMetaObject::Connection onQuit = connect(qApp, &QCoreApplication::aboutToQuit, [&] {
+        if (TMainForm* form = OpenMainForm())
+            status = form->Label13->text();
+    });
+    const int exitCode = RunProgram(QStringList{QApplication::applicationFilePath()} + arguments);
+    disconnect(onQuit);
+    QCOMPARE(exitCode, 0);
+    QCOMPARE(status, QString("Solved  (Hot fluid specified)..."));
+    QVERIFY(platform.messages.isEmpty());
+    const TSettingsStore store(GetAppRegistryKey());
+    QVERIFY(store.Sections().isEmpty());
 }
 
 void StartupTest::exceptionInEventHandlerIsShown()
