@@ -9,7 +9,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libpugixml-dev libsimpleini-dev
   libbenchmark-dev
-  poppler-utils xvfb xauth
+  poppler-utils xvfb xauth desktop-file-utils
   clang libclang-rt-14-dev
 )
 
