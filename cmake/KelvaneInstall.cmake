@@ -11,7 +11,11 @@
 # between, and keeps working when the whole prefix is moved.
 include(GNUInstallDirs)
 
-set(KELVANE_INSTALL_PROGRAMDIR ${CMAKE_INSTALL_LIBDIR}/kelvane
+# lib/ rather than CMAKE_INSTALL_LIBDIR, which GNUInstallDirs turns into
+# lib/<multiarch> when configured for the prefix /usr: this folder holds a
+# program and its data, not libraries, and sits at <prefix>/lib/kelvane
+# whatever prefix was configured or is given at install time.
+set(KELVANE_INSTALL_PROGRAMDIR lib/kelvane
     CACHE STRING "Program folder (executable, tables, help page), relative to the prefix")
 
 install(TARGETS kelvane RUNTIME DESTINATION ${KELVANE_INSTALL_PROGRAMDIR})
