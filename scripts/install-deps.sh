@@ -9,7 +9,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libpugixml-dev libsimpleini-dev
   libbenchmark-dev
-  poppler-utils xvfb xauth time
+  poppler-utils xvfb xauth time desktop-file-utils
   clang libclang-rt-14-dev
 )
 

@@ -2,6 +2,7 @@
 
 #include "AppFolders.h"
 #include "CurrentHx.h"
+#include "FileSizeLimit.h"
 #include "Hx.h"
 #include "Main.h"
 #include "QvFmtEdit.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -213,9 +215,49 @@ void CaseFileTest::failedSaveIsShownAndChangesNothing()
     const double q = CurrentHx().Q;
     m_form->ActionSave->trigger();
     QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY(!m_platform->messages.front().isEmpty());
+    QVERIFY(m_platform->messages.front().startsWith("Cannot save \"" + CasePath() + "\": "));
     QCOMPARE(CurrentHx().Q, q);
     // The program goes on.
     m_form->ActionCalc->trigger();
     QVERIFY(m_form->Label13->text().startsWith("Solved"));
+}
+
+void CaseFileTest::failedSaveNamesTheFileAndKeepsTheOldOne_data()
+{
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<QString>("reason");
+    // An installed program folder the user cannot write to.
+    QTest::newRow("read-only program folder") << true << false << "Permission denied";
+    QTest::newRow("full disk") << false << true << "File too large";
+}
+
+void CaseFileTest::failedSaveNamesTheFileAndKeepsTheOldOne()
+{
+    QFETCH(bool, readOnlyFolder);
+    QFETCH(bool, diskFull);
+    QFETCH(QString, reason);
+    const QByteArray old = "<datafile><duty><Q>10.000</Q></duty></datafile>";
+    WriteCaseFile(old);
+    const QDir folder(m_programDir->path());
+    const QStringList entries = folder.entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    const QFile::Permissions permissions = QFile::permissions(folder.path());
+    const auto restorePermissions =
+        qScopeGuard([&] { QFile::setPermissions(folder.path(), permissions); });
+    if (readOnlyFolder) {
+        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+        if (QFile probe(folder.filePath("probe")); probe.open(QIODevice::WriteOnly)) {
+            probe.remove();
+            QSKIP("This user writes into read-only folders (root); the full disk row shows the "
+                  "same message.");
+        }
+    }
+    {
+        TFileSizeLimit limit(diskFull ? 64 : RLIM_INFINITY);
+        m_form->ActionSave->trigger();
+    }
+    QCOMPARE(m_platform->messages,
+             QStringList{QString("Cannot save \"%1\": %2").arg(CasePath(), reason)});
+    QCOMPARE(ReadCaseFile(), old);
+    QCOMPARE(folder.entryList(QDir::NoDotAndDotDot | QDir::AllEntries), entries);
 }

@@ -27,6 +27,8 @@ private slots:
     void loadReadsOnlyWhatTheFileHolds_data();
     void loadReadsOnlyWhatTheFileHolds();
     void failedSaveIsShownAndChangesNothing();
+    void failedSaveNamesTheFileAndKeepsTheOldOne_data();
+    void failedSaveNamesTheFileAndKeepsTheOldOne();
 
 private:
     QString CasePath() const;

@@ -184,23 +184,27 @@ void TestIniFile::failedUpdateThrowsAndKeepsTheFile_data()
 {
     QTest::addColumn<QString>("relativePath");
     QTest::addColumn<bool>("diskFull");
-    QTest::newRow("missing folder") << "no/such/folder/units.ini" << false;
-    QTest::newRow("folder below a file") << "plain.txt/units.ini" << false;
-    QTest::newRow("a folder in the way") << "busy" << false;
-    QTest::newRow("full disk") << "plain.txt" << true;
+    QTest::addColumn<int>("length");
+    QTest::newRow("missing folder") << "no/such/folder/units.ini" << false << 20000;
+    QTest::newRow("folder below a file") << "plain.txt/units.ini" << false << 20000;
+    QTest::newRow("a folder in the way") << "busy" << false << 20000;
+    QTest::newRow("full disk") << "plain.txt" << true << 20000;
+    // Short enough for Qt's write buffer, where a cut-off write once went unseen.
+    QTest::newRow("full disk on a short file") << "plain.txt" << true << 1000;
 }
 
 void TestIniFile::failedUpdateThrowsAndKeepsTheFile()
 {
     QFETCH(QString, relativePath);
     QFETCH(bool, diskFull);
+    QFETCH(int, length);
     WriteFile("plain.txt", "keep me");
     QVERIFY(QDir(m_dir->path()).mkpath("busy"));
     const QString path = m_dir->filePath(relativePath);
 
     TIniFile ini(path);
-    ini.WriteString("s", "k", QString(20000, u'x'));
-    TFileSizeLimit limit(diskFull ? 4096 : RLIM_INFINITY);
+    ini.WriteString("s", "k", QString(length, u'x'));
+    TFileSizeLimit limit(diskFull ? rlim_t(length / 4) : RLIM_INFINITY);
     try {
         ini.UpdateFile();
         QFAIL("UpdateFile did not throw");
