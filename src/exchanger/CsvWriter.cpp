@@ -19,10 +19,7 @@ bool NeedsQuotes(QChar c)
 
 } // namespace
 
-TCsvWriter::TCsvWriter(QIODevice& device)
-    : m_device(device), m_buffer(bufferSize, Qt::Uninitialized)
-{
-}
+TCsvWriter::TCsvWriter(QIODevice& device) : m_device(device), m_buffer(bufferSize) {}
 
 // Whatever is still buffered goes out; a failure here has no one left to tell.
 TCsvWriter::~TCsvWriter()
@@ -33,17 +30,13 @@ TCsvWriter::~TCsvWriter()
     }
 }
 
-// Room for `size` more bytes at the end of the output, flushing (or, for a field
-// larger than the buffer, growing it) first when they do not fit. Fields are
-// written straight into the buffer: no string is made per field.
-char* TCsvWriter::Reserve(qsizetype size)
+// Flushes, or for a field larger than the buffer grows it, so that `size` more
+// bytes fit.
+void TCsvWriter::MakeRoom(qsizetype size)
 {
-    if (m_used + size > m_buffer.size()) {
-        Flush();
-        if (size > m_buffer.size())
-            m_buffer.resize(size);
-    }
-    return m_buffer.data() + m_used;
+    Flush();
+    if (size > qsizetype(m_buffer.size()))
+        m_buffer.resize(std::size_t(size));
 }
 
 // Room for a field of `size` bytes, the separator before it already written.
@@ -53,7 +46,7 @@ char* TCsvWriter::StartField(qsizetype size)
     if (m_rowStarted)
         *out++ = ',';
     m_rowStarted = true;
-    m_used = out - m_buffer.constData();
+    m_used = out - m_buffer.data();
     return out;
 }
 
@@ -106,7 +99,7 @@ void TCsvWriter::AddNumber(double value)
 {
     // The text of FloatToRoundTripText (shortest round trip, locale-free).
     char* out = StartField(numberRoom);
-    m_used = std::to_chars(out, out + numberRoom, value).ptr - m_buffer.constData();
+    m_used = std::to_chars(out, out + numberRoom, value).ptr - m_buffer.data();
 }
 
 void TCsvWriter::AddEmpty()
@@ -125,7 +118,7 @@ void TCsvWriter::Flush()
 {
     if (m_used == 0)
         return;
-    const qint64 written = m_device.write(m_buffer.constData(), m_used);
+    const qint64 written = m_device.write(m_buffer.data(), m_used);
     const bool complete = written == m_used;
     m_used = 0;
     if (!complete)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
+#include <vector>
 
 class QIODevice;
 
@@ -24,13 +24,21 @@ public:
     void Flush();
 
 private:
-    char* Reserve(qsizetype size);
+    // Room for `size` more bytes at the end of the output. Fields are written
+    // straight into the buffer: no string is made per field.
+    char* Reserve(qsizetype size)
+    {
+        if (m_used + size > qsizetype(m_buffer.size()))
+            MakeRoom(size);
+        return m_buffer.data() + m_used;
+    }
+    void MakeRoom(qsizetype size);
     char* StartField(qsizetype size);
     void AppendQuoted(const QString& text);
     void AppendBytes(QByteArrayView bytes);
 
     QIODevice& m_device;
-    QByteArray m_buffer; // UTF-8; only the first m_used bytes hold output
+    std::vector<char> m_buffer; // UTF-8; only the first m_used bytes hold output
     qsizetype m_used = 0;
     bool m_rowStarted = false;
 };
