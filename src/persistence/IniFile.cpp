@@ -2,9 +2,9 @@
 
 #include "Format.h"
 #include "NumberParse.h"
+#include "ReplaceFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <stdexcept>
 #include <string>
 
@@ -153,11 +153,8 @@ void TIniFile::UpdateFile() const
     if (m_data->ini.Save(text) < 0) {
         ThrowFileError(m_path, QStringLiteral("not enough memory"));
     }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        ThrowFileError(m_path, file.errorString());
-    }
-    if (file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit()) {
-        ThrowFileError(m_path, file.errorString());
+    const QString error = ReplaceFileContents(m_path, text);
+    if (!error.isEmpty()) {
+        ThrowFileError(m_path, error);
     }
 }

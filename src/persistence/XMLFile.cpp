@@ -3,9 +3,9 @@
 #include "Format.h"
 #include "NumberParse.h"
 #include "Platform.h"
+#include "ReplaceFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <array>
 #include <stdexcept>
 #include <string>
@@ -217,13 +217,9 @@ void TXMLFile::Save()
     TStringWriter writer;
     m_document.save(writer, "", pugi::format_raw | pugi::format_no_declaration,
                     pugi::encoding_utf8);
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        ThrowSaveError(m_fileName, file.errorString());
-    }
-    const auto size = qint64(writer.text.size());
-    if (file.write(writer.text.data(), size) != size || !file.commit()) {
-        ThrowSaveError(m_fileName, file.errorString());
+    const QString error = ReplaceFileContents(m_fileName, writer.text);
+    if (!error.isEmpty()) {
+        ThrowSaveError(m_fileName, error);
     }
 }
 
