@@ -140,7 +140,10 @@ void TestInterruptedSave::killedSaveLoopLeavesOldOrNew()
         process.setProcessEnvironment(environment);
         process.start(helper, {folder, QStringLiteral("saveloop")});
         QVERIFY(process.waitForStarted());
-        QVERIFY2(process.waitForReadyRead(30000), "the save loop did not start saving");
+        QVERIFY2(
+            process.waitForReadyRead(30000),
+            qPrintable(
+                QStringLiteral("the save loop did not start saving after kill %1").arg(kills)));
         QTest::qSleep(int(random.bounded(20)));
         process.kill();
         QVERIFY(process.waitForFinished());
