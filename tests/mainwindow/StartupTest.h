@@ -12,4 +12,6 @@ class StartupTest : public QObject
 private slots:
     void programOpensSolvedAndStoresOnClose();
     void exceptionInEventHandlerIsShown();
+    void corruptedFileGivesTheDefaults_data();
+    void corruptedFileGivesTheDefaults();
 };
