@@ -159,6 +159,7 @@ void TSettingsStore::BreakAbandonedLock() const
 {
     QLockFile lock(m_settings->fileName() + QStringLiteral(".lock"));
     lock.setStaleLockTime(kAbandonedLockMs);
-    if (lock.tryLock(0))
+    // Waits out a live sync, or until an abandoned lock counts as stale.
+    if (lock.tryLock(2 * kAbandonedLockMs))
         lock.unlock();
 }
