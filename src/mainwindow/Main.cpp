@@ -30,6 +30,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QToolBar>
+#include <cmath>
 
 // One numeric field of the window: its control, caption, format and range,
 // and whether its "given" check box starts ticked.
@@ -390,8 +391,11 @@ void TMainForm::RestoreLastCase()
             QComboBox& dropDown = *(this->*item.dropDown);
             SetItemIndex(dropDown, store.ReadInteger(section, name, dropDown.currentIndex()));
         } else {
+            // Not a number or infinite is no value a field can hold: missing.
             TFmtEdit& field = *(this->*item.field);
-            field.SetValue(store.ReadFloat(section, name, FieldNumber(field)));
+            const double current = FieldNumber(field);
+            const double stored = store.ReadFloat(section, name, current);
+            field.SetValue(std::isfinite(stored) ? stored : current);
         }
     }
 }

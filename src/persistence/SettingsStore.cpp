@@ -2,6 +2,7 @@
 
 #include "NumberParse.h"
 
+#include <QLockFile>
 #include <QSettings>
 #include <QtEndian>
 #include <cstring>
@@ -46,6 +47,11 @@ bool IsSplitText(const QVariant& value)
 {
     return value.typeId() == QMetaType::QStringList;
 }
+
+// A process killed while QSettings made its lock file leaves it empty, with
+// no owner to check, and QSettings then waits 30 s before breaking it. Its
+// syncs hold the lock for milliseconds, so one older than this is abandoned.
+constexpr int kAbandonedLockMs = 2000;
 
 } // namespace
 
@@ -141,9 +147,19 @@ void TSettingsStore::EraseSection(const QString& section)
 
 void TSettingsStore::Flush()
 {
+    BreakAbandonedLock();
     m_settings->sync();
     if (m_settings->status() == QSettings::AccessError) {
         throw std::runtime_error("Cannot write the settings file \"" +
                                  m_settings->fileName().toStdString() + '"');
     }
+}
+
+void TSettingsStore::BreakAbandonedLock() const
+{
+    QLockFile lock(m_settings->fileName() + QStringLiteral(".lock"));
+    lock.setStaleLockTime(kAbandonedLockMs);
+    // Waits out a live sync, or until an abandoned lock counts as stale.
+    if (lock.tryLock(2 * kAbandonedLockMs))
+        lock.unlock();
 }

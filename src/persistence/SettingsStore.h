@@ -52,5 +52,7 @@ public:
     void Flush();
 
 private:
+    void BreakAbandonedLock() const;
+
     std::unique_ptr<QSettings> m_settings;
 };

@@ -2,15 +2,20 @@
 
 #include "AppFolders.h"
 #include "CurrentHx.h"
+#include "IniFile.h"
 #include "Main.h"
 #include "ProgramStartup.h"
+#include "QvFmtEdit.h"
 #include "RecordingPlatform.h"
 #include "SettingsStore.h"
 #include "UnitsSetting.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <stdexcept>
@@ -47,6 +52,73 @@ public:
         return QObject::event(event);
     }
 };
+
+// What the window shows once its first Calc has run.
+struct TFirstSight
+{
+    QString status;
+    QStringList fields;
+    QList<int> dropDowns;
+    int mask = -1;
+
+    bool operator==(const TFirstSight&) const = default;
+};
+
+QByteArray Describe(const TFirstSight& sight)
+{
+    return (sight.status + " | " + sight.fields.join(' ') + " | " +
+            QString::number(sight.dropDowns.value(0)) + ' ' +
+            QString::number(sight.dropDowns.value(1)) + ' ' +
+            QString::number(sight.dropDowns.value(2)) + " | mask " + QString::number(sight.mask))
+        .toUtf8();
+}
+
+// Starts the program as a user does, with no arguments, and closes the
+// window once it shows a result.
+TFirstSight StartAndClose()
+{
+    TFirstSight sight;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        TMainForm* form = OpenMainForm();
+        if (!form || form->Label13->text() == QLatin1String("Not Solved..."))
+            return;
+        sight.status = form->Label13->text();
+        for (const TFmtEdit* field : {form->edthi, form->edtho, form->edmh, form->edtci,
+                                      form->edtco, form->edmc, form->eduo, form->edao, form->edq})
+            sight.fields << field->text();
+        sight.dropDowns = {form->cbHot->currentIndex(), form->cbCold->currentIndex(),
+                           form->cbHex->currentIndex()};
+        sight.mask = form->MaskFromCheckBoxes();
+        form->close();
+    });
+    closer.start(20);
+    if (RunProgram({QApplication::applicationFilePath()}) != 0)
+        qWarning("the program ended with an error");
+    return sight;
+}
+
+QString SettingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           "/Marbleworth/" + QFileInfo(QApplication::applicationFilePath()).completeBaseName() +
+           ".conf";
+}
+
+void WriteFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// Eight raw bytes as the settings file holds a double.
+QByteArray RawDouble(const char* littleEndianEscapes)
+{
+    return QByteArray("@ByteArray(") + littleEndianEscapes + ")";
+}
 
 } // namespace
 
@@ -118,4 +190,58 @@ void StartupTest::exceptionInEventHandlerIsShown()
     QEvent event(QEvent::User);
     QCOMPARE(QApplication::sendEvent(&object, &event), false);
     QCOMPARE(platform.messages, QStringList({"handler failed"}));
+}
+
+void StartupTest::corruptedFileGivesTheDefaults_data()
+{
+    QTest::addColumn<bool>("unitsFile"); // otherwise the settings file
+    QTest::addColumn<QByteArray>("content");
+    QByteArray garbage;
+    for (int i = 0; i < 600; ++i)
+        garbage += char((i * 37 + 11) % 256);
+    QTest::newRow("settings: garbage bytes") << false << garbage;
+    QTest::newRow("settings: only NUL bytes") << false << QByteArray(300, '\0');
+    QTest::newRow("settings: empty file") << false << QByteArray();
+    QTest::newRow("settings: truncated in the first value")
+        << false << QByteArray("[HotFluid]\nindex=");
+    QTest::newRow("settings: truncated inside a raw double")
+        << false << QByteArray("[HotFluid]\nthi=@ByteArray(\\0\\0\\0");
+    QTest::newRow("settings: wrong kinds of values")
+        << false
+        << "[HotFluid]\nindex=" + RawDouble("\\0\\0\\0\\0\\0\\0\\xf0?") +
+               "\nthi=80\ntho=cold\nmh=" + RawDouble("\\0\\0\\xf0?") +
+               "\n[ColdFluid]\nindex=one\ntci=@Rect(1 2 3 4)\n"
+               "[HeatXType]\nindex=4294967296\nQ=@Variant(\\0\\0\\0\\x7f\\0)\n";
+    QTest::newRow("settings: not a number and infinity, once shown as 0")
+        << false
+        << "[HotFluid]\nthi=" + RawDouble("\\0\\0\\0\\0\\0\\0\\xf8\\x7f") +
+               "\ntho=" + RawDouble("\\0\\0\\0\\0\\0\\0\\xf0\\x7f") +
+               "\n[HeatXType]\nAo=" + RawDouble("\\0\\0\\0\\0\\0\\0\\xf0\\xff") + "\n";
+    QTest::newRow("units.ini: garbage bytes") << true << garbage;
+    QTest::newRow("units.ini: only NUL bytes") << true << QByteArray(300, '\0');
+    QTest::newRow("units.ini: empty file") << true << QByteArray();
+    QTest::newRow("units.ini: truncated in a key") << true << QByteArray("[fat]\nhei");
+    QTest::newRow("units.ini: wrong kinds of values")
+        << true << QByteArray("[fat]\nheight=tall\nlength=2.5\n[air]\nw=\nrh=99999999999\n");
+}
+
+void StartupTest::corruptedFileGivesTheDefaults()
+{
+    QFETCH(bool, unitsFile);
+    QFETCH(QByteArray, content);
+    TRecordingPlatform platform;
+    InitAppFolders();
+    QFile::remove(SettingsPath());
+    QFile::remove(UnitsSettingsPath());
+    const TFirstSight defaults = StartAndClose();
+    QCOMPARE(defaults.status, QString("Solved  (Hot fluid specified)..."));
+
+    const QString path = unitsFile ? UnitsSettingsPath() : SettingsPath();
+    WriteFile(path, content);
+    const TFirstSight sight = StartAndClose();
+    QVERIFY2(sight == defaults, Describe(sight) + "\nexpected\n" + Describe(defaults));
+    QCOMPARE(platform.messages, QStringList());
+    // Closing wrote complete files again: the last case and the default units.
+    QCOMPARE(TSettingsStore(GetAppRegistryKey()).ReadFloat("HotFluid", "thi", 0), 35.0);
+    QCOMPARE(TIniFile(UnitsSettingsPath()).ReadInteger("fat", "height", -1), 3);
 }

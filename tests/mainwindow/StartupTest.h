@@ -14,4 +14,6 @@ private slots:
     void quitAfterStartEndsSolvedWithoutStoring_data();
     void quitAfterStartEndsSolvedWithoutStoring();
     void exceptionInEventHandlerIsShown();
+    void corruptedFileGivesTheDefaults_data();
+    void corruptedFileGivesTheDefaults();
 };

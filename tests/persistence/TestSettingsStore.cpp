@@ -2,7 +2,9 @@
 
 #include "SettingsStore.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 #include <cmath>
@@ -186,4 +188,23 @@ void TestSettingsStore::unwritableStoreThrowsOnFlush()
     TSettingsStore store("Software\\Blocked\\kelvane");
     store.WriteInteger("s", "v", 1);
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, store.Flush());
+}
+
+void TestSettingsStore::emptyLockFileOfAKilledSaveDoesNotStallFlush()
+{
+    const QString path = WriteStoreFile("killed", "[s]\nv=1\n");
+    QFile lock(path + ".lock");
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-10),
+                             QFileDevice::FileModificationTime));
+    lock.close();
+    TSettingsStore store(Key("killed"));
+    store.WriteInteger("s", "v", 2);
+    QElapsedTimer timer;
+    timer.start();
+    store.Flush();
+    // QSettings alone waits 30 s for such a lock to grow stale.
+    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(ReadAll(path).contains("v=2"));
+    QVERIFY(!QFile::exists(path + ".lock"));
 }

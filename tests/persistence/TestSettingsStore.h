@@ -18,6 +18,7 @@ private slots:
     void keyPathMustNameTheMaker_data();
     void keyPathMustNameTheMaker();
     void unwritableStoreThrowsOnFlush();
+    void emptyLockFileOfAKilledSaveDoesNotStallFlush();
 
 private:
     // A store file written by hand, as another program or an older version left it.

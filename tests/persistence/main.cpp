@@ -1,6 +1,7 @@
 #include "TestAppFolders.h"
 #include "TestFormPlacement.h"
 #include "TestIniFile.h"
+#include "TestInterruptedSave.h"
 #include "TestMain.h"
 #include "TestSettingsStore.h"
 #include "TestXMLFile.h"
@@ -8,4 +9,4 @@
 #include <QApplication>
 
 KELVANE_TEST_MAIN(QApplication, TestIniFile, TestAppFolders, TestSettingsStore, TestXMLFile,
-                  TestFormPlacement)
+                  TestFormPlacement, TestInterruptedSave)
