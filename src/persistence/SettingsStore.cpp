@@ -1,7 +1,9 @@
 #include "SettingsStore.h"
 
+#include "KeptFile.h"
 #include "NumberParse.h"
 
+#include <QFile>
 #include <QLockFile>
 #include <QSettings>
 #include <QtEndian>
@@ -52,6 +54,26 @@ bool IsSplitText(const QVariant& value)
 // no owner to check, and QSettings then waits 30 s before breaking it. Its
 // syncs hold the lock for milliseconds, so one older than this is abandoned.
 constexpr int kAbandonedLockMs = 2000;
+
+// Whether the file QSettings just wrote holds all of its keys. It writes one
+// line per key, each ending in a line break, so a file cut short by a full
+// disk ends inside a line or lacks keys. (Qt 6.4 renames such a file into
+// place without reporting the failed write.)
+bool HoldsAllKeys(const QString& path, qsizetype keyCount)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return keyCount == 0;
+    const QByteArray text = file.readAll();
+    if (text.isEmpty())
+        return keyCount == 0;
+    if (!text.endsWith('\n'))
+        return false;
+    qsizetype keyLines = 0;
+    for (QByteArrayView line : text.split('\n'))
+        keyLines += !line.isEmpty() && !line.startsWith('[');
+    return keyLines == keyCount;
+}
 
 } // namespace
 
@@ -148,10 +170,18 @@ void TSettingsStore::EraseSection(const QString& section)
 void TSettingsStore::Flush()
 {
     BreakAbandonedLock();
+    const QString path = m_settings->fileName();
+    TKeptFile kept(path);
     m_settings->sync();
     if (m_settings->status() == QSettings::AccessError) {
-        throw std::runtime_error("Cannot write the settings file \"" +
-                                 m_settings->fileName().toStdString() + '"');
+        throw std::runtime_error("Cannot write the settings file \"" + path.toStdString() + '"');
+    }
+    if (!HoldsAllKeys(path, m_settings->allKeys().size())) {
+        const bool restored = kept.Restore();
+        throw std::runtime_error("Cannot write the settings file \"" + path.toStdString() +
+                                 (restored
+                                      ? "\": it could not be written whole, and was left as it was"
+                                      : "\": it could not be written whole"));
     }
 }
 

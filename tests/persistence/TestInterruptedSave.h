@@ -17,6 +17,7 @@ private slots:
 
     void failedFlushKeepsTheOldFile_data();
     void failedFlushKeepsTheOldFile();
+    void failedFirstFlushLeavesNoFile();
     void killedSaveLoopLeavesOldOrNew();
 
 private:
