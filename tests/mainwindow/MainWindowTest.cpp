@@ -684,3 +684,42 @@ void MainWindowTest::tablesFillDropDowns()
     QCOMPARE(CurrentHx().cpc, 1.0);                        // no "cp": the default
     QCOMPARE(Field(*form, "eduo")->text(), QString("37")); // no type: Uo stays
 }
+
+void MainWindowTest::missingOrEmptyTablesStillSolve_data()
+{
+    QTest::addColumn<QStringList>("missing");
+    QTest::addColumn<QStringList>("empty");
+    QTest::newRow("no fluid table") << QStringList{"fluids.ini"} << QStringList{};
+    QTest::newRow("empty fluid table") << QStringList{} << QStringList{"fluids.ini"};
+    QTest::newRow("empty type table") << QStringList{} << QStringList{"heatxtype.ini"};
+    QTest::newRow("no tables at all")
+        << QStringList{"fluids.ini", "heatxtype.ini"} << QStringList{};
+}
+
+// Without table entries the drop-downs stay empty and the case keeps the
+// record's specific heats and the Uo field's value: the window still solves,
+// with no message.
+void MainWindowTest::missingOrEmptyTablesStillSolve()
+{
+    QFETCH(QStringList, missing);
+    QFETCH(QStringList, empty);
+    const QString dir = m_programDir->path();
+    for (const QString& table : missing)
+        QVERIFY(QFile::remove(dir + '/' + table));
+    for (const QString& table : empty) {
+        QFile file(dir + '/' + table);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    }
+    auto form = MakeForm();
+    const bool noFluids = missing.contains("fluids.ini") || empty.contains("fluids.ini");
+    QCOMPARE(form->cbHot->count() == 0, noFluids);
+    QCOMPARE(form->cbHex->count() == 0,
+             missing.contains("heatxtype.ini") || empty.contains("heatxtype.ini"));
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    QVERIFY(m_platform->messages.isEmpty());
+    if (noFluids) {
+        QCOMPARE(CurrentHx().cph, 1.023); // the built-in air and water of the record
+        QCOMPARE(CurrentHx().cpc, 4.193);
+    }
+    QCOMPARE(Field(*form, "eduo")->text(), QString("37"));
+}

@@ -51,6 +51,8 @@ private slots:
     void rightClickOpensContextMenu();
     void tablesFillDropDowns();
     void typeWithoutUoGivesTwenty();
+    void missingOrEmptyTablesStillSolve_data();
+    void missingOrEmptyTablesStillSolve();
 
 private:
     // A window as the program makes it; `show` activates it, which runs the first Calc.
