@@ -4,6 +4,17 @@
 # and its own empty HOME and XDG folders, so no test sees or touches the real
 # user's settings, documents or shared files. A crashing test fails at once
 # (no debugger stack dump, which can hang on an abort) and none runs forever.
+#
+# In a sanitizer build the first report stops the test with its stack, and
+# ASan's checks that are off by default (stack use after return, static
+# initialisation order) are on.
+set(KELVANE_SANITIZER_ENV)
+if(KELVANE_SANITIZE)
+  set(KELVANE_SANITIZER_ENV
+      ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1
+      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1)
+endif()
+
 function(kelvane_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -16,6 +27,7 @@ function(kelvane_add_test name)
                    XDG_CACHE_HOME=${home}/.cache
                    XDG_RUNTIME_DIR=${home}/runtime QT_QPA_PLATFORM=offscreen QTEST_DISABLE_STACK_DUMP=1
                    KELVANE_PROGRAM_DIR=${KELVANE_PROGRAM_DIR} KELVANE_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts
+                   ${KELVANE_SANITIZER_ENV}
                    ${CMAKE_COMMAND} -DHOME=${home} -DTEST=$<TARGET_FILE:${name}> -P ${CMAKE_SOURCE_DIR}/cmake/RunTest.cmake)
   set_tests_properties(${name} PROPERTIES TIMEOUT 900)
 endfunction()

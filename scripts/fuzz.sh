@@ -22,9 +22,11 @@ for t in "${targets[@]}"; do
   work=$build/fuzz/work/$t
   mkdir -p "$findings" "$work"
   echo "== $t: $runs runs"
-  # New inputs go to a scratch corpus; the committed seeds stay as they are.
+  # New inputs go to a scratch corpus; the committed seeds stay as they are. Undefined
+  # behaviour stops the run like a crash, so its input is kept as a finding.
   if ! HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
        QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+       UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
        "$build/fuzz/$t" -runs="$runs" -max_len=4096 -timeout=10 \
        -artifact_prefix="$findings/" "$work" "$root/fuzz/corpus/$t" 2>"$work.log"; then
     echo "   FAILED: see $work.log and $findings/"

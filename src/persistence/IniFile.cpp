@@ -5,6 +5,7 @@
 #include "ReplaceFile.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <stdexcept>
 #include <string>
 
@@ -30,12 +31,20 @@ std::string Utf8(const QString& text)
     return text.toUtf8().toStdString();
 }
 
+// The store's text as it is: QString::fromUtf8 would drop a byte order mark
+// that starts a name or value, and the name it lists could not be found again.
+QString FromUtf8(const char* text)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(text);
+}
+
 QStringList InLoadOrder(CSimpleIniA::TNamesDepend names)
 {
     names.sort(CSimpleIniA::Entry::LoadOrder());
     QStringList result;
     for (const auto& entry : names) {
-        result << QString::fromUtf8(entry.pItem);
+        result << FromUtf8(entry.pItem);
     }
     return result;
 }
@@ -102,7 +111,7 @@ QString TIniFile::ReadString(const QString& section, const QString& key,
                              const QString& defaultValue) const
 {
     const char* value = m_data->ini.GetValue(Utf8(section).c_str(), Utf8(key).c_str());
-    return value ? QString::fromUtf8(value) : defaultValue;
+    return value ? FromUtf8(value) : defaultValue;
 }
 
 int TIniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const

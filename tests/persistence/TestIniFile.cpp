@@ -76,6 +76,51 @@ void TestIniFile::namesMatchWithoutLetterCase()
     QCOMPARE(ini.ReadString("OIL", "Cp", ""), QString("2.0"));
 }
 
+// Every section and key that the file lists can be looked up under the listed
+// name, and a byte order mark inside a name or value is part of it, not dropped.
+// (Expected texts holding U+FEFF are QStringLiteral: decoding a char literal
+// would drop the mark there too.)
+void TestIniFile::listedNamesAndValuesReadBack_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("sections");
+    QTest::addColumn<QString>("firstValue");
+    QTest::newRow("plain names") << QByteArray("[R22]\nInternalNumber=21\n") << QStringList{"R22"}
+                                 << QString("21");
+    QTest::newRow("byte order mark at the start of the file is no part of a name")
+        << QByteArray("\xef\xbb\xbf[R22]\nInternalNumber=21\n") << QStringList{"R22"}
+        << QString("21");
+    QTest::newRow("byte order mark starting a section name")
+        << QByteArray("[\xef\xbb\xbfR22]\nInternalNumber=21\n")
+        << QStringList{QStringLiteral("\uFEFFR22")} << QString("21");
+    QTest::newRow("byte order mark starting a key and a value")
+        << QByteArray("[R22]\n\xef\xbb\xbfInternalNumber=\xef\xbb\xbf"
+                      "21\n")
+        << QStringList{"R22"} << QStringLiteral("\uFEFF21");
+    // The input the INI fuzz target first failed on; reading stops at the first NUL.
+    QTest::newRow("fuzz finding: marked section before one cut by NUL bytes")
+        << QByteArray("[\xef\xbb\xbfR22]\nInternalNumber=21\nRNumbe3\n\n[R134a]\0\0\0\0\0\0\0"
+                      "~lNumber=135h134\n",
+                      67)
+        << QStringList{QStringLiteral("\uFEFFR22"), "R134a"} << QString("21");
+}
+
+void TestIniFile::listedNamesAndValuesReadBack()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, sections);
+    QFETCH(QString, firstValue);
+    const TIniFile ini(WriteFile("RefLib8.rdf", content));
+    QCOMPARE(ini.Sections(), sections);
+    for (const QString& section : sections) {
+        QVERIFY2(ini.SectionExists(section), qPrintable(section));
+        for (const QString& key : ini.Keys(section))
+            QVERIFY2(ini.KeyExists(section, key), qPrintable(section + '/' + key));
+    }
+    const QString firstKey = ini.Keys(sections.first()).value(0);
+    QCOMPARE(ini.ReadString(sections.first(), firstKey, "missing"), firstValue);
+}
+
 void TestIniFile::readInteger_data()
 {
     QTest::addColumn<QByteArray>("text");

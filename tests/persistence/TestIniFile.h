@@ -13,6 +13,8 @@ private slots:
     void missingFileReadsAsEmpty();
     void sectionsAndKeysComeInFileOrder();
     void namesMatchWithoutLetterCase();
+    void listedNamesAndValuesReadBack_data();
+    void listedNamesAndValuesReadBack();
     void readInteger_data();
     void readInteger();
     void readFloat_data();
