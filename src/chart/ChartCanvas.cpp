@@ -1,7 +1,6 @@
 #include "ChartCanvas.h"
 
-#include <QFontMetrics>
-#include <QPainter>
+#include <QStaticText>
 #include <cmath>
 
 namespace {
@@ -37,7 +36,32 @@ QRect PenPath(const TRect& bounds)
     return QRect(bounds.Left, bounds.Top, bounds.Width() - 1, bounds.Height() - 1);
 }
 
+// Labels come and go with the data; the prepared texts are dropped past this many.
+constexpr qsizetype kMaxPreparedTexts = 256;
+
 } // namespace
+
+TChartCanvas::TPaintScope::TPaintScope(TChartCanvas& canvas) : m_canvas(canvas)
+{
+    m_canvas.m_scopePainter.emplace(&m_canvas.m_image);
+}
+
+TChartCanvas::TPaintScope::~TPaintScope()
+{
+    m_canvas.m_scopePainter.reset();
+}
+
+template <typename Draw> void TChartCanvas::Paint(Draw draw)
+{
+    if (!m_scopePainter) {
+        QPainter painter(&m_image);
+        draw(painter);
+        return;
+    }
+    m_scopePainter->save();
+    draw(*m_scopePainter);
+    m_scopePainter->restore();
+}
 
 void TChartCanvas::Resize(QSize size, int dotsPerMeterX, int dotsPerMeterY)
 {
@@ -45,22 +69,63 @@ void TChartCanvas::Resize(QSize size, int dotsPerMeterX, int dotsPerMeterY)
     m_image.setDotsPerMeterX(dotsPerMeterX);
     m_image.setDotsPerMeterY(dotsPerMeterY);
     m_image.fill(Qt::white);
+    UpdateMetrics();
+}
+
+void TChartCanvas::SetFont(const QFont& font)
+{
+    if (font == m_font)
+        return;
+    m_font = font;
+    UpdateMetrics();
+}
+
+void TChartCanvas::UpdateMetrics()
+{
+    m_metrics = QFontMetrics(m_font, &m_image);
+    m_prepared.clear();
 }
 
 void TChartCanvas::FillRect(const TRect& rect)
 {
-    QPainter painter(&m_image);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()),
-                     QColor::fromRgb(BrushColor));
+    Paint([&](QPainter& painter) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()),
+                         QColor::fromRgb(BrushColor));
+    });
 }
 
 void TChartCanvas::Line(QPoint from, QPoint to)
 {
-    QPainter painter(&m_image);
-    painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-    painter.setPen(MakePen(PenColor, PenStyle, PenWidth));
-    painter.drawLine(from, to);
+    if (PenWidth <= 1 && QtPenStyle(PenStyle) == Qt::SolidLine &&
+        (from.x() == to.x() || from.y() == to.y())) {
+        StraightLine(from, to);
+        return;
+    }
+    Paint([&](QPainter& painter) {
+        painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        painter.setPen(MakePen(PenColor, PenStyle, PenWidth));
+        painter.drawLine(from, to);
+    });
+}
+
+// What the painter draws for a solid one-pixel line along a row or a column,
+// done on the pixels: the painter's raster operation costs many times more. The
+// painter draws the pixels from the lower end up to but not including the
+// higher one, and a line of no length as one pixel.
+void TChartCanvas::StraightLine(QPoint from, QPoint to)
+{
+    const QPoint low(qMin(from.x(), to.x()), qMin(from.y(), to.y()));
+    const QPoint high(qMax(from.x(), to.x()), qMax(from.y(), to.y()));
+    const QPoint step = from.x() != to.x() ? QPoint(1, 0) : QPoint(0, 1);
+    const QPoint end = from == to ? low + step : high;
+    const QRect bounds = m_image.rect();
+    for (QPoint p = low; p != end; p += step) {
+        if (!bounds.contains(p))
+            continue;
+        QRgb& pixel = reinterpret_cast<QRgb*>(m_image.scanLine(p.y()))[p.x()];
+        pixel = 0xFF000000u | ~(PenColor ^ pixel);
+    }
 }
 
 // Paints the shape plainly on a white scratch image and combines that with the
@@ -82,9 +147,10 @@ template <typename Draw> void TChartCanvas::DrawShape(QRect bounds, Draw draw)
         painter.setBrush(QColor::fromRgb(BrushColor));
         draw(painter);
     }
-    QPainter painter(&m_image);
-    painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-    painter.drawImage(area.topLeft(), scratch);
+    Paint([&](QPainter& painter) {
+        painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        painter.drawImage(area.topLeft(), scratch);
+    });
 }
 
 void TChartCanvas::Rectangle(const TRect& bounds)
@@ -108,16 +174,18 @@ void TChartCanvas::Polygon(const QPolygon& points)
 
 void TChartCanvas::DrawXor(QPoint topLeft, const QImage& bitmap)
 {
-    QPainter painter(&m_image);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.drawImage(topLeft, bitmap.convertToFormat(QImage::Format_RGB32));
+    Paint([&](QPainter& painter) {
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.drawImage(topLeft, bitmap.convertToFormat(QImage::Format_RGB32));
+    });
 }
 
 void TChartCanvas::Copy(QPoint topLeft, const QImage& bitmap)
 {
-    QPainter painter(&m_image);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(topLeft, bitmap);
+    Paint([&](QPainter& painter) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(topLeft, bitmap);
+    });
 }
 
 void TChartCanvas::TextOut(int x, int y, const QString& text)
@@ -129,28 +197,52 @@ void TChartCanvas::TextOutRotated(int x, int y, const QString& text, double angl
 {
     if (text.isEmpty())
         return;
-    QFont font = Font;
-    // A turned text is drawn light, as the desktop draws its rotated fonts.
-    if (std::fabs(angle) > 1)
+    const bool turned = std::fabs(angle) > 1;
+    QFont font = m_font;
+    QRect box;
+    if (turned) {
+        // A turned text is drawn light, as the desktop draws its rotated fonts.
         font.setWeight(QFont::Light);
-    const QFontMetrics metrics(font, &m_image);
-    const QRect box(0, 0, metrics.horizontalAdvance(text), metrics.height());
-    QPainter painter(&m_image);
-    painter.translate(x, y);
-    if (std::fabs(angle) > 1)
-        painter.rotate(-std::trunc(angle * 10) / 10);
-    painter.fillRect(box, QColor::fromRgb(BrushColor));
-    painter.setFont(font);
-    painter.setPen(QColor::fromRgb(FontColor));
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        const QFontMetrics metrics(font, &m_image);
+        box.setSize({metrics.horizontalAdvance(text), metrics.height()});
+    } else {
+        box.setSize({Prepared(text).Width, TextHeight()});
+    }
+    Paint([&](QPainter& painter) {
+        painter.translate(x, y);
+        if (turned)
+            painter.rotate(-std::trunc(angle * 10) / 10);
+        painter.fillRect(box, QColor::fromRgb(BrushColor));
+        painter.setFont(font);
+        painter.setPen(QColor::fromRgb(FontColor));
+        if (turned)
+            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        else
+            painter.drawStaticText(0, 0, Prepared(text).Layout);
+    });
 }
 
 int TChartCanvas::TextWidth(const QString& text) const
 {
-    return QFontMetrics(Font, &m_image).horizontalAdvance(text);
+    return Prepared(text).Width;
+}
+
+const TChartCanvas::TPreparedText& TChartCanvas::Prepared(const QString& text) const
+{
+    if (const auto known = m_prepared.constFind(text); known != m_prepared.cend())
+        return *known;
+    if (m_prepared.size() >= kMaxPreparedTexts)
+        m_prepared.clear();
+    // One line, as a single-line text box shows it.
+    QString line = text;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    QStaticText layout(line);
+    layout.setTextFormat(Qt::PlainText);
+    layout.prepare(QTransform(), m_font);
+    return *m_prepared.insert(text, {m_metrics.horizontalAdvance(text), layout});
 }
 
 int TChartCanvas::TextHeight() const
 {
-    return QFontMetrics(Font, &m_image).height();
+    return m_metrics.height();
 }
