@@ -115,17 +115,23 @@ void TChartCanvas::Line(QPoint from, QPoint to)
 // higher one, and a line of no length as one pixel.
 void TChartCanvas::StraightLine(QPoint from, QPoint to)
 {
-    const QPoint low(qMin(from.x(), to.x()), qMin(from.y(), to.y()));
-    const QPoint high(qMax(from.x(), to.x()), qMax(from.y(), to.y()));
-    const QPoint step = from.x() != to.x() ? QPoint(1, 0) : QPoint(0, 1);
-    const QPoint end = from == to ? low + step : high;
-    const QRect bounds = m_image.rect();
-    for (QPoint p = low; p != end; p += step) {
-        if (!bounds.contains(p))
-            continue;
-        QRgb& pixel = reinterpret_cast<QRgb*>(m_image.scanLine(p.y()))[p.x()];
-        pixel = 0xFF000000u | ~(PenColor ^ pixel);
-    }
+    const bool alongRow = from.y() == to.y();
+    const int row = alongRow ? from.y() : from.x(); // the row, or the column
+    const int rows = alongRow ? m_image.height() : m_image.width();
+    const int length = alongRow ? m_image.width() : m_image.height();
+    if (row < 0 || row >= rows)
+        return;
+    const int low = alongRow ? qMin(from.x(), to.x()) : qMin(from.y(), to.y());
+    const int high = alongRow ? qMax(from.x(), to.x()) : qMax(from.y(), to.y());
+    const int first = qMax(low, 0);
+    const int end = qMin(low == high ? low + 1 : high, length);
+    if (first >= end)
+        return;
+    QRgb* pixel = alongRow ? reinterpret_cast<QRgb*>(m_image.scanLine(row)) + first
+                           : reinterpret_cast<QRgb*>(m_image.scanLine(first)) + row;
+    const qsizetype step = alongRow ? 1 : m_image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    for (int n = first; n < end; ++n, pixel += step)
+        *pixel = 0xFF000000u | ~(PenColor ^ *pixel);
 }
 
 // Paints the shape plainly on a white scratch image and combines that with the
