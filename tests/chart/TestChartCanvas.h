@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+class TestChartCanvas : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void straightLineMatchesThePainter_data();
+    void straightLineMatchesThePainter();
+    void paintScopeDrawsAsSeparatePainters();
+    void textWidthFollowsTheFont();
+};
