@@ -1,6 +1,6 @@
 #include "ChartCanvas.h"
 
-#include <QStaticText>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -38,6 +38,16 @@ QRect PenPath(const TRect& bounds)
 
 // Labels come and go with the data; the prepared texts are dropped past this many.
 constexpr qsizetype kMaxPreparedTexts = 256;
+
+// A laid-out text draws as the single-line text box does only without control
+// characters and line or paragraph separators, which the box treats its own way.
+bool IsPlainLine(const QString& text)
+{
+    return std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator;
+    });
+}
 
 } // namespace
 
@@ -221,10 +231,11 @@ void TChartCanvas::TextOutRotated(int x, int y, const QString& text, double angl
         painter.fillRect(box, QColor::fromRgb(BrushColor));
         painter.setFont(font);
         painter.setPen(QColor::fromRgb(FontColor));
-        if (turned)
-            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        const std::optional<QStaticText>& layout = Prepared(text).Layout;
+        if (!turned && layout)
+            painter.drawStaticText(0, 0, *layout);
         else
-            painter.drawStaticText(0, 0, Prepared(text).Layout);
+            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     });
 }
 
@@ -239,13 +250,13 @@ const TChartCanvas::TPreparedText& TChartCanvas::Prepared(const QString& text) c
         return *known;
     if (m_prepared.size() >= kMaxPreparedTexts)
         m_prepared.clear();
-    // One line, as a single-line text box shows it.
-    QString line = text;
-    line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
-    QStaticText layout(line);
-    layout.setTextFormat(Qt::PlainText);
-    layout.prepare(QTransform(), m_font);
-    return *m_prepared.insert(text, {m_metrics.horizontalAdvance(text), layout});
+    TPreparedText prepared{m_metrics.horizontalAdvance(text), std::nullopt};
+    if (IsPlainLine(text)) {
+        prepared.Layout.emplace(text);
+        prepared.Layout->setTextFormat(Qt::PlainText);
+        prepared.Layout->prepare(QTransform(), m_font);
+    }
+    return *m_prepared.insert(text, prepared);
 }
 
 int TChartCanvas::TextHeight() const

@@ -82,11 +82,11 @@ private:
     void UpdateMetrics();
 
     // A text measured and laid out once for the current font: each redraw
-    // draws the same labels again.
+    // draws the same labels again. Texts with control characters are not laid out.
     struct TPreparedText
     {
         int Width;
-        QStaticText Layout;
+        std::optional<QStaticText> Layout;
     };
     const TPreparedText& Prepared(const QString& text) const;
 

@@ -33,6 +33,22 @@ QImage PainterLine(QPoint from, QPoint to, Qt::PenStyle style)
     return image;
 }
 
+// The same text drawn by the painter as a single-line box on the canvas's brush colour.
+QImage PainterText(const QFont& font, QPoint at, const QString& text)
+{
+    QImage image(kSize, QImage::Format_RGB32);
+    image.setDotsPerMeterX(kDotsPerMeter);
+    image.setDotsPerMeterY(kDotsPerMeter);
+    image.fill(kBackground);
+    const QFontMetrics metrics(font, &image);
+    const QRect box(at, QSize(metrics.horizontalAdvance(text), metrics.height()));
+    QPainter painter(&image);
+    painter.fillRect(box, QColor::fromRgb(kPen));
+    painter.setFont(font);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    return image;
+}
+
 // Fills, lines, shapes and text in the canvas's various modes and states.
 void DrawSample(TChartCanvas& canvas)
 {
@@ -82,6 +98,29 @@ void TestChartCanvas::straightLineMatchesThePainter()
     canvas.PenStyle = std::uint8_t(style);
     canvas.Line(from, to);
     QCOMPARE(canvas.Image(), PainterLine(from, to, style == psDot ? Qt::DotLine : Qt::SolidLine));
+}
+
+void TestChartCanvas::textMatchesThePainter_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("label") << QStringLiteral("-0.25");
+    QTest::newRow("tab") << QStringLiteral("1\t2");
+    QTest::newRow("line break") << QStringLiteral("1\n2");
+    QTest::newRow("line separator") << QStringLiteral("1\u20282");
+}
+
+void TestChartCanvas::textMatchesThePainter()
+{
+    QFETCH(QString, text);
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setPixelSize(11);
+    TChartCanvas canvas;
+    Fill(canvas);
+    canvas.SetFont(font);
+    canvas.BrushColor = kPen;
+    for (int pass = 0; pass < 2; ++pass) // drawn again from the prepared text
+        canvas.TextOut(2, 3, text);
+    QCOMPARE(canvas.Image(), PainterText(font, {2, 3}, text));
 }
 
 void TestChartCanvas::paintScopeDrawsAsSeparatePainters()

@@ -9,6 +9,8 @@ class TestChartCanvas : public QObject
 private slots:
     void straightLineMatchesThePainter_data();
     void straightLineMatchesThePainter();
+    void textMatchesThePainter_data();
+    void textMatchesThePainter();
     void paintScopeDrawsAsSeparatePainters();
     void textWidthFollowsTheFont();
 };
