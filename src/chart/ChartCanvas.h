@@ -3,20 +3,42 @@
 #include "ChartTypes.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QImage>
+#include <QPainter>
 #include <QPolygon>
 #include <QRgb>
 #include <QSize>
+#include <QStaticText>
 #include <QString>
+#include <optional>
 
 // The chart's drawing surface: a 32-bit RGB image with a current pen, brush and
 // font. Lines and shapes combine with what is under them through a not-xor pen
 // (pixel := NOT(pen XOR pixel)), without anti-aliasing, each pixel at most once
 // per call, so drawing the same thing twice restores the image. Text is opaque
 // and plain. Colours here are resolved RGB values.
+//
+// Every drawing call starts from a fresh painter's state. A paint scope keeps
+// one painter open on the surface for a whole redraw, so that its calls share
+// it instead of each opening its own.
 class TChartCanvas
 {
 public:
+    class TPaintScope
+    {
+    public:
+        // The surface is not resized while the scope lives.
+        explicit TPaintScope(TChartCanvas& canvas);
+        ~TPaintScope();
+        TPaintScope(const TPaintScope&) = delete;
+        TPaintScope& operator=(const TPaintScope&) = delete;
+
+    private:
+        TChartCanvas& m_canvas;
+    };
+
     // A new, white surface of `size`; `dotsPerMeter` sizes point fonts as on the screen.
     void Resize(QSize size, int dotsPerMeterX, int dotsPerMeterY);
     const QImage& Image() const { return m_image; }
@@ -25,8 +47,10 @@ public:
     std::uint8_t PenStyle = psSolid;
     int PenWidth = 1;
     QRgb BrushColor = qRgb(255, 255, 255);
-    QFont Font;
     QRgb FontColor = qRgb(0, 0, 0);
+
+    const QFont& Font() const { return m_font; }
+    void SetFont(const QFont& font);
 
     // Fills (left, top)..(right, bottom), right and bottom excluded, with the brush; plain copy.
     void FillRect(const TRect& rect);
@@ -50,7 +74,25 @@ public:
     int TextHeight() const;
 
 private:
+    // Runs `draw` with the paint scope's painter, its state restored afterwards,
+    // or with a painter of its own outside a scope.
+    template <typename Draw> void Paint(Draw draw);
     template <typename Draw> void DrawShape(QRect bounds, Draw draw);
+    void StraightLine(QPoint from, QPoint to);
+    void UpdateMetrics();
+
+    // A text measured and laid out once for the current font: each redraw
+    // draws the same labels again. Texts with control characters are not laid out.
+    struct TPreparedText
+    {
+        int Width;
+        std::optional<QStaticText> Layout;
+    };
+    const TPreparedText& Prepared(const QString& text) const;
 
     QImage m_image;
+    std::optional<QPainter> m_scopePainter;
+    QFont m_font;
+    QFontMetrics m_metrics{m_font};
+    mutable QHash<QString, TPreparedText> m_prepared;
 };

@@ -235,7 +235,7 @@ void TChartPanel::UpdateDrawSize()
 
 void TChartPanel::SetCanvasFont(const TChartFont& font)
 {
-    m_canvas.Font = font.ToQFont();
+    m_canvas.SetFont(font.ToQFont());
     m_canvas.FontColor = Rgb(font.Color);
 }
 
@@ -265,10 +265,13 @@ void TChartPanel::changeEvent(QEvent* event)
 void TChartPanel::Redraw()
 {
     UpdateDrawSize();
-    DrawFrame();
+    {
+        const TChartCanvas::TPaintScope scope(m_canvas);
+        DrawFrame();
+        for (const auto& line : m_lines)
+            DrawLine(*line);
+    }
     m_readoutFont = m_fontXYPos;
-    for (const auto& line : m_lines)
-        DrawLine(*line);
     update();
 }
 

@@ -552,13 +552,22 @@ void TMainForm::ActionCalcExecute()
         hx.WriteResultsPage(m_pageList);
         HTMLView->LoadFromStrings(m_pageList);
         hx.WriteDiagnostics(diagnostics);
-        DiagMemo->setPlainText(diagnostics.join(QLatin1Char('\n')));
+        ShowDiagnostics(diagnostics.join(QLatin1Char('\n')));
         ShowChart();
         SetStatus(true);
     } catch (...) {
         ClearResults();
         Label13->setText(QStringLiteral("No solution with this data..."));
     }
+}
+
+// What QPlainTextEdit::setPlainText does, less its reformatting of the whole
+// text in the format at the cursor, which is the default one here anyway.
+void TMainForm::ShowDiagnostics(const QString& text)
+{
+    DiagMemo->document()->setPlainText(text);
+    DiagMemo->document()->setModified(false);
+    DiagMemo->moveCursor(QTextCursor::Start);
 }
 
 void TMainForm::ClearResults()

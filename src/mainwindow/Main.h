@@ -85,6 +85,7 @@ private:
     bool FormKeyDown(QWidget* focused, int key);
     void ShowChart();
     void ClearChart();
+    void ShowDiagnostics(const QString& text);
     void ClearResults();
     QAction* CreateAction(const QString& name, const QString& caption, int image,
                           void (TMainForm::*handler)());

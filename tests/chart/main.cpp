@@ -1,3 +1,4 @@
+#include "TestChartCanvas.h"
 #include "TestChartDemo.h"
 #include "TestChartModel.h"
 #include "TestChartMouse.h"
@@ -8,5 +9,5 @@
 
 #include <QApplication>
 
-KELVANE_TEST_MAIN(QApplication, TestScaleSteps, TestScales, TestChartModel, TestChartPainting,
-                  TestChartMouse, TestChartDemo)
+KELVANE_TEST_MAIN(QApplication, TestScaleSteps, TestScales, TestChartModel, TestChartCanvas,
+                  TestChartPainting, TestChartMouse, TestChartDemo)
