@@ -11,7 +11,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 lines=${2:-1000000}
-runs=${3:-3}
+runs=${3:-7}
 kelvane=$build/program/kelvane
 floor=$build/benchmarks/kelvane_batch_floor
 for program in "$kelvane" "$floor"; do
@@ -30,37 +30,46 @@ LC_ALL=C awk -v n="$lines" 'BEGIN {
   }
 }' >"$work/cases.txt"
 
-# Best of $runs runs: "wall cpu" in seconds (cpu = user + system time of the
-# program, which stays honest when other work shares the machine).
-best_time() {
-  local best_wall="" best_cpu="" start end wall cpu times
+# One run: "wall cpu" in seconds (cpu = user + system time of the program,
+# which stays honest when other work shares the machine).
+time_once() {
+  local start end times
   local TIMEFORMAT="%U %S"
-  for ((r = 0; r < runs; r++)); do
-    start=$(date +%s.%N)
-    times=$({ time "$@" <"$work/cases.txt" >"$work/out.csv"; } 2>&1)
-    end=$(date +%s.%N)
-    wall=$(LC_ALL=C awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f", b - a }')
-    cpu=$(LC_ALL=C awk -v t="$times" 'BEGIN { split(t, p, " "); printf "%.4f", p[1] + p[2] }')
-    if [ -z "$best_wall" ] || LC_ALL=C awk -v t="$wall" -v b="$best_wall" 'BEGIN { exit !(t < b) }'; then
-      best_wall=$wall
-    fi
-    if [ -z "$best_cpu" ] || LC_ALL=C awk -v t="$cpu" -v b="$best_cpu" 'BEGIN { exit !(t < b) }'; then
-      best_cpu=$cpu
-    fi
-  done
-  echo "$best_wall $best_cpu"
+  start=$(date +%s.%N)
+  times=$({ time "$@" <"$work/cases.txt" >"$work/out.csv"; } 2>&1)
+  end=$(date +%s.%N)
+  LC_ALL=C awk -v a="$start" -v b="$end" -v t="$times" \
+    'BEGIN { split(t, p, " "); printf "%.4f %.4f\n", b - a, p[1] + p[2] }'
 }
 
-batch=$(best_time "$kelvane" --batch)
-rows=$(($(wc -l <"$work/out.csv") - 1))
-solved=$(grep -c ',Solved$' "$work/out.csv" || true)
-io=$(best_time "$floor")
+# The two programs take turns, so that a change in the machine's speed during
+# the run (other work, a virtual machine's neighbours) falls on both alike: the
+# ratio is the median of the ratios of each pair of turns.
+for ((r = 0; r < runs; r++)); do
+  batch=$(time_once "$kelvane" --batch)
+  if [ "$r" -eq 0 ]; then
+    rows=$(($(wc -l <"$work/out.csv") - 1))
+    solved=$(grep -c ',Solved$' "$work/out.csv" || true)
+  fi
+  echo "$batch $(time_once "$floor")"
+done >"$work/times.txt"
 
-LC_ALL=C awk -v n="$lines" -v b="$batch" -v f="$io" -v rows="$rows" -v solved="$solved" 'BEGIN {
-  split(b, bt, " "); split(f, ft, " ")
-  printf "lines: %d (%d rows out, %d solved), best of runs\n", n, rows, solved
-  printf "                 wall s   lines/s     cpu s   lines/s\n"
-  printf "kelvane --batch  %6.3f %9.0f    %6.3f %9.0f\n", bt[1], n / bt[1], bt[2], n / bt[2]
-  printf "I/O floor        %6.3f %9.0f    %6.3f %9.0f\n", ft[1], n / ft[1], ft[2], n / ft[2]
-  printf "batch / floor    %6.2f              %6.2f\n", bt[1] / ft[1], bt[2] / ft[2]
-}'
+# Column $1 of the turns, sorted: "median lowest highest".
+spread() {
+  LC_ALL=C awk '{ print $1 / $3, $2 / $4 }' "$work/times.txt" | cut -d' ' -f"$1" | LC_ALL=C sort -g |
+    LC_ALL=C awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)], v[1], v[NR] }'
+}
+
+LC_ALL=C awk -v n="$lines" -v rows="$rows" -v solved="$solved" -v wall="$(spread 1)" \
+  -v cpu="$(spread 2)" '
+  function min(a, b) { return a == "" || b < a ? b : a }
+  { bw = min(bw, $1); bc = min(bc, $2); fw = min(fw, $3); fc = min(fc, $4) }
+  END {
+    split(wall, w, " "); split(cpu, c, " ")
+    printf "lines: %d (%d rows out, %d solved), %d turns each\n", n, rows, solved, NR
+    printf "best turn        wall s   lines/s     cpu s   lines/s\n"
+    printf "kelvane --batch  %6.3f %9.0f    %6.3f %9.0f\n", bw, n / bw, bc, n / bc
+    printf "I/O floor        %6.3f %9.0f    %6.3f %9.0f\n", fw, n / fw, fc, n / fc
+    printf "batch / floor, median of the turns: wall %.2f (%.2f to %.2f), cpu %.2f (%.2f to %.2f)\n",
+           w[1], w[2], w[3], c[1], c[2], c[3]
+  }' "$work/times.txt"
