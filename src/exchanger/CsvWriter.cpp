@@ -1,16 +1,14 @@
 #include "CsvWriter.h"
 
+#include "RoundTripText.h"
+
 #include <QIODevice>
 #include <algorithm>
-#include <charconv>
 #include <stdexcept>
 
 namespace {
 
 constexpr qsizetype bufferSize = 1 << 16;
-// Room for a separator and the longest shortest-round-trip text of a double
-// ("-2.2250738585072014e-308" is 24 characters).
-constexpr qsizetype numberRoom = 32;
 
 bool NeedsQuotes(QChar c)
 {
@@ -97,9 +95,9 @@ void TCsvWriter::AddText(QLatin1StringView text)
 
 void TCsvWriter::AddNumber(double value)
 {
-    // The text of FloatToRoundTripText (shortest round trip, locale-free).
-    char* out = StartField(numberRoom);
-    m_used = std::to_chars(out, out + numberRoom, value).ptr - m_buffer.data();
+    // The text of FloatToRoundTripText, without a string made for it.
+    char* out = StartField(RoundTripTextRoom);
+    m_used = WriteRoundTripText(out, value) - m_buffer.data();
 }
 
 void TCsvWriter::AddEmpty()

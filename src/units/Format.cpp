@@ -1,6 +1,7 @@
 #include "Format.h"
 
 #include "ConvertError.h"
+#include "RoundTripText.h"
 
 #include <array>
 #include <bit>
@@ -275,7 +276,7 @@ QString Format(const QString& format, std::initializer_list<TFormatArg> args)
 
 QString FloatToRoundTripText(double value)
 {
-    std::array<char, 64> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    std::array<char, RoundTripTextRoom> buffer;
+    const char* end = WriteRoundTripText(buffer.data(), value);
     return QString::fromLatin1(buffer.data(), end - buffer.data());
 }
