@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
-#include <utility>
 
 // The shortest decimal of a double by the Schubfach method (R. Giulietti, "The
 // Schubfach way to render doubles", 2020): the decimal interval that rounds to
@@ -100,44 +99,48 @@ TDecimal ShortestDecimal(int q, uint64 c)
     return {s + roundUp, k};
 }
 
+// Divides out 10^`count` when it divides the digits.
+void StripZeros(TDecimal& d, uint64 power, int count)
+{
+    if (d.digits % power == 0) {
+        d.digits /= power;
+        d.exponent += count;
+    }
+}
+
+// A 17-digit number has at most 16 trailing zeros: 8 + 8, then 4, 2, 1.
 TDecimal WithoutTrailingZeros(TDecimal d)
 {
-    while (d.digits % 100000000 == 0) {
-        d.digits /= 100000000;
-        d.exponent += 8;
-    }
-    for (const auto& [power, count] :
-         {std::pair{uint64(10000), 4}, {uint64(100), 2}, {uint64(10), 1}}) {
-        if (d.digits % power == 0) {
-            d.digits /= power;
-            d.exponent += count;
-        }
-    }
+    StripZeros(d, 100000000, 8);
+    StripZeros(d, 100000000, 8);
+    StripZeros(d, 10000, 4);
+    StripZeros(d, 100, 2);
+    StripZeros(d, 10, 1);
     return d;
 }
 
 int DecimalLength(uint64 value)
 {
-    constexpr uint64 powers[] = {1,
-                                 10,
-                                 100,
-                                 1000,
-                                 10000,
-                                 100000,
-                                 1000000,
-                                 10000000,
-                                 100000000,
-                                 1000000000,
-                                 10000000000,
-                                 100000000000,
-                                 1000000000000,
-                                 10000000000000,
-                                 100000000000000,
-                                 1000000000000000,
-                                 10000000000000000,
-                                 100000000000000000,
-                                 1000000000000000000,
-                                 10000000000000000000u};
+    static constexpr uint64 powers[] = {1,
+                                        10,
+                                        100,
+                                        1000,
+                                        10000,
+                                        100000,
+                                        1000000,
+                                        10000000,
+                                        100000000,
+                                        1000000000,
+                                        10000000000,
+                                        100000000000,
+                                        1000000000000,
+                                        10000000000000,
+                                        100000000000000,
+                                        1000000000000000,
+                                        10000000000000000,
+                                        100000000000000000,
+                                        1000000000000000000,
+                                        10000000000000000000u};
     const int estimate = (std::bit_width(value) * 1233) >> 12; // ⌊log10 2^bits⌋
     return estimate + (value >= powers[estimate]);
 }
