@@ -11,7 +11,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 lines=${2:-1000000}
-runs=${3:-7}
+runs=${3:-15}
 kelvane=$build/program/kelvane
 floor=$build/benchmarks/kelvane_batch_floor
 for program in "$kelvane" "$floor"; do
