@@ -6,9 +6,9 @@
 #include "HxTestSupport.h"
 #include "LineReader.h"
 #include "NumberParse.h"
+#include "TestFiles.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -245,14 +245,8 @@ void BatchSolverTest::eachLineStartsFromTheInitialCase()
 void BatchSolverTest::namesWithCommasAreQuoted()
 {
     QTemporaryDir dir;
-    QFile fluids(dir.filePath("fluids.ini"));
-    QVERIFY(fluids.open(QIODevice::WriteOnly));
-    fluids.write("[water, sea]\ncp=3.993\n");
-    fluids.close();
-    QFile types(dir.filePath("heatxtype.ini"));
-    QVERIFY(types.open(QIODevice::WriteOnly));
-    types.write("[plate]\nUo=2500\n");
-    types.close();
+    QVERIFY(WriteAll(dir.filePath("fluids.ini"), "[water, sea]\ncp=3.993\n"));
+    QVERIFY(WriteAll(dir.filePath("heatxtype.ini"), "[plate]\nUo=2500\n"));
     const QStringList rows = RunBatch("Kelvane,0,35,12,1,0,6,13,0.8,0,37,38,23.529,111",
                                       TLookupTables::LoadFrom(dir.path()));
     QVERIFY2(rows[1].startsWith(

@@ -4,8 +4,8 @@
 #include "CaseInputError.h"
 #include "HxTestSupport.h"
 #include "LookupTables.h"
+#include "TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,10 +30,8 @@ TLookupTables TablesWith(const QByteArray& fluids, const QByteArray& types)
     const std::pair<const char*, QByteArray> files[] = {{"fluids.ini", fluids},
                                                         {"heatxtype.ini", types}};
     for (const auto& [name, text] : files) {
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly))
+        if (!WriteAll(dir.filePath(name), text))
             qFatal("cannot write %s", name);
-        file.write(text);
     }
     return TLookupTables::LoadFrom(dir.path());
 }

@@ -1,5 +1,7 @@
 #include "ExecutableTest.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -31,18 +33,6 @@ RunProgram(const QString& program, const QStringList& arguments, const QByteArra
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
 const QStringList initialCase = {"--solve", "0",   "35", "12", "1",  "1",      "6",

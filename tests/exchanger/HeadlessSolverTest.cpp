@@ -4,9 +4,9 @@
 #include "HeadlessSolver.h"
 #include "HxTestSupport.h"
 #include "LookupTables.h"
+#include "TestFiles.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -188,17 +188,14 @@ void HeadlessSolverTest::jsonEscapesTexts()
 void HeadlessSolverTest::batchReadsAFile()
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath("cases.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Kelvane,0,35,12,1,1,6,13,0.8,0,37,38,23.529,111\nKelvane,x\n");
-    file.close();
-    const TRun fromFile = Run({"--batch", file.fileName()});
+    const QString path = dir.filePath("cases.txt");
+    QVERIFY(WriteAll(path, "Kelvane,0,35,12,1,1,6,13,0.8,0,37,38,23.529,111\nKelvane,x\n"));
+    const TRun fromFile = Run({"--batch", path});
     QCOMPARE(fromFile.code, 0);
     QCOMPARE(fromFile.out.count(u'\n'), 3);
     QVERIFY(fromFile.out.contains(QStringLiteral(",Solved\n")));
-    QFile again(file.fileName());
-    QVERIFY(again.open(QIODevice::ReadOnly));
-    const QByteArray cases = again.readAll();
+    const QByteArray cases = ReadAll(path);
+    QVERIFY(!cases.isEmpty());
     QCOMPARE(Run({"--batch"}, cases).out, fromFile.out);
     QCOMPARE(Run({"--batch", "-"}, cases).out, fromFile.out);
 }

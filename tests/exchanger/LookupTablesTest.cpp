@@ -2,6 +2,7 @@
 
 #include "IniFile.h"
 #include "LookupTables.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QLocale>
@@ -10,8 +11,7 @@
 QString LookupTablesTest::WriteFile(const QString& name, const QByteArray& text)
 {
     const QString path = m_dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+    if (!WriteAll(path, text))
         qFatal("cannot write %s", qPrintable(path));
     return path;
 }

@@ -8,6 +8,7 @@
 #include "QvFmtEdit.h"
 #include "RecordingPlatform.h"
 #include "SettingsStore.h"
+#include "TestFiles.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -121,8 +122,7 @@ void CaseFileTest::WriteCaseFile(const QByteArray& text) const
 
 QByteArray CaseFileTest::ReadCaseFile() const
 {
-    QFile file(CasePath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return ReadAll(CasePath());
 }
 
 void CaseFileTest::savedInitialCaseIsTheWorkedExample()

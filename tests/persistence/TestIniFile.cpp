@@ -2,6 +2,7 @@
 
 #include "FileSizeLimit.h"
 #include "IniFile.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,12 +12,6 @@
 #include <limits>
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const QByteArray kTable = "; fluids of the test\n"
                           "[water]\n"

@@ -2,6 +2,7 @@
 
 #include "FileSizeLimit.h"
 #include "SaveLoopCase.h"
+#include "TestFiles.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -17,12 +18,6 @@ namespace {
 
 constexpr TSaveLoopCase::TFileKind kKinds[] = {TSaveLoopCase::fkCase, TSaveLoopCase::fkUnits,
                                                TSaveLoopCase::fkSettings};
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QString ReferenceProgram(int version)
 {

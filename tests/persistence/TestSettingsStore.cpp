@@ -1,6 +1,7 @@
 #include "TestSettingsStore.h"
 
 #include "SettingsStore.h"
+#include "TestFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -12,12 +13,6 @@
 #include <stdexcept>
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QString Key(const QString& program)
 {

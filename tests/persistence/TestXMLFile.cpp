@@ -2,6 +2,7 @@
 
 #include "FileSizeLimit.h"
 #include "RecordingPlatform.h"
+#include "TestFiles.h"
 #include "XMLFile.h"
 
 #include <QDir>
@@ -10,12 +11,6 @@
 #include <stdexcept>
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray Serialized(TXMLFile& xml)
 {
