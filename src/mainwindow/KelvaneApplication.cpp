@@ -1,8 +1,12 @@
 #include "KelvaneApplication.h"
 
 #include "ApplicationErrors.h"
+#include "KelvaneStyle.h"
 
-TKelvaneApplication::TKelvaneApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TKelvaneApplication::TKelvaneApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setStyle(new TKelvaneStyle); // the application owns it
+}
 
 bool TKelvaneApplication::notify(QObject* receiver, QEvent* event)
 {

@@ -109,6 +109,19 @@ void ExecutableTest::batchFromStandardInput()
                                             "division by zero)")));
 }
 
+// The window's images are built-in PNGs, read as such: no image format plugin
+// is loaded at start-up to guess a format. The dynamic loader lists every
+// library it starts.
+void ExecutableTest::windowStartLoadsNoImagePlugin()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_DEBUG", "libs");
+    const TResult result = RunProgram(m_program, {"--quit-after-start"}, {}, environment);
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.err.contains("/platforms/"), "the loader listed no plugin at all");
+    QVERIFY2(!result.err.contains("/imageformats/"), "an image format plugin was loaded");
+}
+
 void ExecutableTest::badInput_data()
 {
     // The program folder's tables: shipped, or one of them missing or empty.

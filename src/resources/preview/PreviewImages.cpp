@@ -1,6 +1,6 @@
 #include "PreviewImages.h"
 
-#include <QPixmap>
+#include "BuiltInPng.h"
 
 // The images live in a resource file of a static library: its registration
 // has to be pulled in by hand, outside any namespace.
@@ -12,7 +12,7 @@ static void InitPreviewResources()
 QCursor PreviewCursor(const QString& name)
 {
     InitPreviewResources();
-    const QPixmap image(QStringLiteral(":/cursors/") + name);
+    const QPixmap image = ReadBuiltInPng(QStringLiteral(":/cursors/") + name);
     if (image.isNull())
         return QCursor(Qt::ArrowCursor);
     // The glass points with the centre of its lens, the hand grips at its palm.
@@ -24,5 +24,5 @@ QCursor PreviewCursor(const QString& name)
 QIcon PreviewImage(const QString& name)
 {
     InitPreviewResources();
-    return QIcon(QStringLiteral(":/preview/%1.png").arg(name));
+    return QIcon(ReadBuiltInPng(QStringLiteral(":/preview/%1.png").arg(name)));
 }

@@ -1,5 +1,7 @@
 #include "ToolbarImages.h"
 
+#include "BuiltInPng.h"
+
 #include <QString>
 #include <array>
 
@@ -16,6 +18,7 @@ QList<QIcon> ToolbarImages()
     static constexpr std::array names{"load", "save", "reset", "calc", "report", "help"};
     QList<QIcon> images;
     for (const char* name : names)
-        images << QIcon(QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(name)));
+        images << QIcon(
+            ReadBuiltInPng(QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(name))));
     return images;
 }
