@@ -75,7 +75,9 @@ TIniFile::TIniFile(const QString& path) : m_path(path), m_data(std::make_unique<
     if (m_data->ini.LoadData(bytes.constData(), size_t(bytes.size())) < 0) {
         m_data->ini.Reset();
         m_loadError = QStringLiteral("not enough memory to read it");
+        return;
     }
+    m_fileText = bytes;
 }
 
 TIniFile::~TIniFile() = default;
@@ -161,6 +163,9 @@ void TIniFile::UpdateFile() const
     std::string text;
     if (m_data->ini.Save(text) < 0) {
         ThrowFileError(m_path, QStringLiteral("not enough memory"));
+    }
+    if (m_fileText == QByteArrayView(text)) {
+        return; // nothing changed: the file keeps its bytes and its time
     }
     if (const QString error = ReplaceFile(m_path, text); !error.isEmpty()) {
         ThrowFileError(m_path, error);

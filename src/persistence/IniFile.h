@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 // An INI file held in memory: sections in square brackets, key=value lines,
 // UTF-8 text. Section and key names match without regard to ASCII letter
@@ -47,7 +49,8 @@ public:
     void DeleteKey(const QString& section, const QString& key);
 
     // Writes the file through a temporary file that replaces it only when
-    // complete. Throws std::runtime_error naming the file and the reason.
+    // complete; a file that would get the bytes it was read with is left as
+    // it is. Throws std::runtime_error naming the file and the reason.
     void UpdateFile() const;
 
 private:
@@ -56,4 +59,6 @@ private:
     std::unique_ptr<TData> m_data;
     // An existing file that could not be read is never overwritten.
     QString m_loadError;
+    // The file's bytes as read; none when there was no file to read.
+    std::optional<QByteArray> m_fileText;
 };

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <sys/stat.h>
 
 // Whole-file reads and writes for test fixtures.
 
@@ -19,4 +20,12 @@ inline bool WriteAll(const QString& path, const QByteArray& content)
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(content) == content.size();
+}
+
+// The file's identity on its disk, 0 when it does not exist: replacing the
+// file puts a new identity in its place, rewriting it in place does not.
+inline ino_t FileId(const QString& path)
+{
+    struct stat status = {};
+    return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
 }

@@ -220,6 +220,40 @@ void TestIniFile::updateWritesUtf8()
                                    "C"));
 }
 
+void TestIniFile::updateOfAnUnchangedFileLeavesIt_data()
+{
+    QTest::addColumn<QString>("value"); // written to [water] cp, which holds 4.18
+    QTest::addColumn<bool>("rewritten");
+    QTest::newRow("nothing written") << QString() << false;
+    QTest::newRow("the same value written") << "4.18" << false;
+    QTest::newRow("a new value") << "4.19" << true;
+}
+
+void TestIniFile::updateOfAnUnchangedFileLeavesIt()
+{
+    QFETCH(QString, value);
+    QFETCH(bool, rewritten);
+    const QString path = m_dir->filePath("units.ini");
+    {
+        TIniFile ini(path);
+        ini.WriteString("water", "cp", "4.18");
+        ini.WriteInteger("Temperature", "Units", 2);
+        ini.UpdateFile();
+    }
+    const QByteArray before = ReadAll(path);
+    const ino_t id = FileId(path);
+
+    TIniFile ini(path);
+    if (!value.isNull()) {
+        ini.WriteString("water", "cp", value);
+    }
+    ini.UpdateFile();
+
+    QCOMPARE(FileId(path) != id, rewritten);
+    QCOMPARE(ReadAll(path) != before, rewritten);
+    QCOMPARE(TIniFile(path).ReadString("water", "cp", ""), value.isNull() ? "4.18" : value);
+}
+
 void TestIniFile::failedUpdateThrowsAndKeepsTheFile_data()
 {
     QTest::addColumn<QString>("relativePath");

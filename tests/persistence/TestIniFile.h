@@ -23,6 +23,8 @@ private slots:
     void writtenValuesReadBack();
     void updateKeepsEverythingElse();
     void updateWritesUtf8();
+    void updateOfAnUnchangedFileLeavesIt_data();
+    void updateOfAnUnchangedFileLeavesIt();
     void failedUpdateThrowsAndKeepsTheFile_data();
     void failedUpdateThrowsAndKeepsTheFile();
 

@@ -2,6 +2,7 @@
 
 #include "AppFolders.h"
 #include "IniFile.h"
+#include "TestFiles.h"
 #include "UnitsSetting.h"
 
 #include <QDir>
@@ -299,6 +300,27 @@ void UnitsSettingTest::saveKeepsForeignSectionsAndKeys()
     QCOMPARE(ini.ReadString("air", "legacy", ""), QStringLiteral("yes"));
     QCOMPARE(ini.ReadInteger("air", "mass_flow", 0), 5);
     QCOMPARE(ini.ReadInteger("fat", "height", 0), 3);
+}
+
+// Every run ends with a save: one that changes nothing leaves the file alone.
+void UnitsSettingTest::saveOfUnchangedSettingsLeavesTheFile()
+{
+    SaveUnitsSettings();
+    const QByteArray written = ReadAll(UnitsSettingsPath());
+    const ino_t id = FileId(UnitsSettingsPath());
+    QVERIFY(id != 0);
+
+    RegisterUnitsSettings();
+    LoadUnitsSettings();
+    SaveUnitsSettings();
+    QCOMPARE(FileId(UnitsSettingsPath()), id);
+
+    RegisterUnitsSettings();
+    LoadUnitsSettings();
+    Find("hex", "vol")->UnitsValue = 0;
+    SaveUnitsSettings();
+    QVERIFY(FileId(UnitsSettingsPath()) != id);
+    QVERIFY(ReadAll(UnitsSettingsPath()) != written);
 }
 
 // A file where the folder should be: nothing is written, nothing thrown.
