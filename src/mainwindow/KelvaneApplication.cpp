@@ -5,7 +5,7 @@
 
 TKelvaneApplication::TKelvaneApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
-    setStyle(new TKelvaneStyle); // the application owns it
+    setStyle(new TKelvaneStyle(style()->name())); // the application owns it
 }
 
 bool TKelvaneApplication::notify(QObject* receiver, QEvent* event)

@@ -1,5 +1,7 @@
 #include "KelvaneStyle.h"
 
+TKelvaneStyle::TKelvaneStyle(const QString& baseKey) : QProxyStyle(baseKey) {}
+
 QIcon TKelvaneStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
                                   const QWidget* widget) const
 {

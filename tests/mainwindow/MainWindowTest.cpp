@@ -219,6 +219,10 @@ void MainWindowTest::toolBarHasSixActionsWithImagesAndShortcuts()
         QCOMPARE(action->icon().actualSize(QSize(24, 24)), QSize(24, 24));
     }
     QCOMPARE(captions, QStringList({"Load", "Save", "Reset", "Calc", "Report", "Help"}));
+    // Shown when the window is too narrow for every button.
+    const auto* extension = form->ToolBar1->findChild<QToolButton*>("qt_toolbar_ext_button");
+    QVERIFY(extension);
+    QVERIFY(!extension->icon().isNull());
     QCOMPARE(form->ToolBar1->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
     QCOMPARE(form->ActionSave->shortcut(), QKeySequence("Ctrl+S"));
     QCOMPARE(form->ActionCalc->shortcut(), QKeySequence("F9"));
