@@ -1,38 +1,18 @@
 // What showing text costs, for the start-up benchmark: the empty window of
 // kelvane_minimal_window with one short line of the main window's own text in
-// each font the main window draws text in. It ends as
-// "kelvane --quit-after-start" does: once the window is active, the pending
-// paints are done and the program exits.
+// each font the main window draws text in, ending as the empty window does.
 //
 // The main window shows all of this and far more (some sixty controls, a tool
 // bar, a results page, a chart with rotated text), so no main window can start
 // faster or in less memory than this one.
-#include <QApplication>
-#include <QEvent>
+#include "EndingWindow.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QVBoxLayout>
-#include <QWidget>
 #include <utility>
 
 namespace {
-
-class TTextWindow : public QWidget
-{
-protected:
-    bool event(QEvent* event) override
-    {
-        if (event->type() == QEvent::WindowActivate)
-            QMetaObject::invokeMethod(
-                qApp,
-                [] {
-                    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-                    QCoreApplication::exit(0);
-                },
-                Qt::QueuedConnection);
-        return QWidget::event(event);
-    }
-};
 
 // The fonts as the main window asks for them.
 QFont Courier(int pointSize, bool bold, QFont::StyleHint hint)
@@ -56,7 +36,7 @@ QFont ChartCourier()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    TTextWindow window;
+    TEndingWindow window;
     window.setFixedSize(756, 500);
     auto* layout = new QVBoxLayout(&window);
     const std::pair<QString, QFont> lines[] = {
