@@ -201,6 +201,16 @@ TFmtValue TFieldFormat::CarriedValue(const QString& text) const
     return IsFractionFormat(m_formatStr) ? TFmtValue(value.ToString()) : value.ToFloat();
 }
 
+// An entry text that is no number is kept as it is.
+std::optional<TFmtValue> TFieldFormat::CarriedEntryValue() const
+{
+    try {
+        return CarriedValue(m_entryText);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 std::optional<TFieldFormat::TUnitsShown> TFieldFormat::UpdateUnits(const QString& text)
 {
     if (m_unitsType == utNone && (IsStringFormat(m_formatStr) || IsIntegerFormat(m_formatStr)))
@@ -208,6 +218,7 @@ std::optional<TFieldFormat::TUnitsShown> TFieldFormat::UpdateUnits(const QString
     try {
         const bool fraction = IsFractionFormat(m_formatStr);
         const TFmtValue value = CarriedValue(text);
+        const std::optional<TFmtValue> entry = CarriedEntryValue();
         TUnitsShown shown;
         QString format;
         GetUnitsConversion(m_unitsType, m_unitsValue, m_unitsBase, shown.unitsName, m_factor,
@@ -220,6 +231,9 @@ std::optional<TFieldFormat::TUnitsShown> TFieldFormat::UpdateUnits(const QString
         if (fraction && !m_formatStr.contains(u'/'))
             m_formatStr = m_formatStr + u'/' + m_formatStr;
         shown.text = TextOf(value);
+        // Escape gives back the value held on entry, in the unit now shown.
+        if (const std::optional<QString> entryText = entry ? TextOf(*entry) : std::nullopt)
+            m_entryText = *entryText;
         return shown;
     } catch (const std::exception&) {
         // A text that is not a number: the field goes on showing the previous unit.

@@ -45,7 +45,7 @@ public:
     // Whether the format lets the typed character `c` in.
     bool AcceptsChar(const QString& c) const;
 
-    // The text when the field last gained focus.
+    // The text when the field last gained focus, kept in the display unit.
     const QString& EntryText() const { return m_entryText; }
     void SetEntryText(const QString& text) { m_entryText = text; }
 
@@ -63,7 +63,7 @@ public:
     int UnitsBase() const { return m_unitsBase; }
     std::optional<TUnitsShown> SetUnitsBase(int index, const QString& text);
     // Takes the conversion and format of the present unit settings and
-    // re-expresses `text` in them. Nothing is shown, and
+    // re-expresses `text` and the entry text in them. Nothing is shown, and
     // the previous unit stays, when `text` does not read as a number.
     std::optional<TUnitsShown> UpdateUnits(const QString& text);
 
@@ -89,6 +89,7 @@ private:
     // The value of `text` as a unit change carries it over; raises an error
     // when a number is needed and the text is none.
     TFmtValue CarriedValue(const QString& text) const;
+    std::optional<TFmtValue> CarriedEntryValue() const;
 
     QString m_entryText;
     double m_rangeLo = 0.0;

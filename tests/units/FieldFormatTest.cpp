@@ -215,6 +215,37 @@ void FieldFormatTest::unitChangeReexpressesText()
     QCOMPARE(field.UnitsValue(), 5);
 }
 
+// A kg/s field switched to lb/hr while it has the focus: the text Escape
+// restores holds the value it held on entry, in the new unit.
+void FieldFormatTest::entryTextFollowsUnitChange_data()
+{
+    QTest::addColumn<QString>("entryText");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("entryTextAfter");
+    QTest::newRow("entry value in the new unit") << "1.0000"
+                                                 << "1.0000"
+                                                 << "7936.6";
+    QTest::newRow("typed text does not change the entry value") << "1.0000"
+                                                                << "5"
+                                                                << "7936.6";
+    QTest::newRow("an entry text that is no number stays") << "abc"
+                                                           << "1.0000"
+                                                           << "abc";
+    QTest::newRow("no unit change on a text that is no number") << "1.0000"
+                                                                << "abc"
+                                                                << "1.0000";
+}
+
+void FieldFormatTest::entryTextFollowsUnitChange()
+{
+    QFETCH(QString, entryText);
+    QFETCH(QString, text);
+    TFieldFormat field = MassFlowField(0);
+    field.SetEntryText(entryText);
+    field.SetUnitsValue(5, text);
+    QTEST(field.EntryText(), "entryTextAfter");
+}
+
 void FieldFormatTest::unitChangeOnUnreadableTextKeepsPreviousUnit()
 {
     TFieldFormat field = MassFlowField(0);

@@ -17,6 +17,8 @@ private slots:
     void acceptsChar_data();
     void acceptsChar();
     void unitChangeReexpressesText();
+    void entryTextFollowsUnitChange_data();
+    void entryTextFollowsUnitChange();
     void unitChangeOnUnreadableTextKeepsPreviousUnit();
     void unitsTypeTakesTextAsBaseValue();
     void noUnitsWithStringFormatShowsNothing();

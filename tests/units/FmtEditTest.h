@@ -19,6 +19,8 @@ private slots:
     void noFocusPingPongBetweenTwoOutOfRangeFields();
     void windowSwitchDoesNotValidate();
     void escapeRestoresEntryText();
+    void escapeAfterUnitSwitchKeepsHeldValue_data();
+    void escapeAfterUnitSwitchKeepsHeldValue();
     void escapeClaimedFromDialogOnlyWhileModified();
     void escapeClaimedFromShortcutOnlyWhileModified();
     void keyFiltering_data();
