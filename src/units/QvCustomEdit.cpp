@@ -1,7 +1,7 @@
 #include "QvCustomEdit.h"
 
-#include "FmtEditLabel.h"
 #include "Platform.h"
+#include "UnitsLabelLink.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -77,13 +77,13 @@ void QvCustomEdit::ShowUnits(const std::optional<TFieldFormat::TUnitsShown>& sho
 
 void QvCustomEdit::SetUnitsLabel(QLabel* label)
 {
-    auto* current = qobject_cast<TFmtEditLabel*>(m_unitsLabel.data());
-    if (current && current != label)
-        current->RemoveEdit(this);
+    auto* current = qobject_cast<TUnitsLabelLink*>(m_unitsLabel.data());
+    if (current && m_unitsLabel != label)
+        current->EditUnlinked(this);
     m_format.UseNumberFormat();
     m_unitsLabel = label;
-    if (auto* unitsLabel = qobject_cast<TFmtEditLabel*>(label)) {
-        unitsLabel->AddEdit(this);
+    if (auto* link = qobject_cast<TUnitsLabelLink*>(label)) {
+        link->EditLinked(this);
         SetUnitsValue(UnitsValue());
     }
 }

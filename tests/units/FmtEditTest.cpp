@@ -4,6 +4,7 @@
 #include "ModalUnitsList.h"
 #include "QvFmtEdit.h"
 #include "RecordingPlatform.h"
+#include "UnitsLabelLink.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,6 +45,21 @@ public:
     TFmtEdit* edit;
     TFmtEdit* other;
     TFmtEditLabel* label;
+};
+
+// A units label of a class the field does not know, recording the links the
+// field reports.
+class TRecordingUnitsLabel : public QLabel, public TUnitsLabelLink
+{
+    Q_OBJECT
+    Q_INTERFACES(TUnitsLabelLink)
+
+public:
+    QStringList calls;
+
+private:
+    void EditLinked(QvCustomEdit* edit) override { calls << "linked " + edit->objectName(); }
+    void EditUnlinked(QvCustomEdit* edit) override { calls << "unlinked " + edit->objectName(); }
 };
 
 // A mass flow field as the main window sets one up: kg/s, 0.01 to 1000.
@@ -781,6 +797,31 @@ void FmtEditTest::linksForgottenOnDestruction()
     QCOMPARE(second->UnitsLabel(), nullptr);
 }
 
+// Any label that offers the link learns which fields name it; a plain label
+// shows the unit from the next unit change on.
+void FmtEditTest::fieldReportsLinksToAnyUnitsLabel()
+{
+    TRecordingUnitsLabel recording;
+    QLabel plain;
+    auto edit = std::make_unique<TFmtEdit>();
+    edit->setObjectName(QStringLiteral("edit"));
+    edit->SetUnitsType(utTemperature);
+
+    edit->SetUnitsLabel(&recording);
+    QCOMPARE(recording.text(), QStringLiteral("°C"));
+    edit->SetUnitsValue(1);
+    QCOMPARE(recording.text(), QStringLiteral("°F"));
+
+    edit->SetUnitsLabel(&plain);
+    edit->SetUnitsValue(2);
+    QCOMPARE(plain.text(), QStringLiteral("K"));
+    QCOMPARE(recording.text(), QStringLiteral("°F"));
+    edit->SetUnitsLabel(&recording);
+    edit.reset();
+    QCOMPARE(recording.calls,
+             QStringList({"linked edit", "unlinked edit", "linked edit", "unlinked edit"}));
+}
+
 void FmtEditTest::relinkingMovesEditBetweenLabels()
 {
     TFmtEditLabel first;
@@ -798,3 +839,5 @@ void FmtEditTest::relinkingMovesEditBetweenLabels()
     edit.SetUnitsLabel(nullptr);
     QVERIFY(second.Edits().isEmpty());
 }
+
+#include "FmtEditTest.moc"

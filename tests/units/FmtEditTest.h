@@ -45,4 +45,5 @@ private slots:
     void labelWithoutEditsOnlyClicks();
     void linksForgottenOnDestruction();
     void relinkingMovesEditBetweenLabels();
+    void fieldReportsLinksToAnyUnitsLabel();
 };
