@@ -87,7 +87,7 @@ private:
     QString NumberFormat(double display) const;
     QString FormatNumber(double display) const;
     // The value of `text` as a unit change carries it over; raises an error
-    // when a number is needed and the text is none.
+    // when the format needs a number and the text does not read as one.
     TFmtValue CarriedValue(const QString& text) const;
     std::optional<TFmtValue> CarriedEntryValue() const;
 
