@@ -268,14 +268,6 @@ void TMainForm::CreateControls()
         this->*row.field = CreateField(row, top);
         top += RowStep;
     }
-    for (const QString& fluid :
-         {QStringLiteral("air"), QStringLiteral("water"), QStringLiteral("oil")}) {
-        cbHot->addItem(fluid);
-        cbCold->addItem(fluid);
-    }
-    cbHex->addItems({QStringLiteral("fin and tube"), QStringLiteral("shell and tube"),
-                     QStringLiteral("tube in tube"), QStringLiteral("compact"),
-                     QStringLiteral("plate")});
     connect(cbHot, &QComboBox::activated, this, [this] { RunGuarded([this] { cbHotChange(); }); });
     connect(cbCold, &QComboBox::activated, this,
             [this] { RunGuarded([this] { cbColdChange(); }); });
