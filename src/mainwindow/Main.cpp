@@ -7,6 +7,7 @@
 #include "Format.h"
 #include "HTMLView.h"
 #include "Hx.h"
+#include "LastCase.h"
 #include "LookupTables.h"
 #include "NumberParse.h"
 #include "NumberText.h"
@@ -17,6 +18,7 @@
 #include "SettingsStore.h"
 #include "TemperatureChart.h"
 #include "ToolbarImages.h"
+#include "UnitsCatalogue.h"
 #include "VerInfoRes.h"
 #include "XMLFile.h"
 
@@ -30,7 +32,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QToolBar>
-#include <cmath>
+#include <optional>
 
 // One numeric field of the window: its control, caption, format and range,
 // and whether its "given" check box starts ticked.
@@ -64,38 +66,12 @@ const TFieldRow FieldRows[] = {
     {&TMainForm::edao, "edao", "Ao", "%0.1f", utArea, 0.01, 1000.0, false, "38.0", 2},
     {&TMainForm::edq, "edq", "Q", "%0.3f", utDutyPrim, 0.001, 1000.0, false, "23.529", 2},
 };
-
-// One item of the default case and of the remembered last case: a drop-down
-// index or a field value (base units), with its settings section and name.
-struct TCaseItem
-{
-    const char* section;
-    const char* name;
-    QComboBox* TMainForm::*dropDown;
-    TFmtEdit* TMainForm::*field;
-    double resetValue;
-};
-
-const TCaseItem CaseItems[] = {
-    {"HotFluid", "index", &TMainForm::cbHot, nullptr, 0},
-    {"HotFluid", "thi", nullptr, &TMainForm::edthi, 35.0},
-    {"HotFluid", "tho", nullptr, &TMainForm::edtho, 13.0},
-    {"HotFluid", "mh", nullptr, &TMainForm::edmh, 1.0},
-    {"ColdFluid", "index", &TMainForm::cbCold, nullptr, 1},
-    {"ColdFluid", "tci", nullptr, &TMainForm::edtci, 5.0},
-    {"ColdFluid", "tco", nullptr, &TMainForm::edtco, 11.0},
-    {"ColdFluid", "mc", nullptr, &TMainForm::edmc, 0.895},
-    {"HeatXType", "index", &TMainForm::cbHex, nullptr, 0},
-    {"HeatXType", "Uo", nullptr, &TMainForm::eduo, 37.0},
-    {"HeatXType", "Ao", nullptr, &TMainForm::edao, 41.8},
-    {"HeatXType", "Q", nullptr, &TMainForm::edq, 22.506},
-};
+static_assert(std::size(FieldRows) == TLastCase::FieldCount);
 
 const QString CaseLineTag = QStringLiteral("Kelvane");
 const QString CaseLineFormat =
     QStringLiteral("Kelvane,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d");
 const QString CaseFileName = QStringLiteral("sample.xml");
-
 // Window layout, pixels in the client area.
 constexpr int ToolBarHeight = 40;
 constexpr int ColumnTop = 48;
@@ -123,6 +99,15 @@ void SetItemIndex(QComboBox& dropDown, int index)
 double FieldNumber(const TFmtEdit& field)
 {
     return field.GetValue().ToFloat();
+}
+
+// The field's value in base units; empty when its text is not a number.
+std::optional<double> FieldValue(const TFmtEdit& field)
+{
+    double value = 0;
+    if (!TryStrToFloat(field.GetValue().ToString(), value))
+        return std::nullopt;
+    return value;
 }
 
 // A table entry for a drop-down's selection; nullptr without one.
@@ -362,12 +347,7 @@ void TMainForm::LoadTables()
 
 void TMainForm::ActionResetExecute()
 {
-    for (const TCaseItem& item : CaseItems) {
-        if (item.dropDown)
-            SetItemIndex(*(this->*item.dropDown), int(item.resetValue));
-        else
-            (this->*item.field)->SetValue(item.resetValue);
-    }
+    CaseIntoControls(TLastCase::ResetCase());
     SetStatus(false);
 }
 
@@ -376,39 +356,54 @@ void TMainForm::RestoreLastCase()
     RestoreFormPlacement(this, false, false);
     ActionResetExecute();
     const TSettingsStore store(m_settingsKeyPath);
-    for (const TCaseItem& item : CaseItems) {
-        const QString section = QLatin1String(item.section);
-        const QString name = QLatin1String(item.name);
-        if (item.dropDown) {
-            QComboBox& dropDown = *(this->*item.dropDown);
-            SetItemIndex(dropDown, store.ReadInteger(section, name, dropDown.currentIndex()));
-        } else {
-            // Not a number or infinite is no value a field can hold: missing.
-            TFmtEdit& field = *(this->*item.field);
-            const double current = FieldNumber(field);
-            const double stored = store.ReadFloat(section, name, current);
-            field.SetValue(std::isfinite(stored) ? stored : current);
-        }
-    }
+    const TLastCase last = TLastCase::Read(store, CaseFromControls());
+    UnitsIntoFields(last); // first: a change of unit rounds the value shown
+    CaseIntoControls(last);
 }
 
 void TMainForm::StoreLastCase()
 {
     SaveFormPlacement(this);
     TSettingsStore store(m_settingsKeyPath);
-    for (const TCaseItem& item : CaseItems) {
-        const QString section = QLatin1String(item.section);
-        const QString name = QLatin1String(item.name);
-        if (item.dropDown) {
-            store.WriteInteger(section, name, (this->*item.dropDown)->currentIndex());
-            continue;
-        }
-        // A field left holding no number keeps the value remembered before.
-        double value = 0;
-        if (TryStrToFloat((this->*item.field)->GetValue().ToString(), value))
-            store.WriteFloat(section, name, value);
-    }
+    CaseFromControls().Write(store);
     store.Flush();
+}
+
+TLastCase TMainForm::CaseFromControls() const
+{
+    TLastCase controls;
+    controls.hotFluid = cbHot->currentIndex();
+    controls.coldFluid = cbCold->currentIndex();
+    controls.heatXType = cbHex->currentIndex();
+    for (int i = 0; i < TLastCase::FieldCount; ++i) {
+        const TFmtEdit& field = *(this->*FieldRows[i].field);
+        controls.values[i] = FieldValue(field);
+        controls.units[i] = field.UnitsValue();
+    }
+    return controls;
+}
+
+// Leaves a field whose value is empty as it is.
+void TMainForm::CaseIntoControls(const TLastCase& lastCase)
+{
+    SetItemIndex(*cbHot, lastCase.hotFluid);
+    SetItemIndex(*cbCold, lastCase.coldFluid);
+    SetItemIndex(*cbHex, lastCase.heatXType);
+    for (int i = 0; i < TLastCase::FieldCount; ++i) {
+        if (const std::optional<double> value = lastCase.values[i])
+            (this->*FieldRows[i].field)->SetValue(*value);
+    }
+}
+
+// A unit index the field's quantity does not have gives its base unit.
+void TMainForm::UnitsIntoFields(const TLastCase& lastCase)
+{
+    for (int i = 0; i < TLastCase::FieldCount; ++i) {
+        TFmtEdit& field = *(this->*FieldRows[i].field);
+        const int unit = lastCase.units[i];
+        field.SetUnitsValue(unit >= 0 && unit < UnitsCount(field.UnitsType()) ? unit
+                                                                              : field.UnitsBase());
+    }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

@@ -16,6 +16,7 @@ class TChartPanel;
 class TFmtEdit;
 class TFmtEditLabel;
 class THTMLView;
+struct TLastCase;
 
 // The calculator's only window: the nine fields of a case with their "given"
 // check boxes, the fluid and exchanger type drop-downs, the tool bar, the
@@ -42,6 +43,7 @@ public:
     void CheckBoxesFromMask(int mask);
     void SetStatus(bool solved);
     void ApplyCaseArguments(const QStringList& arguments);
+    // The last case with its display units.
     void RestoreLastCase();
     void StoreLastCase();
 
@@ -81,6 +83,9 @@ private:
     void FormCreate(const QStringList& arguments);
     void LoadTables();
     void FormActivate();
+    TLastCase CaseFromControls() const;
+    void CaseIntoControls(const TLastCase& lastCase);
+    void UnitsIntoFields(const TLastCase& lastCase);
     void FieldExit(TFmtEdit* field);
     bool FormKeyDown(QWidget* focused, int key);
     void ShowChart();
