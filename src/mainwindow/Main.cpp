@@ -2,7 +2,9 @@
 
 #include "AppFolders.h"
 #include "ApplicationErrors.h"
+#include "CaseFile.h"
 #include "CurrentHx.h"
+#include "FileDialog.h"
 #include "FormPlacement.h"
 #include "Format.h"
 #include "HTMLView.h"
@@ -27,6 +29,8 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -72,6 +76,13 @@ const QString CaseLineTag = QStringLiteral("Kelvane");
 const QString CaseLineFormat =
     QStringLiteral("Kelvane,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d");
 const QString CaseFileName = QStringLiteral("sample.xml");
+const QString CaseFileSuffix = QStringLiteral("xml");
+
+QString CaseFileFilter()
+{
+    return TMainForm::tr("Kelvane cases (*.xml)");
+}
+
 // Window layout, pixels in the client area.
 constexpr int ToolBarHeight = 40;
 constexpr int ColumnTop = 48;
@@ -110,6 +121,16 @@ std::optional<double> FieldValue(const TFmtEdit& field)
     return value;
 }
 
+// Selects the item of that name; false when the list has none, and the
+// selection stays. Does not run the change handler.
+bool SelectItemNamed(QComboBox& dropDown, const QString& name)
+{
+    const int index = dropDown.findText(name);
+    if (index >= 0)
+        dropDown.setCurrentIndex(index);
+    return index >= 0;
+}
+
 // A table entry for a drop-down's selection; nullptr without one.
 const double* TableEntry(const QList<double>& table, const QComboBox& dropDown)
 {
@@ -131,9 +152,11 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QWidget(pa
     setObjectName(QStringLiteral("MainForm"));
     setFixedSize(ClientWidth, ClientHeight);
     CreateActions();
+    CreateCaseFileActions();
     CreateToolBar();
     CreateControls();
     CreateContextMenu();
+    CreateCaseFileMenu();
     FormCreate(arguments);
 }
 
@@ -359,6 +382,8 @@ void TMainForm::RestoreLastCase()
     const TLastCase last = TLastCase::Read(store, CaseFromControls());
     UnitsIntoFields(last); // first: a change of unit rounds the value shown
     CaseIntoControls(last);
+    m_recentFiles = TRecentFiles::Read(store);
+    UpdateRecentFilesMenu();
 }
 
 void TMainForm::StoreLastCase()
@@ -532,7 +557,8 @@ void TMainForm::ActionCalcExecute()
     cbHexChange();
     try {
         THx& hx = CurrentHx();
-        hx.Solve(MaskFromCheckBoxes());
+        m_solvedMask = MaskFromCheckBoxes();
+        hx.Solve(m_solvedMask);
         WriteCaseIntoFields();
         m_pageList.clear();
         QStringList diagnostics;
@@ -646,6 +672,137 @@ void TMainForm::ApplyCaseArguments(const QStringList& arguments)
     } catch (const std::exception&) {
         TPlatform::Current().ShowMessage(QStringLiteral("Invalid command line arguments..."));
     }
+}
+
+// ---------------------------------------------------------------------------
+// Named case files and the recent cases
+
+void TMainForm::CreateCaseFileActions()
+{
+    ActionOpen = CreateAction(QStringLiteral("ActionOpen"), tr("Open\u2026"), -1,
+                              &TMainForm::ActionOpenExecute);
+    ActionSaveAs = CreateAction(QStringLiteral("ActionSaveAs"), tr("Save As\u2026"), -1,
+                                &TMainForm::ActionSaveAsExecute);
+    ActionOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    ActionSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+}
+
+// Below the clipboard items: Open, Save As and the recent cases. The recent
+// cases' actions are made once and only relabelled, so an item that changes
+// the list while it runs is never deleted under itself.
+void TMainForm::CreateCaseFileMenu()
+{
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(ActionOpen);
+    PopupMenu1->addAction(ActionSaveAs);
+    RecentFilesMenu = PopupMenu1->addMenu(tr("Open Recent"));
+    RecentFilesMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
+    for (int i = 0; i < TRecentFiles::MaxCount; ++i) {
+        QAction* item = RecentFilesMenu->addAction(QString());
+        connect(item, &QAction::triggered, this, [this, item] {
+            RunGuarded([this, item] { OpenRecentFile(item->data().toString()); });
+        });
+    }
+    UpdateRecentFilesMenu();
+}
+
+void TMainForm::UpdateRecentFilesMenu()
+{
+    const QStringList& files = m_recentFiles.Files();
+    const QList<QAction*> items = RecentFilesMenu->actions();
+    for (int i = 0; i < items.size(); ++i) {
+        const QString path = files.value(i);
+        items[i]->setText(QStringLiteral("&%1 %2").arg(
+            QString::number(i + 1),
+            QDir::toNativeSeparators(path).replace(QStringLiteral("&"), QStringLiteral("&&"))));
+        items[i]->setData(path);
+        items[i]->setVisible(i < files.size());
+    }
+    RecentFilesMenu->setEnabled(!files.isEmpty());
+}
+
+void TMainForm::ActionOpenExecute()
+{
+    const QString path =
+        TFileDialog::GetOpenFileName(this, tr("Open Case"), UserDataFolder, CaseFileFilter());
+    if (!path.isEmpty())
+        OpenCaseFile(path);
+}
+
+// The record as the last Calc left it, with the mask that Calc solved it with.
+void TMainForm::ActionSaveAsExecute()
+{
+    const QString path = TFileDialog::GetSaveFileName(this, tr("Save Case As"), UserDataFolder,
+                                                      CaseFileFilter(), CaseFileSuffix);
+    if (path.isEmpty())
+        return;
+    TCaseFile::Write(path, CurrentHx(), m_solvedMask, ExeBaseName);
+    RememberCaseFile(path);
+}
+
+void TMainForm::OpenCaseFile(const QString& path)
+{
+    ApplyCaseFile(path);
+    ActionCalcExecute();
+    ShowTableNote();
+    RememberCaseFile(path);
+}
+
+// Names the tables lack leave their drop-downs as they are; a file without
+// a mask leaves the check boxes.
+void TMainForm::ApplyCaseFile(const QString& path)
+{
+    const TCaseFile file = TCaseFile::Read(path);
+    QStringList lacking;
+    for (const auto& [dropDown, name] :
+         {std::pair{cbHot, &file.hotFluid}, std::pair{cbCold, &file.coldFluid},
+          std::pair{cbHex, &file.heatXType}}) {
+        if (!name->isEmpty() && !SelectItemNamed(*dropDown, *name))
+            lacking << *name;
+    }
+    lacking.removeDuplicates();
+    m_tableNote = lacking.isEmpty() ? QString()
+                                    : QStringLiteral("  Not in the tables: ") + lacking.join(", ");
+    file.GivenValuesInto(CurrentHx());
+    WriteCaseIntoFields();
+    if (file.mask)
+        CheckBoxesFromMask(*file.mask);
+}
+
+void TMainForm::ShowTableNote()
+{
+    if (!m_tableNote.isEmpty())
+        Label13->setText(Label13->text() + m_tableNote);
+    m_tableNote.clear();
+}
+
+// A file that has gone leaves the list, and the user is told.
+void TMainForm::OpenRecentFile(const QString& path)
+{
+    if (QFileInfo(path).isFile()) {
+        OpenCaseFile(path);
+        return;
+    }
+    m_recentFiles.Remove(path);
+    TPlatform::Current().ShowMessage(
+        tr("The case file \"%1\" no longer exists; it is removed from the recent cases.")
+            .arg(QDir::toNativeSeparators(path)));
+    RecentFilesChanged();
+}
+
+void TMainForm::RememberCaseFile(const QString& path)
+{
+    m_recentFiles.Add(path);
+    RecentFilesChanged();
+}
+
+// Stored at once: the list does not wait for the window to close.
+void TMainForm::RecentFilesChanged()
+{
+    UpdateRecentFilesMenu();
+    TSettingsStore store(m_settingsKeyPath);
+    m_recentFiles.Write(store);
+    store.Flush();
 }
 
 // ---------------------------------------------------------------------------

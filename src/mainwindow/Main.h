@@ -1,5 +1,8 @@
 #pragma once
 
+#include "CurrentHx.h"
+#include "RecentFiles.h"
+
 #include <QList>
 #include <QStringList>
 #include <QWidget>
@@ -43,7 +46,7 @@ public:
     void CheckBoxesFromMask(int mask);
     void SetStatus(bool solved);
     void ApplyCaseArguments(const QStringList& arguments);
-    // The last case with its display units.
+    // The last case with its display units, and the recent cases.
     void RestoreLastCase();
     void StoreLastCase();
 
@@ -59,6 +62,14 @@ public:
     void cbHexChange();
     void Copytoclipboard1Click();
     void Pastefromclipboard1Click();
+
+    // Named case files: the file dialogs start in the user's documents folder.
+    void ActionOpenExecute();
+    void ActionSaveAsExecute();
+    // Puts the file's case into the controls, solves it and lists the file
+    // first among the recent cases. A file that cannot be read raises an error
+    // with the reason and changes nothing.
+    void OpenCaseFile(const QString& path);
 
     // One numeric field of the window design (Main.cpp).
     struct TFieldRow;
@@ -78,6 +89,8 @@ private:
     void CreateActions();
     void CreateToolBar();
     void CreateContextMenu();
+    void CreateCaseFileActions();
+    void CreateCaseFileMenu();
     TFmtEdit* CreateField(const TFieldRow& row, int top);
     QComboBox* CreateDropDown(const QString& name, const QString& caption, int top);
     void FormCreate(const QStringList& arguments);
@@ -94,12 +107,23 @@ private:
     void ClearResults();
     QAction* CreateAction(const QString& name, const QString& caption, int image,
                           void (TMainForm::*handler)());
+    void ApplyCaseFile(const QString& path);
+    void OpenRecentFile(const QString& path);
+    void RememberCaseFile(const QString& path);
+    void RecentFilesChanged();
+    void UpdateRecentFilesMenu();
+    void ShowTableNote();
 
     QString m_settingsKeyPath;
     bool m_firstActivation = false;
     QStringList m_pageList;
     QList<double> m_typeUo;
     QList<double> m_fluidCp;
+    int m_solvedMask = InitialCaseMask; // as the last Calc gave it to Solve
+    TRecentFiles m_recentFiles;
+    // Names of an opened case file that the tables lack, for the status line
+    // after the Calc that follows.
+    QString m_tableNote;
 
 public:
     // The window's controls, owned by it (named as the window designs them).
@@ -130,4 +154,7 @@ public:
     QAction* ActionHelp = nullptr;
     QAction* Copytoclipboard1 = nullptr;
     QAction* Pastefromclipboard1 = nullptr;
+    QAction* ActionOpen = nullptr;
+    QAction* ActionSaveAs = nullptr;
+    QMenu* RecentFilesMenu = nullptr; // in PopupMenu1; one action per recent file
 };
