@@ -348,6 +348,8 @@ void TMainForm::FormCreate(const QStringList& arguments)
     RestoreLastCase();
     if (arguments.size() == 14)
         ApplyCaseArguments(arguments);
+    else if (arguments.size() == 2 && QFileInfo(arguments[1]).isFile())
+        OpenCaseAtStart(arguments[1]);
     m_firstActivation = true;
 }
 
@@ -452,6 +454,7 @@ void TMainForm::FormActivate()
     RunGuarded([this] {
         ActionCalcExecute();
         m_firstActivation = false;
+        ShowTableNote();
     });
     emit Started();
 }
@@ -746,6 +749,15 @@ void TMainForm::OpenCaseFile(const QString& path)
     ActionCalcExecute();
     ShowTableNote();
     RememberCaseFile(path);
+}
+
+// From the command line: the first activation's Calc solves the case.
+void TMainForm::OpenCaseAtStart(const QString& path)
+{
+    RunGuarded([this, &path] {
+        ApplyCaseFile(path);
+        RememberCaseFile(path);
+    });
 }
 
 // Names the tables lack leave their drop-downs as they are; a file without

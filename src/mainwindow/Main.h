@@ -35,7 +35,8 @@ public:
     static constexpr int ClientHeight = 500;
 
     // `arguments`: the program path followed by its arguments; exactly 13
-    // arguments are applied as a case (ApplyCaseArguments).
+    // arguments are applied as a case (ApplyCaseArguments), one that names a
+    // file opens it as a case file (solved by the first activation's Calc).
     explicit TMainForm(const QStringList& arguments, QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -108,6 +109,7 @@ private:
     QAction* CreateAction(const QString& name, const QString& caption, int image,
                           void (TMainForm::*handler)());
     void ApplyCaseFile(const QString& path);
+    void OpenCaseAtStart(const QString& path);
     void OpenRecentFile(const QString& path);
     void RememberCaseFile(const QString& path);
     void RecentFilesChanged();

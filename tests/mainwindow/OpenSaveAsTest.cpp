@@ -464,3 +464,51 @@ void OpenSaveAsTest::recentListKeepsOrderAndDropsAMissingFile()
     QCOMPARE(Field(*form, "edthi")->text(), QString("35.0"));
     QVERIFY(Solved(*form));
 }
+
+void OpenSaveAsTest::commandLineFileOpensSolved()
+{
+    const QString path = DocumentPath("start.xml");
+    QVERIFY(WriteAll(path, CaseText("oil", "water", "spiral")));
+    auto form = m_fixture->MakeForm({path});
+    QTRY_COMPARE(form->Label13->text(),
+                 QString("Solved  (LMTD method)...  Not in the tables: spiral"));
+    QCOMPARE(form->cbHot->currentText(), QString("oil"));
+    QCOMPARE(form->cbCold->currentText(), QString("water"));
+    QCOMPARE(form->MaskFromCheckBoxes(), 219);
+    QCOMPARE(Field(*form, "edthi")->text(), QString("90.0"));
+    QCOMPARE(Field(*form, "eduo")->text(), QString("2500"));
+    QCOMPARE(CurrentHx().tco, 35.0);
+    QCOMPARE(RecentItems(*form), QStringList{RecentItem(1, path)});
+    QCOMPARE(m_fixture->platform.messages, QStringList());
+}
+
+void OpenSaveAsTest::commandLineFileThatCannotBeOpened_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QByteArray>("content"); // null: no such file
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("no such file: ignored as any other argument")
+        << "missing.xml" << QByteArray() << QStringList();
+    QTest::newRow("a folder: ignored as any other argument") << "" << QByteArray() << QStringList();
+    QTest::newRow("malformed: the reason, then the last case")
+        << "bad.xml" << QByteArray("<datafile>")
+        << QStringList{"Cannot open \"%1\": Start-end tags mismatch at offset 9"};
+}
+
+void OpenSaveAsTest::commandLineFileThatCannotBeOpened()
+{
+    QFETCH(QString, argument);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, messages);
+    const QString path = DocumentPath(argument);
+    if (!content.isNull())
+        QVERIFY(WriteAll(path, content));
+    auto form = m_fixture->MakeForm({path});
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    QCOMPARE(Field(*form, "edthi")->text(), QString("35.0"));
+    QCOMPARE(form->MaskFromCheckBoxes(), 111);
+    for (QString& message : messages)
+        message = message.arg(path);
+    QCOMPARE(m_fixture->platform.messages, messages);
+    QCOMPARE(RecentItems(*form), QStringList());
+}

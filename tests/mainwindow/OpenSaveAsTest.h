@@ -7,7 +7,7 @@ class TWindowFixture;
 
 // Named case files through the main window: Open (Ctrl+O) and Save As
 // (Ctrl+Shift+S) with the file dialogs answered through their test seam, the
-// recent cases in the context menu.
+// recent cases in the context menu, and a case file named on the command line.
 class OpenSaveAsTest : public QObject
 {
     Q_OBJECT
@@ -30,6 +30,9 @@ private slots:
     void dialogsStartInTheDocumentsFolderWithTheCaseFilter();
     void contextMenuAndKeysReachOpenAndSaveAs();
     void recentListKeepsOrderAndDropsAMissingFile();
+    void commandLineFileOpensSolved();
+    void commandLineFileThatCannotBeOpened_data();
+    void commandLineFileThatCannotBeOpened();
 
 private:
     QString DocumentPath(const QString& name) const;
