@@ -35,8 +35,9 @@ public:
     static constexpr int ClientHeight = 500;
 
     // `arguments`: the program path followed by its arguments; exactly 13
-    // arguments are applied as a case (ApplyCaseArguments), one that names a
-    // file opens it as a case file (solved by the first activation's Calc).
+    // arguments are applied as a case (ApplyCaseArguments); a single argument
+    // that names a file opens it as a case file (the first activation's Calc
+    // solves it).
     explicit TMainForm(const QStringList& arguments, QWidget* parent = nullptr);
     ~TMainForm() override;
 
