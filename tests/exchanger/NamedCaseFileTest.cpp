@@ -9,6 +9,7 @@
 #include "XMLFile.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTest>
 #include <stdexcept>
 
@@ -75,6 +76,16 @@ QString OpenError(const QString& path)
         return QString::fromUtf8(error.what());
     }
     return QStringLiteral("(read without an error)");
+}
+
+QString SaveError(const QString& path)
+{
+    try {
+        TCaseFile::Write(path, SolvedInitialCase(), InitialCaseMask, "kelvane");
+    } catch (const std::runtime_error& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return QStringLiteral("(written without an error)");
 }
 
 } // namespace
@@ -257,13 +268,33 @@ void NamedCaseFileTest::failedWriteGivesTheReasonAndKeepsTheOldFile()
         QDir(m_folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     const QString path = PathOf(name);
     QString error;
-    try {
+    {
         TFileSizeLimit limit(diskFull ? 64 : RLIM_INFINITY);
-        TCaseFile::Write(path, SolvedInitialCase(), InitialCaseMask, "kelvane");
-    } catch (const std::runtime_error& failure) {
-        error = QString::fromUtf8(failure.what());
+        error = SaveError(path);
     }
     QCOMPARE(error, QString("Cannot save \"%1\": %2").arg(path, reason));
     QCOMPARE(ReadAll(PathOf("case.xml")), old);
     QCOMPARE(QDir(m_folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
+}
+
+// A file the user may not read, and a folder the user may not write to.
+void NamedCaseFileTest::refusedPermissionsGiveTheReason()
+{
+    const QString path = PathOf("private.xml");
+    QVERIFY(WriteAll(path, CaseText()));
+    const QString folder = PathOf("readonly");
+    QVERIFY(QDir().mkpath(folder));
+    const auto restore = qScopeGuard([&] {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+    QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    if (QFile probe(path); probe.open(QIODevice::ReadOnly))
+        QSKIP("This user reads and writes whatever the permissions say (root).");
+
+    QCOMPARE(OpenError(path), QString("Cannot open \"%1\": Permission denied").arg(path));
+    const QString target = folder + "/case.xml";
+    QCOMPARE(SaveError(target), QString("Cannot save \"%1\": Permission denied").arg(target));
+    QVERIFY(!QFile::exists(target));
 }

@@ -21,6 +21,7 @@ private slots:
     void unreadableFileGivesTheReason();
     void failedWriteGivesTheReasonAndKeepsTheOldFile_data();
     void failedWriteGivesTheReasonAndKeepsTheOldFile();
+    void refusedPermissionsGiveTheReason();
 
 private:
     QString PathOf(const QString& name) const;
