@@ -3,8 +3,9 @@
 #include <QStringList>
 
 // The interactive program: module start-up, the application object titled
-// "Kelvane", the main window (with the command line's 13 case values, if
-// given), the message loop, and shutdown in the reverse order. Returns the
+// "Kelvane", the main window (with the command line's 13 case values, or the
+// case file it names, if given), the message loop, and shutdown in the
+// reverse order. Returns the
 // process exit code. An error during start-up is shown as a message box and
 // ends the program with exit code 1.
 int RunMainWindow(int argc, char** argv);

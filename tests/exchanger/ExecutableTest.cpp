@@ -19,10 +19,12 @@ struct TResult
 
 TResult
 RunProgram(const QString& program, const QStringList& arguments, const QByteArray& input = {},
-           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+           const QString& workingFolder = QString())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(workingFolder);
     process.start(program, arguments);
     if (!process.waitForStarted())
         qFatal("cannot start %s", qPrintable(program));
@@ -120,6 +122,39 @@ void ExecutableTest::windowStartLoadsNoImagePlugin()
     QCOMPARE(result.code, 0);
     QVERIFY2(result.err.contains("/platforms/"), "the loader listed no plugin at all");
     QVERIFY2(!result.err.contains("/imageformats/"), "an image format plugin was loaded");
+}
+
+// The window opens a case file named by the one argument, relative to the
+// folder it is started in. It remembers the file among the recent cases at
+// once, which is what a run that ends as soon as it has solved leaves behind.
+void ExecutableTest::caseFileArgumentOpensTheCase()
+{
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath("cases"));
+    const QString path = home.filePath("cases/lmtd.xml");
+    QVERIFY(WriteAll(path, "<datafile><hot><name>oil</name><thi>90.000</thi><tho>50.000</tho>"
+                           "<mh>1.000</mh></hot><cold><name>water</name><tci>15.000</tci>"
+                           "<tco>35.000</tco><mc>1.000</mc></cold><heatx><name>plate</name>"
+                           "<Uo>2.500</Uo><Ao>3.000</Ao></heatx><duty><Q>10.000</Q>"
+                           "<given mask=\"219\"/></duty></datafile>"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home.path());
+    environment.insert("XDG_CONFIG_HOME", home.filePath(".config"));
+    environment.insert("XDG_DATA_HOME", home.filePath(".local/share"));
+    const TResult result = RunProgram(m_program, {"lmtd.xml", "--quit-after-start"}, {},
+                                      environment, home.filePath("cases"));
+    QCOMPARE(result.code, 0);
+    const QByteArray settings = ReadAll(home.filePath(".config/Marbleworth/kelvane.conf"));
+    QVERIFY2(settings.contains("[RecentFiles]\nFile1=" + path.toUtf8() + "\n"), settings);
+    QVERIFY2(!settings.contains("[HotFluid]"), settings); // nothing else is stored
+
+    // Any other single argument is ignored, as before.
+    QVERIFY(QFile::remove(home.filePath(".config/Marbleworth/kelvane.conf")));
+    QCOMPARE(RunProgram(m_program, {"missing.xml", "--quit-after-start"}, {}, environment,
+                        home.filePath("cases"))
+                 .code,
+             0);
+    QVERIFY(!QFile::exists(home.filePath(".config/Marbleworth/kelvane.conf")));
 }
 
 void ExecutableTest::badInput_data()

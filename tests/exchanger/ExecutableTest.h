@@ -15,6 +15,7 @@ private slots:
     void versionIsTheBuildVersion();
     void batchFromStandardInput();
     void windowStartLoadsNoImagePlugin();
+    void caseFileArgumentOpensTheCase();
     void badInput_data();
     void badInput();
     void cleanupTestCase();

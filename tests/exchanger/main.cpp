@@ -5,6 +5,7 @@
 #include "HeadlessSolverTest.h"
 #include "HxModelTest.h"
 #include "LookupTablesTest.h"
+#include "NamedCaseFileTest.h"
 #include "ResultsPageTest.h"
 #include "SolverTest.h"
 #include "TestMain.h"
@@ -13,5 +14,5 @@
 
 // One executable for the exchanger folder: list every test class here.
 KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, SolverTest, ResultsPageTest,
-                  LookupTablesTest, CaseArgumentsTest, BatchSolverTest, HeadlessSolverTest,
-                  ExecutableTest)
+                  LookupTablesTest, CaseArgumentsTest, NamedCaseFileTest, BatchSolverTest,
+                  HeadlessSolverTest, ExecutableTest)

@@ -16,4 +16,5 @@ private slots:
     void exceptionInEventHandlerIsShown();
     void corruptedFileGivesTheDefaults_data();
     void corruptedFileGivesTheDefaults();
+    void caseFileOnTheCommandLineOpensSolved();
 };
