@@ -456,6 +456,18 @@ private slots:
         QCOMPARE(PdfPages(dir.filePath("stopped.pdf")).size(), 2);
     }
 
+    void rangePastTheEndThrowsAndMakesNoFile()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("none.pdf");
+        THTMLView view;
+        view.LoadFromStrings(ResultsPageLines());
+        QPrinter printer(QPrinter::HighResolution);
+        PdfPrinter(printer, pdf);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, view.PrintPages(printer, 2, 9999));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
     void printerThatCannotStartThrows()
     {
         THTMLView view;

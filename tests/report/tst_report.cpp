@@ -680,6 +680,35 @@ private slots:
         QCOMPARE(fresh.form->PrintFromPage(), 1);
     }
 
+    // "All" prints from the kept "From" page, which an earlier range may have
+    // moved past the end.
+    void pageRangePastTheEndIsReported()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("past.pdf");
+        UseLetterPdfPrinter();
+        TPreviewFixture f(ResultsPageLines());
+        TRecordingPlatform platform;
+        QList<int> offered;
+        f.form->SetPrintDialog([&](QPrinter& printer, int fromPage, QWidget*) {
+            offered << fromPage;
+            printer.setOutputFileName(pdf);
+            return std::optional<TPrintRequest>(offered.size() == 1
+                                                    ? TPrintRequest{3, 5, false}
+                                                    : TPrintRequest{fromPage, fromPage, true});
+        });
+        const QString nothing =
+            "Nothing was printed: printing starts at page 3, and the document ends at page 1.";
+        QTest::mouseClick(f.form->PrintBut, Qt::LeftButton);
+        QCOMPARE(platform.messages, QStringList({nothing}));
+        QVERIFY(!QFile::exists(pdf));
+        QTest::mouseClick(f.form->PrintBut, Qt::LeftButton);
+        QCOMPARE(offered, QList<int>({1, 3}));
+        QCOMPARE(platform.messages, QStringList({nothing, nothing}));
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(f.form->isVisible());
+    }
+
     void cancelledDialogPrintsNothing()
     {
         QTemporaryDir dir;
