@@ -3,7 +3,9 @@
 #include "Format.h"
 #include "HTMLView.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -57,6 +59,8 @@ void TPrnStatusForm::PageEvent(int page, bool& stop)
         stop = true;
         return;
     }
+    if (page > 0)
+        ++m_pagesLetThrough;
     StatusLabel->setText(page == 0 ? QStringLiteral("Formating")
                                    : Format("Page Number %d", {std::int64_t{page}}));
     repaint();
@@ -79,5 +83,11 @@ void TPrnStatusForm::DoPreview(THTMLView& viewer, TPageStore& store, bool& cance
 void TPrnStatusForm::DoPrint(THTMLView& viewer, QPrinter& printer, int firstPage, int lastPage,
                              bool& cancelled)
 {
-    RunJob(viewer, cancelled, [&] { viewer.PrintPages(printer, firstPage, lastPage); });
+    bool finished = false;
+    RunJob(viewer, cancelled, [&] { finished = viewer.PrintPages(printer, firstPage, lastPage); });
+    // Each page let through was printed before the job stopped: a print to a
+    // file that was cancelled takes the pages it wrote away again.
+    const QString file = printer.outputFileName();
+    if (!finished && m_pagesLetThrough > 0 && !file.isEmpty())
+        QFile::remove(file);
 }

@@ -81,6 +81,28 @@ void CancelNextJob()
     });
 }
 
+// Clicks Cancel on the progress window once its label reads `status`.
+class TCancelAtStatus : public QObject
+{
+public:
+    explicit TCancelAtStatus(const QString& status) : m_status(status)
+    {
+        connect(&m_watch, &QTimer::timeout, this, [this] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* form = qobject_cast<TPrnStatusForm*>(window);
+                    form && form->isVisible() && form->StatusLabel->text() == m_status) {
+                    m_watch.stop();
+                    QTest::mouseClick(form->CancelButton, Qt::LeftButton);
+                }
+        });
+        m_watch.start(0);
+    }
+
+private:
+    QString m_status;
+    QTimer m_watch;
+};
+
 void Choose(QComboBox* box, const QString& item)
 {
     const int index = box->findText(item);
@@ -736,6 +758,43 @@ private slots:
         QTest::mouseClick(f.form->PrintBut, Qt::LeftButton);
         QVERIFY(PdfPages(pdf).size() < f.form->PageStore()->PageCount());
         QVERIFY(f.form->isVisible());
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void cancelledPrintToFileLeavesNoNewFile_data()
+    {
+        QTest::addColumn<QString>("cancelAt");
+        QTest::addColumn<QByteArray>("left");
+        QTest::newRow("cancelled after two pages: no file") << "Page Number 2" << QByteArray();
+        QTest::newRow("cancelled before the first page: the earlier file stays")
+            << "Formating" << QByteArray("earlier file");
+    }
+
+    void cancelledPrintToFileLeavesNoNewFile()
+    {
+        QFETCH(QString, cancelAt);
+        QFETCH(QByteArray, left);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("cancelled.pdf");
+        QFile earlier(pdf);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier file");
+        earlier.close();
+        UseLetterPdfPrinter();
+        TPreviewFixture f(NumberedParagraphs(150));
+        TRecordingPlatform platform;
+        std::unique_ptr<TCancelAtStatus> cancel;
+        f.form->SetPrintDialog([&](QPrinter& printer, int, QWidget*) {
+            printer.setOutputFileName(pdf);
+            cancel = std::make_unique<TCancelAtStatus>(cancelAt);
+            return std::optional<TPrintRequest>(TPrintRequest{1, 1, true});
+        });
+        QTest::mouseClick(f.form->PrintBut, Qt::LeftButton);
+        QCOMPARE(QFile::exists(pdf), !left.isEmpty());
+        if (!left.isEmpty()) {
+            QVERIFY(earlier.open(QIODevice::ReadOnly));
+            QCOMPARE(earlier.readAll(), left);
+        }
         QVERIFY(platform.messages.isEmpty());
     }
 
