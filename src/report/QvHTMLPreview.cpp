@@ -274,7 +274,7 @@ QWidget* THTMLPreviewForm::MakePageArea()
     Fill(ContainPanel, QPalette::Dark);
 
     const QString hint = QStringLiteral("Page View.  With Zoom Tool, left or right click to "
-                                        "zoom in/out.  Click && drag with Hand Tool to pan.");
+                                        "zoom in/out.  Click & drag with Hand Tool to pan.");
     auto makePage = [&](const char* panelName, const char* boxName, TPaintBox*& box) {
         auto* panel = new QFrame(ContainPanel);
         panel->setObjectName(panelName);
@@ -299,7 +299,8 @@ QWidget* THTMLPreviewForm::MakePageArea()
     PB1->OnMouseDown = [this](QMouseEvent& event) { PB1MouseDown(event); };
     PB1->OnMouseMove = [this](QMouseEvent& event) { PB1MouseMove(event); };
     PB1->OnMouseUp = [this](QMouseEvent&) { m_dragging = false; };
-    PB2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // PB2 has no mouse handlers: clicks on it do nothing, yet the mouse over
+    // it shows its hint and the tool's cursor.
 
     ScrollBox1->setWidget(ContainPanel);
     return ScrollBox1;

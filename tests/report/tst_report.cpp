@@ -35,6 +35,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <functional>
 
 namespace {
@@ -424,6 +425,37 @@ private slots:
         QStatusTipEvent leave{QString()};
         QApplication::sendEvent(f.form->PB1, &leave);
         QVERIFY(Label(f, "HintLabel").isEmpty());
+    }
+
+    void pageBoxesShowTheHintAndTheToolCursor_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::newRow("first page") << 1;
+        QTest::newRow("second page of two") << 2;
+    }
+
+    // As the user sees it: the mouse moved over a page box gives the hint in
+    // the hint panel, the box's tooltip and the tool's cursor.
+    void pageBoxesShowTheHintAndTheToolCursor()
+    {
+        QFETCH(int, box);
+        TPreviewFixture f(NumberedParagraphs(150));
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+        QTest::mouseClick(f.form->TwoPageBut, Qt::LeftButton);
+        TPaintBox* page = box == 1 ? f.form->PB1 : f.form->PB2;
+        QVERIFY(page->isVisible());
+        const QString hint("Page View.  With Zoom Tool, left or right click to zoom in/out.  "
+                           "Click & drag with Hand Tool to pan.");
+        auto cursorShown = [&] { return f.form->windowHandle()->cursor().pixmap().toImage(); };
+        QTest::mouseMove(f.form->CloseBut);
+        QTest::mouseMove(page, page->rect().center());
+        QCOMPARE(QApplication::widgetAt(page->mapToGlobal(page->rect().center())), page);
+        QCOMPARE(page->toolTip(), hint);
+        QCOMPARE(Label(f, "HintLabel"), hint);
+        QCOMPARE(cursorShown(), PreviewCursor("ZOOM_CURSOR").pixmap().toImage());
+        QTest::mouseClick(f.form->HandCursorBut, Qt::LeftButton);
+        QTest::mouseMove(page, page->rect().center() + QPoint(5, 5));
+        QCOMPARE(cursorShown(), PreviewCursor("HAND_CURSOR").pixmap().toImage());
     }
 
     void escapeClosesTheWindowAndReleasesThePages()
