@@ -3,13 +3,19 @@
 #include "Format.h"
 #include "HTMLView.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
+
+// How long a page event waits for a newly shown window to reach the screen.
+constexpr int onScreenWaitMs = 1000;
 
 // Installs a page event on the viewer for one job and removes it again, also
 // when the job throws.
@@ -63,7 +69,23 @@ void TPrnStatusForm::PageEvent(int page, bool& stop)
         ++m_pagesLetThrough;
     StatusLabel->setText(page == 0 ? QStringLiteral("Formating")
                                    : Format("Page Number %d", {std::int64_t{page}}));
+    WaitUntilOnScreen();
     repaint();
+}
+
+void TPrnStatusForm::WaitUntilOnScreen()
+{
+    // The desktop puts a newly shown window on the screen a little later; a
+    // repaint before that is lost, and the job's next step may be long.
+    QWindow* window = windowHandle();
+    if (m_waitedForScreen || !window || !isVisible())
+        return;
+    m_waitedForScreen = true;
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.start(onScreenWaitMs);
+    while (!window->isExposed() && limit.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 template <typename Job> void TPrnStatusForm::RunJob(THTMLView& viewer, bool& cancelled, Job job)

@@ -37,8 +37,12 @@ protected:
 
 private:
     template <typename Job> void RunJob(THTMLView& viewer, bool& cancelled, Job job);
+    // Lets input through until the window, once shown, is on the screen; a
+    // bounded wait, once.
+    void WaitUntilOnScreen();
 
     bool m_cancelled = false;
     // Pages the job went on to after their page event.
     int m_pagesLetThrough = 0;
+    bool m_waitedForScreen = false;
 };

@@ -29,6 +29,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusTipEvent>
@@ -179,6 +180,21 @@ private slots:
         bool stop = false;
         status.PageEvent(3, stop);
         QVERIFY(stop);
+    }
+
+    // Shown just before its job starts, the window may not be on the screen
+    // yet when "Formating" comes, and the job's first step lets no input
+    // through: the page event must put it there, painted.
+    void pageEventShowsTheWindowPaintedOnScreen()
+    {
+        TPrnStatusForm status;
+        status.show();
+        bool stop = false;
+        status.PageEvent(0, stop);
+        QVERIFY(status.windowHandle()->isExposed());
+        const QImage drawn = status.grab().toImage();
+        const QImage onScreen = status.screen()->grabWindow(status.winId()).toImage();
+        QCOMPARE(onScreen.convertToFormat(drawn.format()), drawn);
     }
 
     void previewJobLaysOutAllPagesAndRemovesItsEvent()
