@@ -603,6 +603,11 @@ void THTMLPreviewForm::EmailButClick()
 
 bool ShowReportPreview(QWidget* owner, THTMLView& viewer, const QString& extraAttachments)
 {
+    // The layout lets input through, Report included: one report at a time.
+    static bool reportRunning = false;
+    if (reportRunning)
+        return false;
+    const QScopedValueRollback running(reportRunning, true);
     bool cancelled = false;
     THTMLPreviewForm preview(owner, viewer, extraAttachments, cancelled);
     if (cancelled)

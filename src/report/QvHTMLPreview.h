@@ -143,5 +143,6 @@ private:
 
 // The report action: previews `viewer` modally unless the user cancelled the
 // page layout, then destroys the preview. True when the preview was shown.
+// While one report is laid out or shown, another does nothing.
 bool ShowReportPreview(QWidget* owner, THTMLView& viewer,
                        const QString& extraAttachments = QString());

@@ -35,6 +35,7 @@
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
 #include <functional>
@@ -83,18 +84,21 @@ void CancelNextJob()
     });
 }
 
-// Clicks Cancel on the progress window once its label reads `status`.
-class TCancelAtStatus : public QObject
+// Runs `action` once on the progress window as soon as its label reads
+// `status`, while the job runs.
+class TOnStatus : public QObject
 {
 public:
-    explicit TCancelAtStatus(const QString& status) : m_status(status)
+    TOnStatus(const QString& status, std::function<void(TPrnStatusForm*)> action)
+        : m_status(status), m_action(std::move(action))
     {
         connect(&m_watch, &QTimer::timeout, this, [this] {
             for (QWidget* window : QApplication::topLevelWidgets())
                 if (auto* form = qobject_cast<TPrnStatusForm*>(window);
                     form && form->isVisible() && form->StatusLabel->text() == m_status) {
                     m_watch.stop();
-                    QTest::mouseClick(form->CancelButton, Qt::LeftButton);
+                    m_action(form);
+                    return;
                 }
         });
         m_watch.start(0);
@@ -102,8 +106,14 @@ public:
 
 private:
     QString m_status;
+    std::function<void(TPrnStatusForm*)> m_action;
     QTimer m_watch;
 };
+
+void ClickCancel(TPrnStatusForm* status)
+{
+    QTest::mouseClick(status->CancelButton, Qt::LeftButton);
+}
 
 void Choose(QComboBox* box, const QString& item)
 {
@@ -831,10 +841,10 @@ private slots:
         UseLetterPdfPrinter();
         TPreviewFixture f(NumberedParagraphs(150));
         TRecordingPlatform platform;
-        std::unique_ptr<TCancelAtStatus> cancel;
+        std::unique_ptr<TOnStatus> cancel;
         f.form->SetPrintDialog([&](QPrinter& printer, int, QWidget*) {
             printer.setOutputFileName(pdf);
-            cancel = std::make_unique<TCancelAtStatus>(cancelAt);
+            cancel = std::make_unique<TOnStatus>(cancelAt, ClickCancel);
             return std::optional<TPrintRequest>(TPrintRequest{1, 1, true});
         });
         QTest::mouseClick(f.form->PrintBut, Qt::LeftButton);
@@ -1116,6 +1126,37 @@ private slots:
         CancelNextJob();
         QVERIFY(!ShowReportPreview(&window, *view));
         QVERIFY(window.findChildren<THTMLPreviewForm*>().isEmpty());
+    }
+
+    void reportPressedAgainDuringTheLayoutIsIgnored()
+    {
+        QMainWindow window;
+        auto* view = new THTMLView(&window);
+        window.setCentralWidget(view);
+        view->LoadFromStrings(NumberedParagraphs(150));
+        auto* report = new QToolBar(&window);
+        window.addToolBar(report);
+        QAction* action = report->addAction("Report", [&] { ShowReportPreview(&window, *view); });
+        window.show();
+        bool pressedAgain = false;
+        const TOnStatus again("Page Number 1", [&](TPrnStatusForm*) {
+            pressedAgain = true;
+            QTest::mouseClick(report->widgetForAction(action), Qt::LeftButton);
+        });
+        // Every preview that comes up is counted and closed.
+        int previews = 0;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto* preview = qobject_cast<THTMLPreviewForm*>(QApplication::activeModalWidget());
+                preview && preview->isVisible()) {
+                ++previews;
+                preview->reject();
+            }
+        });
+        closer.start(0);
+        QTest::mouseClick(report->widgetForAction(action), Qt::LeftButton);
+        QVERIFY(pressedAgain);
+        QCOMPARE(previews, 1);
     }
 
 private:
