@@ -107,7 +107,6 @@ private:
 
     int PageCount() const;
     double ScreenResolution() const;
-    double ZoomForIndex(int index) const;
     void SetPageCursor(int number);
 
     void FormShow();
