@@ -91,12 +91,26 @@ QString ReportBody(const QString& documentFile)
 
 } // namespace
 
+std::unique_ptr<THTMLPreviewForm> THTMLPreviewForm::Create(QWidget* owner, THTMLView& viewer,
+                                                           const QString& extraAttachments)
+{
+    auto pages = std::make_unique<TPageStore>(CurrentPrinter());
+    bool cancelled = false;
+    {
+        TPrnStatusForm status(owner);
+        status.DoPreview(viewer, *pages, cancelled);
+    }
+    if (cancelled)
+        return nullptr;
+    return std::make_unique<THTMLPreviewForm>(owner, viewer, extraAttachments, std::move(pages));
+}
+
 THTMLPreviewForm::THTMLPreviewForm(QWidget* owner, THTMLView& viewer,
-                                   const QString& extraAttachments, bool& cancelled)
+                                   const QString& extraAttachments,
+                                   std::unique_ptr<TPageStore> pages)
     : QDialog(owner), m_viewer(viewer), m_extraAttachments(extraAttachments),
-      m_pageStore(std::make_unique<TPageStore>(CurrentPrinter())),
-      m_zoomCursor(PreviewCursor("ZOOM_CURSOR")), m_handCursor(PreviewCursor("HAND_CURSOR")),
-      m_printDialog(RunPrintDialog)
+      m_pageStore(std::move(pages)), m_zoomCursor(PreviewCursor("ZOOM_CURSOR")),
+      m_handCursor(PreviewCursor("HAND_CURSOR")), m_printDialog(RunPrintDialog)
 {
     setObjectName("HTMLPreviewForm");
     setWindowTitle("Preview Form");
@@ -114,9 +128,6 @@ THTMLPreviewForm::THTMLPreviewForm(QWidget* owner, THTMLView& viewer,
     UnitsBox->setCurrentIndex(0);
     ZoomCursorBut->setChecked(true);
     SetPageCursor(crZoomCursor);
-
-    TPrnStatusForm status(owner);
-    status.DoPreview(m_viewer, *m_pageStore, cancelled);
 }
 
 THTMLPreviewForm::~THTMLPreviewForm() = default;
@@ -548,10 +559,10 @@ bool ShowReportPreview(QWidget* owner, THTMLView& viewer, const QString& extraAt
     if (reportRunning)
         return false;
     const QScopedValueRollback running(reportRunning, true);
-    bool cancelled = false;
-    THTMLPreviewForm preview(owner, viewer, extraAttachments, cancelled);
-    if (cancelled)
+    const std::unique_ptr<THTMLPreviewForm> preview =
+        THTMLPreviewForm::Create(owner, viewer, extraAttachments);
+    if (!preview)
         return false;
-    preview.exec();
+    preview->exec();
     return true;
 }

@@ -127,13 +127,12 @@ void Choose(QComboBox* box, const QString& item)
 struct TPreviewFixture
 {
     THTMLView view;
-    bool cancelled = false;
     std::unique_ptr<THTMLPreviewForm> form;
 
     explicit TPreviewFixture(const QStringList& page)
     {
         view.LoadFromStrings(page);
-        form = std::make_unique<THTMLPreviewForm>(nullptr, view, QString(), cancelled);
+        form = THTMLPreviewForm::Create(nullptr, view);
         form->show();
     }
     template <typename T> T* Find(const char* name) const
@@ -542,10 +541,13 @@ private slots:
         UseLetterPdfPrinter();
         THTMLView view;
         view.LoadFromStrings(ResultsPageLines());
+        auto pages = std::make_unique<TPageStore>(CurrentPrinter());
         bool cancelled = false;
         CancelNextJob();
-        THTMLPreviewForm form(nullptr, view, QString(), cancelled);
+        TPrnStatusForm status;
+        status.DoPreview(view, *pages, cancelled);
         QVERIFY(cancelled);
+        THTMLPreviewForm form(nullptr, view, QString(), std::move(pages));
         form.show();
         QCOMPARE(form.CurPageLabel->text(), QString("Page 1 of 0"));
         for (QToolButton* button :
@@ -961,9 +963,9 @@ private slots:
         QFETCH(QStringList, attachments);
         THTMLView view;
         view.LoadFromStrings(ResultsPageLines());
-        bool cancelled = false;
-        THTMLPreviewForm form(nullptr, view, extras, cancelled);
-        const TMailMessage message = form.ReportMessage();
+        const auto form = THTMLPreviewForm::Create(nullptr, view, extras);
+        QVERIFY(form);
+        const TMailMessage message = form->ReportMessage();
         QCOMPARE(message.ToAddress, QString());
         QCOMPARE(message.CcAddress, QString());
         QCOMPARE(message.Subject, QString("Report"));
@@ -987,9 +989,9 @@ private slots:
         file.close();
         THTMLView view;
         view.LoadFromFile(path);
-        bool cancelled = false;
-        THTMLPreviewForm form(nullptr, view, "/tmp/chart.png", cancelled);
-        const TMailMessage message = form.ReportMessage();
+        const auto form = THTMLPreviewForm::Create(nullptr, view, "/tmp/chart.png");
+        QVERIFY(form);
+        const TMailMessage message = form->ReportMessage();
         QCOMPARE(message.Attachments, QStringList({path, "/tmp/chart.png"}));
         QVERIFY(message.Body.endsWith("open results.htm with your standard web browser"));
     }
@@ -1126,6 +1128,28 @@ private slots:
         CancelNextJob();
         QVERIFY(!ShowReportPreview(&window, *view));
         QVERIFY(window.findChildren<THTMLPreviewForm*>().isEmpty());
+    }
+
+    void createLaysThePagesOutBeforeTheWindowIsShown()
+    {
+        THTMLView view;
+        view.LoadFromStrings(NumberedParagraphs(150));
+        const auto preview = THTMLPreviewForm::Create(nullptr, view);
+        QVERIFY(preview);
+        QVERIFY(!preview->isVisible());
+        QVERIFY(preview->PageStore()->PageCount() >= 3);
+        QVERIFY(!view.PageEvent());
+    }
+
+    void createGivesNothingWhenTheLayoutIsCancelled()
+    {
+        THTMLView view;
+        view.LoadFromStrings(NumberedParagraphs(150));
+        const TOnStatus cancel("Page Number 2", ClickCancel);
+        QVERIFY(!THTMLPreviewForm::Create(nullptr, view));
+        QVERIFY(!view.PageEvent());
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
     }
 
     void reportPressedAgainDuringTheLayoutIsIgnored()
