@@ -1,4 +1,5 @@
 #include "AppFolders.h"
+#include "CurrentMailHandOver.h"
 #include "CurrentPrinter.h"
 #include "EmailForm.h"
 #include "Gopage.h"
@@ -897,8 +898,8 @@ namespace {
 class TRecordingMailHandOver final : public TMailHandOver
 {
 public:
-    TRecordingMailHandOver() : m_previous(TMailHandOver::Install(this)) {}
-    ~TRecordingMailHandOver() override { TMailHandOver::Install(m_previous); }
+    TRecordingMailHandOver() : m_previous(InstallMailHandOver(this)) {}
+    ~TRecordingMailHandOver() override { InstallMailHandOver(m_previous); }
 
     bool Send(const TMailMessage& message, QString& error) override
     {
@@ -1033,6 +1034,16 @@ private slots:
         QCOMPARE(platform.messages, QStringList({"No e-mail program is available"}));
         QVERIFY(composer.isVisible());
         QCOMPARE(composer.result(), 0);
+    }
+
+    void desktopMailClientUnlessAnotherIsInstalled()
+    {
+        QVERIFY(dynamic_cast<TXdgEmailHandOver*>(&CurrentMailHandOver()));
+        {
+            TRecordingMailHandOver handOver;
+            QCOMPARE(&CurrentMailHandOver(), &handOver);
+        }
+        QVERIFY(dynamic_cast<TXdgEmailHandOver*>(&CurrentMailHandOver()));
     }
 
     void xdgEmailGetsSubjectBodyRecipientsAndAttachments()
