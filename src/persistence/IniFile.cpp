@@ -150,11 +150,6 @@ void TIniFile::EraseSection(const QString& section)
     m_data->ini.Delete(Utf8(section).c_str(), nullptr);
 }
 
-void TIniFile::DeleteKey(const QString& section, const QString& key)
-{
-    m_data->ini.Delete(Utf8(section).c_str(), Utf8(key).c_str());
-}
-
 void TIniFile::UpdateFile() const
 {
     if (!m_loadError.isEmpty()) {

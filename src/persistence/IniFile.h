@@ -46,7 +46,6 @@ public:
     // Written as the shortest text that reads back as the same double.
     void WriteFloat(const QString& section, const QString& key, double value);
     void EraseSection(const QString& section);
-    void DeleteKey(const QString& section, const QString& key);
 
     // Writes the file through a temporary file that replaces it only when
     // complete; a file that would get the bytes it was read with is left as

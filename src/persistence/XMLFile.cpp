@@ -2,7 +2,6 @@
 
 #include "Format.h"
 #include "NumberParse.h"
-#include "Platform.h"
 #include "ReplaceFile.h"
 
 #include <QFile>
@@ -211,8 +210,7 @@ void TXMLFile::NewDocument(const QString& rootName, const QString& programName, 
 void TXMLFile::Save()
 {
     if (m_fileName.isEmpty()) {
-        TPlatform::Current().ShowMessage(QStringLiteral("File name not known"));
-        return;
+        throw std::runtime_error("File name not known");
     }
     TStringWriter writer;
     m_document.save(writer, "", pugi::format_raw | pugi::format_no_declaration,

@@ -72,9 +72,9 @@ public:
     void Clear();
     void NewDocument(const QString& rootName, const QString& programName, TXMLNode& root,
                      const QString& version);
-    // Without a file name shows "File name not known" and writes nothing.
-    // Otherwise replaces the file atomically: on failure the old file stays
-    // as it was and std::runtime_error says why.
+    // Replaces the file atomically: on failure the old file stays as it was
+    // and std::runtime_error says why. Without a file name it writes nothing
+    // and throws std::runtime_error "File name not known".
     void Save();
 
     void FindChild(TXMLNode parent, const QString& name, TXMLNode& child, int index, bool create);

@@ -29,7 +29,7 @@ private slots:
     void findNodeKeepsOneDocumentElement();
     void attributesKeepTheirFirstPlace();
     void newDocumentDiscardsTheLoadedContent();
-    void saveWithoutFileNameShowsMessage();
+    void saveWithoutFileNameThrowsAndWritesNothing();
     void badFileGivesInvalidFormat_data();
     void badFileGivesInvalidFormat();
     void unreadableFileGivesInvalidFormat();
