@@ -46,8 +46,8 @@ QString WriteStatusText(TXMLWriteStatus status);
 //
 // Appended elements are indented with two spaces per level and CR LF line
 // breaks; saving adds no whitespace of its own and no XML declaration, and
-// writes UTF-8. A file that holds entity declarations or elements nested
-// deeper than MaxDepth is refused as an invalid file format.
+// writes UTF-8. A file that is not well formed, holds entity declarations or
+// has elements nested deeper than MaxDepth is refused as an invalid file format.
 class TXMLFile
 {
 public:

@@ -32,6 +32,8 @@ private slots:
     void saveWithoutFileNameThrowsAndWritesNothing();
     void badFileGivesInvalidFormat_data();
     void badFileGivesInvalidFormat();
+    void wellFormedFilesLoad_data();
+    void wellFormedFilesLoad();
     void unreadableFileGivesInvalidFormat();
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
