@@ -3,6 +3,7 @@
 #include "AppFolders.h"
 #include "ApplicationErrors.h"
 #include "CurrentHx.h"
+#include "HeadlessSolver.h"
 #include "KelvaneApplication.h"
 #include "Main.h"
 #include "MakerRecord.h"
@@ -55,6 +56,14 @@ void QuitAfterStart()
     QCoreApplication::exit(0);
 }
 
+// Whether the first argument left once Qt has taken out its own options
+// (-style, -platform...) is an option but not one of the window's.
+bool IsCommandOption(const QStringList& arguments)
+{
+    return arguments.size() > 1 && THeadlessSolver::LooksLikeOption(arguments[1]) &&
+           arguments[1] != QuitAfterStartOption;
+}
+
 } // namespace
 
 int RunProgram(const QStringList& arguments)
@@ -84,15 +93,18 @@ int RunProgram(const QStringList& arguments)
     return exitCode;
 }
 
-int RunMainWindow(int argc, char** argv)
+int RunMainWindow(int argc, char** argv, TCommandRunner runCommand)
 {
     FixNumberFormats();
     // Qt needs its application object before the folders and the settings store.
     TKelvaneApplication app(argc, argv);
     FixNumberFormats(); // the application object adopts the user's locale again
+    const QStringList arguments = QApplication::arguments();
+    if (IsCommandOption(arguments))
+        return runCommand(arguments.mid(1));
     const TQtPlatform platform;
     try {
-        return RunProgram(QApplication::arguments());
+        return RunProgram(arguments);
     } catch (...) {
         ShowCurrentException();
         return 1;
