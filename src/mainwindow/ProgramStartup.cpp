@@ -13,9 +13,22 @@
 
 #include <QLocale>
 #include <clocale>
+#include <csignal>
 #include <memory>
 
 namespace {
+
+// The title of the application's message boxes. Qt would add its display name
+// to every window's title on the desktop, so none is set: each window shows
+// its own caption, nothing more.
+const QString ApplicationTitle = QStringLiteral("Kelvane");
+
+// A write past the file size limit (ulimit -f) fails like any other write
+// instead of ending the program.
+void IgnoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 // Numbers are written and read with "." whatever the user's regional settings.
 void FixNumberFormats()
@@ -79,7 +92,6 @@ int RunProgram(const QStringList& arguments)
     const TUnitsSettingsScope unitsSettings;
     const TCurrentHxScope currentHx;
 
-    QApplication::setApplicationDisplayName(QStringLiteral("Kelvane"));
     int exitCode = 0;
     {
         TMainForm form(windowArguments);
@@ -95,6 +107,7 @@ int RunProgram(const QStringList& arguments)
 
 int RunMainWindow(int argc, char** argv, TCommandRunner runCommand)
 {
+    IgnoreFileSizeSignal();
     FixNumberFormats();
     // Qt needs its application object before the folders and the settings store.
     TKelvaneApplication app(argc, argv);
@@ -102,7 +115,7 @@ int RunMainWindow(int argc, char** argv, TCommandRunner runCommand)
     const QStringList arguments = QApplication::arguments();
     if (IsCommandOption(arguments))
         return runCommand(arguments.mid(1));
-    const TQtPlatform platform;
+    const TQtPlatform platform(ApplicationTitle);
     try {
         return RunProgram(arguments);
     } catch (...) {

@@ -1,4 +1,5 @@
 #include "CaseFileTest.h"
+#include "DrivenProgramTest.h"
 #include "KelvaneApplication.h"
 #include "MainWindowTest.h"
 #include "StartupTest.h"
@@ -6,4 +7,4 @@
 
 // One executable for the main window: list every test class here. The
 // program's own application object catches what event handlers throw.
-KELVANE_TEST_MAIN(TKelvaneApplication, MainWindowTest, CaseFileTest, StartupTest)
+KELVANE_TEST_MAIN(TKelvaneApplication, MainWindowTest, CaseFileTest, StartupTest, DrivenProgramTest)

@@ -245,7 +245,7 @@ void TestFormPlacement::qtPlatformInstallsItselfForItsLifetime()
 {
     TPlatform* before = &TPlatform::Current();
     {
-        TQtPlatform platform;
+        TQtPlatform platform("Kelvane");
         QCOMPARE(&TPlatform::Current(), static_cast<TPlatform*>(&platform));
     }
     QCOMPARE(&TPlatform::Current(), before);
@@ -253,7 +253,7 @@ void TestFormPlacement::qtPlatformInstallsItselfForItsLifetime()
 
 void TestFormPlacement::qtPlatformClipboardRoundTrip()
 {
-    TQtPlatform platform;
+    TQtPlatform platform("Kelvane");
     TPlatform::Current().SetClipboardText("Kelvane,0,35,13");
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("Kelvane,0,35,13"));
     QGuiApplication::clipboard()->setText("from elsewhere");
@@ -262,17 +262,20 @@ void TestFormPlacement::qtPlatformClipboardRoundTrip()
 
 void TestFormPlacement::qtPlatformShowsPlainOkBox()
 {
-    TQtPlatform platform;
+    TQtPlatform platform("Kelvane");
     QString shownText;
+    QString title;
     int buttons = 0;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
         shownText = box->text();
+        title = box->windowTitle();
         buttons = int(box->buttons().size());
         box->button(QMessageBox::Ok)->click();
     });
     TPlatform::Current().ShowMessage("File name not known");
     QCOMPARE(shownText, QString("File name not known"));
+    QCOMPARE(title, QString("Kelvane"));
     QCOMPARE(buttons, 1);
 }
