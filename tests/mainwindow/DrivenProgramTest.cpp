@@ -58,7 +58,7 @@ public:
         if (!process.waitForFinished(60000)) {
             process.kill();
             process.waitForFinished();
-            run.errors = "the program did not end";
+            run.errors = "the program did not end within a minute";
             return run;
         }
         run.status = process.exitStatus();
@@ -150,7 +150,8 @@ void DrivenProgramTest::fileSizeLimitFailsSavesWithoutEndingTheProgram()
         std::signal(SIGXFSZ, SIG_DFL);
     });
 
-    QVERIFY2(run.status == QProcess::NormalExit, "the program was ended by a signal");
+    QVERIFY2(run.status == QProcess::NormalExit,
+             qPrintable("the program ended abnormally: " + run.errors));
     QCOMPARE(run.code, 0);
     QVERIFY2(!run.lines.isEmpty(), qPrintable(run.errors));
     QCOMPARE(
