@@ -92,6 +92,14 @@ bool THeadlessSolver::IsHeadlessCommand(const QStringList& arguments)
     return !arguments.isEmpty() && IsOption(arguments.first());
 }
 
+bool THeadlessSolver::LooksLikeOption(const QString& argument)
+{
+    if (argument.size() < 2 || argument[0] != u'-')
+        return false;
+    const QChar next = argument[1];
+    return (next < u'0' || next > u'9') && next != u'.';
+}
+
 QString THeadlessSolver::UsageText()
 {
     return QStringLiteral(
@@ -130,7 +138,7 @@ int THeadlessSolver::Run(const QStringList& arguments, QIODevice& in, QIODevice&
             command.batch = true;
         else if (argument == optJson)
             command.json = true;
-        else if (argument.startsWith(QLatin1StringView("--")) && command.unknownOption.isEmpty())
+        else if (LooksLikeOption(argument) && command.unknownOption.isEmpty())
             command.unknownOption = argument;
         else
             command.values << argument;

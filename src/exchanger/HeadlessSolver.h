@@ -27,6 +27,9 @@ public:
     // Whether `arguments` (without the program path) ask for the headless solver
     // rather than the main window: the first one is one of the options above.
     static bool IsHeadlessCommand(const QStringList& arguments);
+    // Whether `argument` has the form of an option: "-" and something that
+    // does not continue a number ("-5", "-.5") or stand alone ("-", standard input).
+    static bool LooksLikeOption(const QString& argument);
     static QString UsageText();
 
     // Runs the command in `arguments` (without the program path); returns the exit code.

@@ -632,7 +632,9 @@ void TMainForm::ActionReportExecute()
 
 void TMainForm::ActionHelpExecute()
 {
-    TPlatform::Current().OpenDocument(ExeFolder + QStringLiteral("Help/Index.htm"));
+    if (!TPlatform::Current().OpenDocument(ExeFolder + QStringLiteral("Help/Index.htm")))
+        TPlatform::Current().ShowMessage(
+            QStringLiteral("No program to show the help page is set up on this computer."));
 }
 
 // ---------------------------------------------------------------------------

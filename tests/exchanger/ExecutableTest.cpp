@@ -78,6 +78,10 @@ void ExecutableTest::exitCodes_data()
     QTest::newRow("no solution") << noSolution << 1;
     QTest::newRow("bad arguments") << QStringList{"--solve", "1", "2"} << 2;
     QTest::newRow("unknown option") << QStringList{"--solve", "--frobnicate"} << 2;
+    // Qt takes its own options out before the program looks at the rest.
+    QTest::newRow("Qt's option, then the window")
+        << QStringList{"-platform", "offscreen", "--quit-after-start"} << 0;
+    QTest::newRow("Qt's option, then a command") << QStringList{"-style", "fusion", "--help"} << 0;
 }
 
 void ExecutableTest::exitCodes()
@@ -200,6 +204,15 @@ void ExecutableTest::badInput_data()
     QTest::newRow("unknown option")
         << "shipped" << QStringList{"--solve", "--frobnicate"} << QByteArray() << 2
         << "kelvane: unknown option '--frobnicate'";
+    // An option the program does not know opens no window: it says so and ends.
+    QTest::newRow("mistyped option before the case values")
+        << "shipped" << (QStringList{"--slove"} + initialCase.mid(1)) << QByteArray() << 2
+        << "kelvane: unknown option '--slove'";
+    QTest::newRow("short option that is not one")
+        << "shipped" << QStringList{"-x"} << QByteArray() << 2 << "kelvane: unknown option '-x'";
+    QTest::newRow("unknown option after Qt's own")
+        << "shipped" << QStringList{"-platform", "offscreen", "--slove"} << QByteArray() << 2
+        << "kelvane: unknown option '--slove'";
     QTest::newRow("batch file that does not exist")
         << "shipped" << QStringList{"--batch", "/no/such/file"} << QByteArray() << 2
         << "kelvane: cannot open '/no/such/file': No such file or directory";

@@ -77,6 +77,27 @@ void HeadlessSolverTest::recognisesItsCommands()
     QCOMPARE(THeadlessSolver::IsHeadlessCommand(arguments), headless);
 }
 
+void HeadlessSolverTest::tellsOptionsFromValues_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<bool>("option");
+    QTest::newRow("long option") << "--solve" << true;
+    QTest::newRow("mistyped long option") << "--slove" << true;
+    QTest::newRow("short option") << "-x" << true;
+    QTest::newRow("negative number") << "-5" << false;
+    QTest::newRow("negative number without a leading zero") << "-.5" << false;
+    QTest::newRow("standard input") << "-" << false;
+    QTest::newRow("number") << "5" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void HeadlessSolverTest::tellsOptionsFromValues()
+{
+    QFETCH(QString, argument);
+    QFETCH(bool, option);
+    QCOMPARE(THeadlessSolver::LooksLikeOption(argument), option);
+}
+
 void HeadlessSolverTest::exitCodesAndMessages_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -112,6 +133,9 @@ void HeadlessSolverTest::exitCodesAndMessages_data()
                                              << "TYPE (value 9): 5 is not an entry";
     QTest::newRow("unknown option") << QStringList{"--solve", "--fast"} << 2 << ""
                                     << "unknown option '--fast'";
+    QTest::newRow("unknown short option") << QStringList{"-x"} << 2 << ""
+                                          << "kelvane: unknown option '-x'\n"
+                                             "Try 'kelvane --help'.\n";
     QTest::newRow("solve and batch") << QStringList{"--solve", "--batch"} << 2 << ""
                                      << "give either --solve or --batch";
     QTest::newRow("json alone") << QStringList{"--json"} << 2 << ""

@@ -10,6 +10,8 @@ class HeadlessSolverTest : public QObject
 private slots:
     void recognisesItsCommands_data();
     void recognisesItsCommands();
+    void tellsOptionsFromValues_data();
+    void tellsOptionsFromValues();
     void exitCodesAndMessages_data();
     void exitCodesAndMessages();
     void solvePrintsTheResultsText();

@@ -586,9 +586,18 @@ void MainWindowTest::helpOpensHelpPage()
     QTest::keyClick(form.get(), Qt::Key_F1);
     QCOMPARE(m_platform->openedDocuments, QStringList({ExeFolder + "Help/Index.htm"}));
     QVERIFY(QFile::exists(ProgramDir() + "/Help/Index.htm"));
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+// With no viewer to open the page, F1 says so as Email does, instead of nothing.
+void MainWindowTest::helpWithoutViewerSaysSo()
+{
+    auto form = MakeForm();
     m_platform->openSucceeds = false;
-    form->ActionHelp->trigger();
-    QVERIFY(m_platform->messages.isEmpty()); // a missing viewer or file gives no message
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    QCOMPARE(m_platform->openedDocuments, QStringList({ExeFolder + "Help/Index.htm"}));
+    QCOMPARE(m_platform->messages,
+             QStringList({"No program to show the help page is set up on this computer."}));
 }
 
 void MainWindowTest::reportPreviewsResultsPage()

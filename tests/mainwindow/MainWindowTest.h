@@ -46,6 +46,7 @@ private slots:
     void restartBringsBackLastCase();
     void resetKeepsCheckBoxes();
     void helpOpensHelpPage();
+    void helpWithoutViewerSaysSo();
     void reportPreviewsResultsPage();
     void reportPrintsResultsToPdf();
     void rightClickOpensContextMenu();

@@ -1,6 +1,7 @@
 #include "StartupTest.h"
 
 #include "AppFolders.h"
+#include "ApplicationErrors.h"
 #include "CurrentHx.h"
 #include "IniFile.h"
 #include "Main.h"
@@ -9,6 +10,7 @@
 #include "RecordingPlatform.h"
 #include "SettingsStore.h"
 #include "UnitsSetting.h"
+#include "XMLFile.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -191,6 +193,18 @@ void StartupTest::exceptionInEventHandlerIsShown()
     QEvent event(QEvent::User);
     QCOMPARE(QApplication::sendEvent(&object, &event), false);
     QCOMPARE(platform.messages, QStringList({"handler failed"}));
+}
+
+// A window action's errors reach the user as a message box with the error's
+// text, the case file's missing name among them.
+void StartupTest::saveWithoutFileNameIsShownByTheWindow()
+{
+    TRecordingPlatform platform;
+    RunGuarded([] {
+        TXMLFile xml;
+        xml.Save();
+    });
+    QCOMPARE(platform.messages, QStringList({"File name not known"}));
 }
 
 void StartupTest::corruptedFileGivesTheDefaults_data()

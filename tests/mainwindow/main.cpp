@@ -1,5 +1,6 @@
 #include "CaseFileTest.h"
 #include "DisplayUnitsTest.h"
+#include "DrivenProgramTest.h"
 #include "KelvaneApplication.h"
 #include "LastCaseTest.h"
 #include "MainWindowTest.h"
@@ -11,4 +12,4 @@
 // One executable for the main window: list every test class here. The
 // program's own application object catches what event handlers throw.
 KELVANE_TEST_MAIN(TKelvaneApplication, MainWindowTest, CaseFileTest, StartupTest, OpenSaveAsTest,
-                  DisplayUnitsTest, LastCaseTest, RecentFilesTest)
+                  DisplayUnitsTest, LastCaseTest, RecentFilesTest, DrivenProgramTest)
