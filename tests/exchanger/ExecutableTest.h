@@ -14,6 +14,7 @@ private slots:
     void exitCodes();
     void versionIsTheBuildVersion();
     void batchFromStandardInput();
+    void infeasibleCaseInEveryOutput();
     void windowStartLoadsNoImagePlugin();
     void badInput_data();
     void badInput();

@@ -16,4 +16,6 @@ private slots:
     void jsonHoldsEveryFieldAtFullPrecision();
     void jsonEscapesTexts();
     void batchReadsAFile();
+    void verdictReachesEveryOutputAlike_data();
+    void verdictReachesEveryOutputAlike();
 };
