@@ -3,6 +3,7 @@
 #include "AppFolders.h"
 #include "ApplicationErrors.h"
 #include "CurrentHx.h"
+#include "Feasibility.h"
 #include "FormPlacement.h"
 #include "Format.h"
 #include "HTMLView.h"
@@ -15,6 +16,7 @@
 #include "QvFmtEdit.h"
 #include "QvHTMLPreview.h"
 #include "SettingsStore.h"
+#include "SolveOutcome.h"
 #include "TemperatureChart.h"
 #include "ToolbarImages.h"
 #include "VerInfoRes.h"
@@ -60,7 +62,7 @@ const TFieldRow FieldRows[] = {
     {&TMainForm::edtci, "edtci", "tci", "%0.1f", utTemperature, 0, 0, true, "6.0", 1},
     {&TMainForm::edtco, "edtco", "tco", "%0.1f", utTemperature, 0, 0, false, "13.0", 1},
     {&TMainForm::edmc, "edmc", "mc", "%0.4f", utMassFlow, 0.01, 1000.0, true, "0.8000", 1},
-    {&TMainForm::eduo, "eduo", "Uo", "%0.5g", utHeatTransCoeff, 0.01, 1000.0, true, "37", 2},
+    {&TMainForm::eduo, "eduo", "Uo", "%0.5g", utHeatTransCoeff, 0.01, 10000.0, true, "37", 2},
     {&TMainForm::edao, "edao", "Ao", "%0.1f", utArea, 0.01, 1000.0, false, "38.0", 2},
     {&TMainForm::edq, "edq", "Q", "%0.3f", utDutyPrim, 0.001, 1000.0, false, "23.529", 2},
 };
@@ -95,6 +97,8 @@ const QString CaseLineTag = QStringLiteral("Kelvane");
 const QString CaseLineFormat =
     QStringLiteral("Kelvane,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d");
 const QString CaseFileName = QStringLiteral("sample.xml");
+// The status line's maroon; an infeasible case shows in red.
+const QString StatusStyle = QStringLiteral("color: #800000;");
 
 // Window layout, pixels in the client area.
 constexpr int ToolBarHeight = 40;
@@ -310,7 +314,7 @@ void TMainForm::CreateControls()
     QFont statusFont = CourierFont(12);
     statusFont.setBold(true);
     Label13->setFont(statusFont);
-    Label13->setStyleSheet(QStringLiteral("color: #800000;"));
+    Label13->setStyleSheet(StatusStyle);
 
     // Tab order: the nine fields, in table order.
     for (std::size_t i = 1; i < std::size(FieldRows); ++i)
@@ -493,9 +497,27 @@ void TMainForm::CheckBoxesFromMask(int mask)
 
 void TMainForm::SetStatus(bool solved)
 {
-    Label13->setText(solved
-                         ? QStringLiteral("Solved  (") + CurrentHx().method + QStringLiteral(")...")
-                         : QStringLiteral("Not Solved..."));
+    ShowStatus(solved ? QStringLiteral("Solved  (") + CurrentHx().method + QStringLiteral(")...")
+                      : QStringLiteral("Not Solved..."));
+}
+
+void TMainForm::ShowStatus(const QString& text, bool alarm)
+{
+    Label13->setText(text);
+    // Set only on a change: a new style sheet polishes the label again.
+    const QString style = alarm ? QStringLiteral("color: #ff0000;") : StatusStyle;
+    if (Label13->styleSheet() != style)
+        Label13->setStyleSheet(style);
+}
+
+// A case found infeasible keeps its results on show, so the numbers that
+// prove the findings can be read.
+void TMainForm::ShowVerdict(const TVerdict& verdict)
+{
+    if (verdict.IsInfeasible())
+        ShowStatus(InfeasibleText(CurrentHx().method, verdict), true);
+    else
+        SetStatus(true);
 }
 
 // The record takes the chosen fluid's name with its specific heat, so the
@@ -539,25 +561,32 @@ void TMainForm::FieldExit(TFmtEdit* field)
 void TMainForm::ActionCalcExecute()
 {
     ReadFieldsIntoCase(); // a field holding no number stops here, the status unchanged
+    const double uoRead = FieldNumber(*eduo);
     cbHotChange();
     cbColdChange();
     CurrentHx().SetHeatXType(cbHex->currentText());
     cbHexChange();
     try {
         THx& hx = CurrentHx();
-        hx.Solve(MaskFromCheckBoxes());
+        const THx given = hx;
+        const int mask = MaskFromCheckBoxes();
+        hx.Solve(mask);
+        const TVerdict verdict = CheckFeasibility({given, hx, mask, SolveComputes(mask)});
         WriteCaseIntoFields();
         m_pageList.clear();
         QStringList diagnostics;
         hx.WriteResultsPage(m_pageList);
         HTMLView->LoadFromStrings(m_pageList);
         hx.WriteDiagnostics(diagnostics);
+        verdict.AppendFindings(diagnostics);
         ShowDiagnostics(diagnostics.join(QLatin1Char('\n')));
         ShowChart();
-        SetStatus(true);
+        ShowVerdict(verdict);
     } catch (...) {
         ClearResults();
-        Label13->setText(QStringLiteral("No solution with this data..."));
+        // The next Calc sizes with the Uo the user gave, not the type's default.
+        eduo->SetValue(uoRead);
+        ShowStatus(QStringLiteral("No solution with this data..."));
     }
 }
 

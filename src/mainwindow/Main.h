@@ -16,6 +16,7 @@ class TChartPanel;
 class TFmtEdit;
 class TFmtEditLabel;
 class THTMLView;
+class TVerdict;
 
 // The calculator's only window: the nine fields of a case with their "given"
 // check boxes, the fluid and exchanger type drop-downs, the tool bar, the
@@ -86,6 +87,8 @@ private:
     void ShowChart();
     void ClearChart();
     void ShowDiagnostics(const QString& text);
+    void ShowStatus(const QString& text, bool alarm = false);
+    void ShowVerdict(const TVerdict& verdict);
     void ClearResults();
     QAction* CreateAction(const QString& name, const QString& caption, int image,
                           void (TMainForm::*handler)());
