@@ -152,7 +152,7 @@ void CheckOverwrittenGivenValues(const TSolvedCase& solve, TVerdict& verdict)
         const QString givenText = Number(value, given);
         const QString solvedText = Number(value, solved);
         if (givenText != solvedText)
-            verdict.AddWarning(QStringLiteral("over-specified: %1 given %2, computed %3")
+            verdict.AddWarning(QStringLiteral("given value changed: %1 given %2, computed %3")
                                    .arg(QLatin1StringView(value.name), givenText, solvedText));
     }
 }

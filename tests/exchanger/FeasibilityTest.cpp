@@ -69,7 +69,7 @@ void FeasibilityTest::verdicts_data()
                        "flow not positive: mc -1.5900 kg/s",
                        "capacity rate not positive: cc -6.667 kW/K",
                        "number of transfer units not positive: Ntu -0.193",
-                       "over-specified: mh given 1.0000 kg/s, computed 0.8500 kg/s"};
+                       "given value changed: mh given 1.0000 kg/s, computed 0.8500 kg/s"};
     QTest::newRow("Uo and Ao given without enough temperatures: nothing computed")
         << true << THxValues{{"thi", 40.0}} << 193 << "infeasible"
         << QStringList{"nothing computed: with Uo and Ao given, give thi, tho, tci, tco or thi, "
@@ -79,16 +79,19 @@ void FeasibilityTest::verdicts_data()
         << false << THxValues{{"thi", 80}, {"tho", 40}, {"mh", 2},     {"cph", 1},
                               {"tci", 20}, {"tco", 50}, {"mc", 0.6367}}
         << 63 << "warnings"
-        << QStringList{"over-specified: mh given 2.0000 kg/s, computed 2.0023 kg/s"};
+        << QStringList{"given value changed: mh given 2.0000 kg/s, computed 2.0023 kg/s"};
     QTest::newRow("four temperatures and both flows: a change within rounding is none")
         << false << THxValues{{"thi", 80}, {"tho", 40}, {"mh", 2},           {"cph", 1},
                               {"tci", 20}, {"tco", 50}, {"mc", 80.0 / 30.0}, {"cpc", 1}}
         << 63 << "feasible" << QStringList{};
     QTest::newRow("everything given: the duty changes both flows and Uo")
         << true << THxValues{{"Q", 30.0}} << 511 << "warnings"
-        << QStringList{"over-specified: mh given 1.0000 kg/s, computed 1.2750 kg/s",
-                       "over-specified: mc given 0.8000 kg/s, computed 1.0200 kg/s",
-                       "over-specified: Uo given 37 W/m²°C, computed 47.176 W/m²°C"};
+        << QStringList{"given value changed: mh given 1.0000 kg/s, computed 1.2750 kg/s",
+                       "given value changed: mc given 0.8000 kg/s, computed 1.0200 kg/s",
+                       "given value changed: Uo given 37 W/m²°C, computed 47.176 W/m²°C"};
+    QTest::newRow("duty with a lone cold outlet: the ticked outlet is computed over")
+        << true << THxValues{{"Q", 20.0}, {"tco", 13.0}} << 256 + 16 << "warnings"
+        << QStringList{"given value changed: tco given 13.0 °C, computed 12.0 °C"};
     QTest::newRow("nothing given: worked from the unticked duty")
         << true << THxValues{{"Q", 20.0}} << 0 << "warnings"
         << QStringList{"duty not given: worked from Q 20.000 kW as entered"};

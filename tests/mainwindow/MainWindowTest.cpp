@@ -381,7 +381,7 @@ void MainWindowTest::warningsFollowTheDiagnosticsUnderASolvedStatus()
     QVERIFY(computed != "2.0000");
     QCOMPARE(Field(*form, "edmh")->text(), computed);
     const QStringList memo = MemoLines(*form);
-    QCOMPARE(memo.mid(9), QStringList({"", "over-specified: mh given 2.0000 kg/s, computed " +
+    QCOMPARE(memo.mid(9), QStringList({"", "given value changed: mh given 2.0000 kg/s, computed " +
                                                computed + " kg/s"}));
 }
 
