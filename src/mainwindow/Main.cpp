@@ -27,6 +27,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -141,6 +142,27 @@ QFont CourierFont(int pointSize)
     QFont font(QStringLiteral("Courier New"), pointSize);
     font.setStyleHint(QFont::Monospace);
     return font;
+}
+
+constexpr int StatusPointSize = 12;
+// The smallest type a long status line is shrunk to so that it fits.
+constexpr int StatusMinimumPointSize = 7;
+
+QFont StatusFont(int pointSize)
+{
+    QFont font = CourierFont(pointSize);
+    font.setBold(true);
+    return font;
+}
+
+// The status line's font at the largest size that shows all of `text` in `width`.
+QFont StatusFontFitting(const QString& text, int width)
+{
+    int pointSize = StatusPointSize;
+    while (pointSize > StatusMinimumPointSize &&
+           QFontMetrics(StatusFont(pointSize)).horizontalAdvance(text) > width)
+        --pointSize;
+    return StatusFont(pointSize);
 }
 
 } // namespace
@@ -311,9 +333,7 @@ void TMainForm::CreateControls()
     Label13 = new QLabel(QStringLiteral("Status"), this);
     Label13->setObjectName(QStringLiteral("Label13"));
     Label13->setGeometry(CheckLeft, 466, ClientWidth - 2 * CheckLeft, 28);
-    QFont statusFont = CourierFont(12);
-    statusFont.setBold(true);
-    Label13->setFont(statusFont);
+    Label13->setFont(StatusFont(StatusPointSize));
     Label13->setStyleSheet(StatusStyle);
 
     // Tab order: the nine fields, in table order.
@@ -501,13 +521,18 @@ void TMainForm::SetStatus(bool solved)
                       : QStringLiteral("Not Solved..."));
 }
 
+// An alarm, in red, may be long: it takes a smaller type where it needs to.
 void TMainForm::ShowStatus(const QString& text, bool alarm)
 {
     Label13->setText(text);
-    // Set only on a change: a new style sheet polishes the label again.
+    // Style and font are set only on a change: each polishes the label again.
     const QString style = alarm ? QStringLiteral("color: #ff0000;") : StatusStyle;
     if (Label13->styleSheet() != style)
         Label13->setStyleSheet(style);
+    const QFont font = alarm ? StatusFontFitting(text, Label13->contentsRect().width())
+                             : StatusFont(StatusPointSize);
+    if (Label13->font() != font)
+        Label13->setFont(font);
 }
 
 // A case found infeasible keeps its results on show, so the numbers that

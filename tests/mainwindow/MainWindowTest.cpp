@@ -97,6 +97,14 @@ bool StatusShowsRed(TMainForm& form)
     return false;
 }
 
+// The whole status text shows: a long one takes a smaller type.
+bool StatusFitsItsLine(TMainForm& form)
+{
+    const QLabel& label = *form.Label13;
+    return QFontMetrics(label.font()).horizontalAdvance(label.text()) <=
+           label.contentsRect().width();
+}
+
 QStringList MemoLines(TMainForm& form)
 {
     return form.DiagMemo->toPlainText().split(u'\n');
@@ -347,6 +355,7 @@ void MainWindowTest::infeasibleCaseShowsItsFirstFindingInRed()
     const QString cross = "temperature cross at the hot end: thi 120.0 °C, tco 130.0 °C";
     QCOMPARE(form->Label13->text(), "Infeasible  (Cold fluid specified): " + cross);
     QVERIFY(StatusShowsRed(*form));
+    QVERIFY(StatusFitsItsLine(*form));
     const QStringList memo = MemoLines(*form);
     QVERIFY2(memo.size() > 11, qPrintable(memo.join(u'|')));
     QCOMPARE(memo[0], QString("Diagnostic"));
@@ -362,6 +371,7 @@ void MainWindowTest::infeasibleCaseShowsItsFirstFindingInRed()
     PressF9(*form);
     QCOMPARE(form->Label13->text(), QString("Solved  (Cold fluid specified)..."));
     QVERIFY(!StatusShowsRed(*form));
+    QCOMPARE(form->Label13->font().pointSize(), 12);
     QCOMPARE(MemoLines(*form).size(), 9);
 }
 
