@@ -115,7 +115,6 @@ QString THeadlessSolver::UsageText()
         "UO in W/m2degC; AO in m2; Q in kW; MASK the sum of the given values: THI 1, THO 2,\n"
         "MH 4, TCI 8, TCO 16, MC 32, UO 64, AO 128, Q 256. Numbers use \".\".\n"
         "\n"
-        "\n"
         "Every solved case gets a verdict. Infeasible: a temperature cross or pinch at\n"
         "either end, a stream that does not cool or heat, a duty or effectiveness not\n"
         "positive, an effectiveness above 1, a computed flow, capacity rate, UO, AO or\n"

@@ -231,6 +231,17 @@ void HeadlessSolverTest::batchReadsAFile()
     QCOMPARE(Run({"--batch", "-"}, cases).out, fromFile.out);
 }
 
+void HeadlessSolverTest::helpTellsTheVerdictsAndExitStatuses()
+{
+    const TRun run = Run({"--help"});
+    QCOMPARE(run.code, 0);
+    for (const char* text :
+         {"Every solved case gets a verdict. Infeasible: a temperature cross", "Warnings: a given",
+          "Feasible: no finding.", "\"Infeasible: \" and the first finding",
+          "the findings (joined by \"; \")", "3 solved but infeasible"})
+        QVERIFY2(run.out.contains(QLatin1StringView(text)), text);
+}
+
 void HeadlessSolverTest::verdictReachesEveryOutputAlike_data()
 {
     QTest::addColumn<QStringList>("values");
