@@ -215,15 +215,26 @@ void THx::WriteResultsPage(QStringList& lines) const
 
 void THx::WriteDiagnostics(QStringList& lines) const
 {
+    const std::array<double, 6> products = DiagnosticProducts();
     const auto line = [&lines](const char* format, double value) {
         lines << Format(QLatin1StringView(format), {value});
     };
     lines << QStringLiteral("Diagnostic") << QString();
-    line("Uo Ao = %0.3f kW/K", Mul(Uo, Ao));
-    line("Ntu Cmin = %0.3f kW/K", Mul(ntu, cmin));
+    line("Uo Ao = %0.3f kW/K", products[0]);
+    line("Ntu Cmin = %0.3f kW/K", products[1]);
     lines << QString();
-    line("ch (thi-tho) = %0.3f kW", Mul(Sub(thi, tho), ch));
-    line("cc (tco-tci) = %0.3f kW", Mul(Sub(tco, tci), cc));
-    line("Uo Ao lmtd = %0.3f kW", Mul(Mul(Uo, Ao), lmtd));
-    line("e Qmax = %0.3f kW", Mul(e, Qmax));
+    line("ch (thi-tho) = %0.3f kW", products[2]);
+    line("cc (tco-tci) = %0.3f kW", products[3]);
+    line("Uo Ao lmtd = %0.3f kW", products[4]);
+    line("e Qmax = %0.3f kW", products[5]);
+}
+
+std::array<double, 6> THx::DiagnosticProducts() const
+{
+    return {Mul(Uo, Ao),
+            Mul(ntu, cmin),
+            Mul(Sub(thi, tho), ch),
+            Mul(Sub(tco, tci), cc),
+            Mul(Mul(Uo, Ao), lmtd),
+            Mul(e, Qmax)};
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 
 class TXMLFile;
 namespace pugi {
@@ -57,6 +58,9 @@ public:
     // Append the 40 HTML lines of the results page / the 9 diagnostic lines.
     void WriteResultsPage(QStringList& lines) const;
     void WriteDiagnostics(QStringList& lines) const;
+    // The six products the diagnostic lines show, in line order: Uo·Ao,
+    // ntu·cmin, then the duty four ways. Raises EMathError when one overflows.
+    std::array<double, 6> DiagnosticProducts() const;
 
     // The case file (HxCaseFile.cpp): every group of the record below `root`,
     // and back only the nine given values, each keeping its value when absent.

@@ -1,6 +1,7 @@
 #include "SolveOutcome.h"
 
 #include "MathError.h"
+#include "Verdict.h"
 
 QString NoSolutionText()
 {
@@ -10,4 +11,10 @@ QString NoSolutionText()
 QString NoSolutionText(const EMathError& error)
 {
     return NoSolutionText() + QStringLiteral(" (") + QString::fromLatin1(error.what()) + u')';
+}
+
+QString InfeasibleText(const QString& method, const TVerdict& verdict)
+{
+    return QStringLiteral("Infeasible  (") + method + QStringLiteral("): ") +
+           verdict.Findings().value(0);
 }

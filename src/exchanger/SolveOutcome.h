@@ -3,8 +3,12 @@
 #include <QString>
 
 class EMathError;
+class TVerdict;
 
 // "No solution with this data...", the text every failed solve is reported with.
 QString NoSolutionText();
 // The same, followed by the fault in parentheses, for the headless outputs.
 QString NoSolutionText(const EMathError& error);
+// "Infeasible  (" + method + "): " + the first finding: the status of a case
+// that solved but that its verdict finds infeasible.
+QString InfeasibleText(const QString& method, const TVerdict& verdict);

@@ -4,6 +4,7 @@
 #include "ApplicationErrors.h"
 #include "CaseFile.h"
 #include "CurrentHx.h"
+#include "Feasibility.h"
 #include "FileDialog.h"
 #include "FormPlacement.h"
 #include "Format.h"
@@ -18,6 +19,7 @@
 #include "QvFmtEdit.h"
 #include "QvHTMLPreview.h"
 #include "SettingsStore.h"
+#include "SolveOutcome.h"
 #include "TemperatureChart.h"
 #include "ToolbarImages.h"
 #include "UnitsCatalogue.h"
@@ -31,6 +33,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -66,7 +69,7 @@ const TFieldRow FieldRows[] = {
     {&TMainForm::edtci, "edtci", "tci", "%0.1f", utTemperature, 0, 0, true, "6.0", 1},
     {&TMainForm::edtco, "edtco", "tco", "%0.1f", utTemperature, 0, 0, false, "13.0", 1},
     {&TMainForm::edmc, "edmc", "mc", "%0.4f", utMassFlow, 0.01, 1000.0, true, "0.8000", 1},
-    {&TMainForm::eduo, "eduo", "Uo", "%0.5g", utHeatTransCoeff, 0.01, 1000.0, true, "37", 2},
+    {&TMainForm::eduo, "eduo", "Uo", "%0.5g", utHeatTransCoeff, 0.01, 10000.0, true, "37", 2},
     {&TMainForm::edao, "edao", "Ao", "%0.1f", utArea, 0.01, 1000.0, false, "38.0", 2},
     {&TMainForm::edq, "edq", "Q", "%0.3f", utDutyPrim, 0.001, 1000.0, false, "23.529", 2},
 };
@@ -76,6 +79,8 @@ const QString CaseLineTag = QStringLiteral("Kelvane");
 const QString CaseLineFormat =
     QStringLiteral("Kelvane,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d");
 const QString CaseFileName = QStringLiteral("sample.xml");
+// The status line's maroon; an infeasible case shows in red.
+const QString StatusStyle = QStringLiteral("color: #800000;");
 const QString CaseFileSuffix = QStringLiteral("xml");
 
 QString CaseFileFilter()
@@ -143,6 +148,27 @@ QFont CourierFont(int pointSize)
     QFont font(QStringLiteral("Courier New"), pointSize);
     font.setStyleHint(QFont::Monospace);
     return font;
+}
+
+constexpr int StatusPointSize = 12;
+// The smallest type a long status line is shrunk to so that it fits.
+constexpr int StatusMinimumPointSize = 7;
+
+QFont StatusFont(int pointSize)
+{
+    QFont font = CourierFont(pointSize);
+    font.setBold(true);
+    return font;
+}
+
+// The status line's font at the largest size that shows all of `text` in `width`.
+QFont StatusFontFitting(const QString& text, int width)
+{
+    int pointSize = StatusPointSize;
+    while (pointSize > StatusMinimumPointSize &&
+           QFontMetrics(StatusFont(pointSize)).horizontalAdvance(text) > width)
+        --pointSize;
+    return StatusFont(pointSize);
 }
 
 } // namespace
@@ -307,10 +333,8 @@ void TMainForm::CreateControls()
     Label13 = new QLabel(QStringLiteral("Status"), this);
     Label13->setObjectName(QStringLiteral("Label13"));
     Label13->setGeometry(CheckLeft, 466, ClientWidth - 2 * CheckLeft, 28);
-    QFont statusFont = CourierFont(12);
-    statusFont.setBold(true);
-    Label13->setFont(statusFont);
-    Label13->setStyleSheet(QStringLiteral("color: #800000;"));
+    Label13->setFont(StatusFont(StatusPointSize));
+    Label13->setStyleSheet(StatusStyle);
 
     // Tab order: the nine fields, in table order.
     for (std::size_t i = 1; i < std::size(FieldRows); ++i)
@@ -508,9 +532,32 @@ void TMainForm::CheckBoxesFromMask(int mask)
 
 void TMainForm::SetStatus(bool solved)
 {
-    Label13->setText(solved
-                         ? QStringLiteral("Solved  (") + CurrentHx().method + QStringLiteral(")...")
-                         : QStringLiteral("Not Solved..."));
+    ShowStatus(solved ? QStringLiteral("Solved  (") + CurrentHx().method + QStringLiteral(")...")
+                      : QStringLiteral("Not Solved..."));
+}
+
+// An alarm, in red, may be long: it takes a smaller type where it needs to.
+void TMainForm::ShowStatus(const QString& text, bool alarm)
+{
+    Label13->setText(text);
+    // Style and font are set only on a change: each polishes the label again.
+    const QString style = alarm ? QStringLiteral("color: #ff0000;") : StatusStyle;
+    if (Label13->styleSheet() != style)
+        Label13->setStyleSheet(style);
+    const QFont font = alarm ? StatusFontFitting(text, Label13->contentsRect().width())
+                             : StatusFont(StatusPointSize);
+    if (Label13->font() != font)
+        Label13->setFont(font);
+}
+
+// A case found infeasible keeps its results on show, so the numbers that
+// prove the findings can be read.
+void TMainForm::ShowVerdict(const TVerdict& verdict)
+{
+    if (verdict.IsInfeasible())
+        ShowStatus(InfeasibleText(CurrentHx().method, verdict), true);
+    else
+        SetStatus(true);
 }
 
 // The record takes the chosen fluid's name with its specific heat, so the
@@ -554,26 +601,33 @@ void TMainForm::FieldExit(TFmtEdit* field)
 void TMainForm::ActionCalcExecute()
 {
     ReadFieldsIntoCase(); // a field holding no number stops here, the status unchanged
+    const double uoRead = FieldNumber(*eduo);
     cbHotChange();
     cbColdChange();
     CurrentHx().SetHeatXType(cbHex->currentText());
     cbHexChange();
     try {
         THx& hx = CurrentHx();
-        m_solvedMask = MaskFromCheckBoxes();
-        hx.Solve(m_solvedMask);
+        const THx given = hx;
+        const int mask = MaskFromCheckBoxes();
+        m_solvedMask = mask;
+        hx.Solve(mask);
+        const TVerdict verdict = CheckFeasibility({given, hx, mask, SolveComputes(mask)});
         WriteCaseIntoFields();
         m_pageList.clear();
         QStringList diagnostics;
         hx.WriteResultsPage(m_pageList);
         HTMLView->LoadFromStrings(m_pageList);
         hx.WriteDiagnostics(diagnostics);
+        verdict.AppendFindings(diagnostics);
         ShowDiagnostics(diagnostics.join(QLatin1Char('\n')));
         ShowChart();
-        SetStatus(true);
+        ShowVerdict(verdict);
     } catch (...) {
         ClearResults();
-        Label13->setText(QStringLiteral("No solution with this data..."));
+        // The next Calc sizes with the Uo the user gave, not the type's default.
+        eduo->SetValue(uoRead);
+        ShowStatus(QStringLiteral("No solution with this data..."));
     }
 }
 

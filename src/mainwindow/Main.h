@@ -19,6 +19,7 @@ class TChartPanel;
 class TFmtEdit;
 class TFmtEditLabel;
 class THTMLView;
+class TVerdict;
 struct TLastCase;
 
 // The calculator's only window: the nine fields of a case with their "given"
@@ -106,6 +107,8 @@ private:
     void ShowChart();
     void ClearChart();
     void ShowDiagnostics(const QString& text);
+    void ShowStatus(const QString& text, bool alarm = false);
+    void ShowVerdict(const TVerdict& verdict);
     void ClearResults();
     QAction* CreateAction(const QString& name, const QString& caption, int image,
                           void (TMainForm::*handler)());

@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,6 +80,8 @@ void ExecutableTest::exitCodes_data()
     QTest::newRow("help") << QStringList{"--help"} << 0;
     QTest::newRow("no solution") << noSolution << 1;
     QTest::newRow("bad arguments") << QStringList{"--solve", "1", "2"} << 2;
+    QTest::newRow("infeasible: hot outlet above the hot inlet") << WithValue(3, "40") << 3;
+    QTest::newRow("warnings only: a given flow changed") << WithValue(13, "63") << 0;
     QTest::newRow("unknown option") << QStringList{"--solve", "--frobnicate"} << 2;
     // Qt takes its own options out before the program looks at the rest.
     QTest::newRow("Qt's option, then the window")
@@ -113,6 +118,41 @@ void ExecutableTest::batchFromStandardInput()
     QVERIFY(rows[1].endsWith(QStringLiteral(",Solved")));
     QVERIFY(rows[2].endsWith(QStringLiteral(",No solution with this data... (Floating point "
                                             "division by zero)")));
+}
+
+// A cold stream "heated" above the hot inlet: solved, but infeasible in every output.
+void ExecutableTest::infeasibleCaseInEveryOutput()
+{
+    const QStringList values = {"2", "120", "0",   "2", "1", "20", "130",
+                                "1", "1",   "300", "0", "0", "57"};
+    const QString cross = "temperature cross at the hot end: thi 120.0 °C, tco 130.0 °C";
+    const QString findings = cross +
+                             "; temperature cross at the cold end: tho 4.7 °C, tci 20.0 °C; "
+                             "effectiveness above 1: e 1.153; area not positive: Ao -123.3 m²";
+
+    const TResult text = RunProgram(m_program, QStringList{"--solve"} + values);
+    QCOMPARE(text.code, 3);
+    QCOMPARE(text.err, "kelvane: Infeasible  (Cold fluid specified): " + cross + "\n");
+    QVERIFY2(text.out.endsWith("e Qmax = 461.230 kW\n\n" + findings.split("; ").join(u'\n') + "\n"),
+             qPrintable(text.out));
+
+    const TResult json = RunProgram(m_program, QStringList{"--solve", "--json"} + values);
+    QCOMPARE(json.code, 3);
+    const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    QCOMPARE(object.value("verdict").toString(), QStringLiteral("infeasible"));
+    QCOMPARE(object.value("findings").toArray().size(), 4);
+    QCOMPARE(object.value("findings").toArray().first().toString(), cross);
+    QCOMPARE(object.value("method").toString(), QStringLiteral("Cold fluid specified"));
+
+    const TResult batch =
+        RunProgram(m_program, {"--batch"}, ("Kelvane," + values.join(u',') + "\n").toUtf8());
+    QCOMPARE(batch.code, 0);
+    const QStringList rows = batch.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 2);
+    QVERIFY(rows[0].endsWith(",Qmax,findings,status"));
+    QVERIFY(rows[1].startsWith("Cold fluid specified,water,oil,"));
+    QVERIFY2(rows[1].endsWith(",\"" + findings + "\",\"Infeasible: " + cross + "\""),
+             qPrintable(rows[1]));
 }
 
 // The window's images are built-in PNGs, read as such: no image format plugin
@@ -220,13 +260,13 @@ void ExecutableTest::badInput_data()
         << "shipped" << QStringList{"--batch"}
         << QByteArray("garbage\n\x01\x02\xff\xfe\nKelvane,0,35\n"
                       "Kelvane,0,nan,12,1,1,6,13,0.8,0,37,38,23.529,111\n")
-        << 0 << ",,,,,,,,,,,,,,,,,,,,,,,,,expected 13 values after the tag but found 2";
+        << 0 << ",,,,,,,,,,,,,,,,,,,,,,,,,,expected 13 values after the tag but found 2";
     QByteArray binary;
     for (int i = 0; i < 4096; ++i)
         binary += char((i * 131 + 7) % 256);
     QTest::newRow("batch of binary bytes")
         << "shipped" << QStringList{"--batch"} << binary << 0
-        << ",,,,,,,,,,,,,,,,,,,,,,,,,\"not a case line: it must start with \"\"Kelvane,\"\"\"";
+        << ",,,,,,,,,,,,,,,,,,,,,,,,,,\"not a case line: it must start with \"\"Kelvane,\"\"\"";
     const QString emptyFluids =
         "kelvane: --solve: HOT (value 1): 0 is not an entry of the fluid table (it is empty)";
     const QString emptyTypes = "kelvane: --solve: TYPE (value 9): 0 is not an entry of the "

@@ -14,6 +14,7 @@ private slots:
     void exitCodes();
     void versionIsTheBuildVersion();
     void batchFromStandardInput();
+    void infeasibleCaseInEveryOutput();
     void windowStartLoadsNoImagePlugin();
     void caseFileArgumentOpensTheCase();
     void badInput_data();

@@ -18,4 +18,7 @@ private slots:
     void jsonHoldsEveryFieldAtFullPrecision();
     void jsonEscapesTexts();
     void batchReadsAFile();
+    void helpTellsTheVerdictsAndExitStatuses();
+    void verdictReachesEveryOutputAlike_data();
+    void verdictReachesEveryOutputAlike();
 };

@@ -1,6 +1,7 @@
 #include "BatchSolverTest.h"
 #include "CaseArgumentsTest.h"
 #include "ExecutableTest.h"
+#include "FeasibilityTest.h"
 #include "FormulasTest.h"
 #include "HeadlessSolverTest.h"
 #include "HxModelTest.h"
@@ -13,6 +14,6 @@
 #include <QCoreApplication>
 
 // One executable for the exchanger folder: list every test class here.
-KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, SolverTest, ResultsPageTest,
-                  LookupTablesTest, CaseArgumentsTest, NamedCaseFileTest, BatchSolverTest,
-                  HeadlessSolverTest, ExecutableTest)
+KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, SolverTest, FeasibilityTest,
+                  ResultsPageTest, LookupTablesTest, CaseArgumentsTest, NamedCaseFileTest,
+                  BatchSolverTest, HeadlessSolverTest, ExecutableTest)
