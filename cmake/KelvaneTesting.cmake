@@ -12,7 +12,8 @@ set(KELVANE_SANITIZER_ENV)
 if(KELVANE_SANITIZE)
   set(KELVANE_SANITIZER_ENV
       ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1
-      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1)
+      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+      LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/lsan.supp)
 endif()
 
 function(kelvane_add_test name)
