@@ -1,6 +1,7 @@
 #include "BatchSolverTest.h"
 #include "CaseArgumentsTest.h"
 #include "ExecutableTest.h"
+#include "FlowRelationTest.h"
 #include "FormulasTest.h"
 #include "HeadlessSolverTest.h"
 #include "HxModelTest.h"
@@ -12,6 +13,6 @@
 #include <QCoreApplication>
 
 // One executable for the exchanger folder: list every test class here.
-KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, SolverTest, ResultsPageTest,
-                  LookupTablesTest, CaseArgumentsTest, BatchSolverTest, HeadlessSolverTest,
-                  ExecutableTest)
+KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, FlowRelationTest, SolverTest,
+                  ResultsPageTest, LookupTablesTest, CaseArgumentsTest, BatchSolverTest,
+                  HeadlessSolverTest, ExecutableTest)
