@@ -8,7 +8,6 @@
 #include "HxFields.h"
 #include "LookupTables.h"
 #include "MathError.h"
-#include "ResultsPage.h"
 #include "SolveOutcome.h"
 
 #include <QFile>
@@ -226,7 +225,7 @@ QString THeadlessSolver::JsonOf(const THx& hx)
 QStringList THeadlessSolver::TextOf(const THx& hx)
 {
     QStringList lines;
-    TResultsPage::WriteText(hx, lines);
+    hx.WriteResultsText(lines);
     lines << QString();
     hx.WriteDiagnostics(lines);
     return lines;

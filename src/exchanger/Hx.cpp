@@ -210,7 +210,47 @@ double THx::DefaultCp(const QString& name)
 
 void THx::WriteResultsPage(QStringList& lines) const
 {
-    TResultsPage::WriteHtml(*this, lines);
+    TResultsPage page(TResultsPage::TForm::rfHtml, lines);
+    WriteResults(page);
+    page.End();
+}
+
+void THx::WriteResultsText(QStringList& lines) const
+{
+    TResultsPage page(TResultsPage::TForm::rfText, lines);
+    WriteResults(page);
+    page.End();
+}
+
+void THx::WriteResults(TResultsPage& page) const
+{
+    using TUnit = TResultsPage::TUnit;
+    using L = QLatin1StringView;
+    page.Block(L("Hot fluid"), hotFluid);
+    page.Number(L("thi"), thi, TUnit::ruDegC);
+    page.Number(L("tho"), tho, TUnit::ruDegC);
+    page.Number(L("mh"), mh, TUnit::ruKgPerS);
+    page.Number(L("cph"), cph, TUnit::ruSpecificHeat);
+    page.Number(L("ch"), ch, TUnit::ruCapacityRate);
+    page.Block(L("Cold fluid"), coldFluid);
+    page.Number(L("tci"), tci, TUnit::ruDegC);
+    page.Number(L("tco"), tco, TUnit::ruDegC);
+    page.Number(L("mc"), mc, TUnit::ruKgPerS);
+    page.Number(L("cpc"), cpc, TUnit::ruSpecificHeat);
+    page.Number(L("cc"), cc, TUnit::ruCapacityRate);
+    page.Block(L("VuduD"), heatXType);
+    page.Number(L("Cmin"), cmin, TUnit::ruCapacityRate);
+    page.Number(L("Cmax"), cmax, TUnit::ruCapacityRate);
+    page.Number(L("Cr"), cr);
+    page.Number(L("Uo"), Uo, TUnit::ruHeatTransCoeff);
+    page.Number(L("Ao"), Ao, TUnit::ruArea);
+    page.Number(L("itd"), itd, TUnit::ruDegC);
+    page.Number(L("lmtd"), lmtd, TUnit::ruDegC);
+    page.Number(L("Qmax"), Qmax, TUnit::ruPower);
+    page.Number(L("Ntu"), ntu);
+    page.Number(L("e"), e);
+    page.Block(L("Duty"), method);
+    page.Number(L("Q"), Q, TUnit::ruPower);
 }
 
 void THx::WriteDiagnostics(QStringList& lines) const

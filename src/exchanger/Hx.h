@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class TResultsPage;
 class TXMLFile;
 namespace pugi {
 class xml_node;
@@ -54,8 +55,10 @@ public:
     // Built-in specific heat, kJ/(kg·K): air, water, oil (any letter case), else 1.0.
     static double DefaultCp(const QString& name);
 
-    // Append the 40 HTML lines of the results page / the 9 diagnostic lines.
+    // Append the 40 HTML lines of the results page, the same page as plain text,
+    // and the 9 diagnostic lines.
     void WriteResultsPage(QStringList& lines) const;
+    void WriteResultsText(QStringList& lines) const;
     void WriteDiagnostics(QStringList& lines) const;
 
     // The case file (HxCaseFile.cpp): every group of the record below `root`,
@@ -80,4 +83,5 @@ private:
     void CommonTail(int mask);
     void LmtdMethod();
     void EffectivenessNtuMethod();
+    void WriteResults(TResultsPage& page) const;
 };
