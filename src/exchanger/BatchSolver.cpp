@@ -1,5 +1,6 @@
 #include "BatchSolver.h"
 
+#include "ArrangementError.h"
 #include "CaseArguments.h"
 #include "CaseInputError.h"
 #include "CsvWriter.h"
@@ -15,7 +16,7 @@ namespace {
 
 void WriteFailure(TCsvWriter& csv, const QString& status)
 {
-    for (std::size_t i = 0; i < std::size(HxTextFields) + std::size(HxNumberFields); ++i)
+    for (std::size_t i = 0; i < HxOutputCount; ++i)
         csv.AddEmpty();
     csv.AddText(status);
     csv.EndRow();
@@ -46,6 +47,8 @@ void TBatchSolver::WriteHeader(TCsvWriter& csv)
         csv.AddText(QLatin1StringView(field.name));
     for (const THxNumberField& field : HxNumberFields)
         csv.AddText(QLatin1StringView(field.name));
+    csv.AddText(QLatin1StringView(HxArrangementName));
+    csv.AddText(QLatin1StringView(HxCorrectionFactorField.name));
     csv.AddText(QLatin1StringView("status"));
     csv.EndRow();
 }
@@ -63,11 +66,16 @@ void TBatchSolver::SolveLine(const QString& line, TCsvWriter& csv)
     } catch (const EMathError& error) {
         WriteFailure(csv, NoSolutionText(error));
         return;
+    } catch (const EArrangementError& error) {
+        WriteFailure(csv, NoSolutionText(error));
+        return;
     }
     for (const THxTextField& field : HxTextFields)
         csv.AddText(m_hx.*field.member);
     for (const THxNumberField& field : HxNumberFields)
         csv.AddNumber(m_hx.*field.member);
+    csv.AddText(m_hx.arrangement.Key());
+    csv.AddNumber(m_hx.*HxCorrectionFactorField.member);
     csv.AddText(QLatin1StringView("Solved"));
     csv.EndRow();
 }

@@ -1,5 +1,6 @@
 #include "HeadlessSolver.h"
 
+#include "ArrangementError.h"
 #include "BatchSolver.h"
 #include "CaseArguments.h"
 #include "CaseInputError.h"
@@ -111,6 +112,14 @@ QString THeadlessSolver::UsageText()
         "UO in W/m2degC; AO in m2; Q in kW; MASK the sum of the given values: THI 1, THO 2,\n"
         "MH 4, TCI 8, TCO 16, MC 32, UO 64, AO 128, Q 256. Numbers use \".\".\n"
         "\n"
+        "A type's section in heatxtype.ini may name its flow arrangement with the key\n"
+        "\"arrangement\": counter-flow (without the key), parallel-flow, shell-and-tube-N\n"
+        "(N shell passes, 1 to 8), cross-flow-unmixed, cross-flow-hot-mixed or\n"
+        "cross-flow-cold-mixed. Any but counter flow is solved with its effectiveness-NTU\n"
+        "relation and LMTD correction factor F, both shown in the text's exchanger block;\n"
+        "JSON and CSV give \"arrangement\" and \"F\" (1 for counter flow) for every case.\n"
+        "A type with an unknown arrangement is not solved (exit status 1).\n"
+        "\n"
         "Exit status: 0 solved, 1 no solution with this data, 2 bad arguments.\n");
 }
 
@@ -164,6 +173,9 @@ int THeadlessSolver::Solve(const TCommand& command, QIODevice& out, QIODevice& e
         arguments.ApplyTo(hx, TLookupTables::LoadFrom(m_programFolder));
     } catch (const ECaseInputError& error) {
         return UsageError(err, QStringLiteral("--solve: ") + QString::fromStdString(error.what()));
+    } catch (const EArrangementError& error) {
+        WriteError(err, NoSolutionText(error));
+        return ecNoSolution;
     }
     try {
         hx.Solve(arguments.mask);
@@ -218,6 +230,10 @@ QString THeadlessSolver::JsonOf(const THx& hx)
         key(field.name);
         json += FloatToRoundTripText(hx.*field.member);
     }
+    key(HxArrangementName);
+    json += JsonString(QString(hx.arrangement.Key()));
+    key(HxCorrectionFactorField.name);
+    json += FloatToRoundTripText(hx.*HxCorrectionFactorField.member);
     json += u'}';
     return json;
 }

@@ -1,5 +1,6 @@
 #include "SolveOutcome.h"
 
+#include "ArrangementError.h"
 #include "MathError.h"
 
 QString NoSolutionText()
@@ -10,4 +11,9 @@ QString NoSolutionText()
 QString NoSolutionText(const EMathError& error)
 {
     return NoSolutionText() + QStringLiteral(" (") + QString::fromLatin1(error.what()) + u')';
+}
+
+QString NoSolutionText(const EArrangementError& error)
+{
+    return NoSolutionText() + QStringLiteral(" (") + QString::fromUtf8(error.what()) + u')';
 }

@@ -2,9 +2,13 @@
 
 #include <QString>
 
+class EArrangementError;
 class EMathError;
 
 // "No solution with this data...", the text every failed solve is reported with.
 QString NoSolutionText();
 // The same, followed by the fault in parentheses, for the headless outputs.
 QString NoSolutionText(const EMathError& error);
+// The same, followed by what is wrong with the type's arrangement, in parentheses:
+// the window's status line and the headless outputs alike.
+QString NoSolutionText(const EArrangementError& error);

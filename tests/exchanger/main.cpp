@@ -1,3 +1,5 @@
+#include "ArrangementExecutableTest.h"
+#include "ArrangementSolveTest.h"
 #include "BatchSolverTest.h"
 #include "CaseArgumentsTest.h"
 #include "ExecutableTest.h"
@@ -15,4 +17,5 @@
 // One executable for the exchanger folder: list every test class here.
 KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, FlowRelationTest, SolverTest,
                   ResultsPageTest, LookupTablesTest, CaseArgumentsTest, BatchSolverTest,
-                  HeadlessSolverTest, ExecutableTest)
+                  HeadlessSolverTest, ExecutableTest, ArrangementSolveTest,
+                  ArrangementExecutableTest)
