@@ -2,6 +2,7 @@
 
 #include "AppFolders.h"
 #include "ApplicationErrors.h"
+#include "ArrangementError.h"
 #include "CurrentHx.h"
 #include "FormPlacement.h"
 #include "Format.h"
@@ -15,6 +16,7 @@
 #include "QvFmtEdit.h"
 #include "QvHTMLPreview.h"
 #include "SettingsStore.h"
+#include "SolveOutcome.h"
 #include "TemperatureChart.h"
 #include "ToolbarImages.h"
 #include "VerInfoRes.h"
@@ -126,7 +128,8 @@ double FieldNumber(const TFmtEdit& field)
 }
 
 // A table entry for a drop-down's selection; nullptr without one.
-const double* TableEntry(const QList<double>& table, const QComboBox& dropDown)
+template <typename Entry>
+const Entry* TableEntry(const QList<Entry>& table, const QComboBox& dropDown)
 {
     const int index = dropDown.currentIndex();
     return index >= 0 && index < table.size() ? &table[index] : nullptr;
@@ -363,9 +366,7 @@ void TMainForm::LoadTables()
     cbCold->addItems(tables.FluidNames());
     cbHex->clear();
     cbHex->addItems(tables.HeatXTypeNames());
-    m_typeUo.clear();
-    for (const THeatXTypeEntry& type : tables.HeatXTypes())
-        m_typeUo << type.Uo;
+    m_types = tables.HeatXTypes();
 }
 
 void TMainForm::ActionResetExecute()
@@ -522,8 +523,8 @@ void TMainForm::cbColdChange()
 // Without a selection the Uo field keeps its value.
 void TMainForm::cbHexChange()
 {
-    if (const double* uo = TableEntry(m_typeUo, *cbHex))
-        eduo->SetValue(*uo);
+    if (const THeatXTypeEntry* type = TableEntry(m_types, *cbHex))
+        eduo->SetValue(type->Uo);
     SetStatus(false);
 }
 
@@ -545,6 +546,7 @@ void TMainForm::ActionCalcExecute()
     cbHexChange();
     try {
         THx& hx = CurrentHx();
+        hx.arrangement = SelectedArrangement();
         hx.Solve(MaskFromCheckBoxes());
         WriteCaseIntoFields();
         m_pageList.clear();
@@ -555,10 +557,20 @@ void TMainForm::ActionCalcExecute()
         ShowDiagnostics(diagnostics.join(QLatin1Char('\n')));
         ShowChart();
         SetStatus(true);
+    } catch (const EArrangementError& error) {
+        ClearResults();
+        Label13->setText(NoSolutionText(error));
     } catch (...) {
         ClearResults();
         Label13->setText(QStringLiteral("No solution with this data..."));
     }
+}
+
+// Without a selection no type names an arrangement: counter flow.
+TFlowArrangement TMainForm::SelectedArrangement() const
+{
+    const THeatXTypeEntry* type = TableEntry(m_types, *cbHex);
+    return type ? type->Arrangement() : TFlowArrangement();
 }
 
 // What QPlainTextEdit::setPlainText does, less its reformatting of the whole

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LookupTables.h"
+
 #include <QList>
 #include <QStringList>
 #include <QWidget>
@@ -86,6 +88,8 @@ private:
     void ShowChart();
     void ClearChart();
     void ShowDiagnostics(const QString& text);
+    // The selected type's arrangement; raises EArrangementError for an unknown one.
+    TFlowArrangement SelectedArrangement() const;
     void ClearResults();
     QAction* CreateAction(const QString& name, const QString& caption, int image,
                           void (TMainForm::*handler)());
@@ -93,7 +97,7 @@ private:
     QString m_settingsKeyPath;
     bool m_firstActivation = false;
     QStringList m_pageList;
-    QList<double> m_typeUo;
+    QList<THeatXTypeEntry> m_types;
     QList<double> m_fluidCp;
 
 public:

@@ -53,6 +53,9 @@ private slots:
     void typeWithoutUoGivesTwenty();
     void missingOrEmptyTablesStillSolve_data();
     void missingOrEmptyTablesStillSolve();
+    void shellPassesCorrectTheArea();
+    void parallelFlowChartsBothStreamsFromTheLeft();
+    void unknownArrangementIsNoSolution();
 
 private:
     // A window as the program makes it; `show` activates it, which runs the first Calc.
