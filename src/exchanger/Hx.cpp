@@ -115,8 +115,15 @@ void THx::EffectivenessNtuMethod()
 
 void THx::CommonTail(int mask)
 {
-    EffectivenessAndNtu();
-    lmtd = Lmtd(thi, tho, tci, tco);
+    if (arrangement.IsCounterFlow()) {
+        EffectivenessAndNtu();
+        lmtd = Lmtd(thi, tho, tci, tco);
+    } else {
+        // The lmtd needs no ntu: found first, it is shown too where the
+        // arrangement cannot reach the effectiveness.
+        lmtd = Lmtd(thi, tho, tci, tco);
+        EffectivenessAndNtu();
+    }
     SizeExchanger(mask);
 }
 
