@@ -16,14 +16,14 @@ namespace {
 
 // Raised inside Solve where the arrangement has no ntu for the effectiveness
 // (or no effectiveness for the ntu); Solve ends there, without an error.
-struct TBeyondReach
+struct EBeyondReach
 {
 };
 
 double Reached(std::optional<double> value)
 {
     if (!value)
-        throw TBeyondReach();
+        throw EBeyondReach();
     return *value;
 }
 
@@ -33,7 +33,7 @@ void THx::Solve(int mask)
 {
     try {
         SolveByMethod(mask);
-    } catch (const TBeyondReach&) {
+    } catch (const EBeyondReach&) {
         F = 0; // the limit of F where the arrangement's ntu grows without bound
     }
 }
@@ -231,7 +231,7 @@ void THx::EffectivenessFromTemperatures()
     const double coldChange = Sub(tco, tci);
     const double inletDifference = Sub(thi, tci);
     if (!(hotChange > 0 && coldChange > 0 && inletDifference > 0))
-        throw TBeyondReach();
+        throw EBeyondReach();
     cr = Div(std::min(hotChange, coldChange), std::max(hotChange, coldChange));
     e = Div(std::max(hotChange, coldChange), inletDifference);
     ArrangementNtu(arrangement.RelationFor(hotChange <= coldChange));
