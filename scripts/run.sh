@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs, builds and starts the calculator; arguments go to the program.
+# Installs, builds the calculator alone and starts it; arguments go to the program.
+# Tests, benchmarks and examples are left for scripts/build.sh and scripts/test.sh.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KELVANE_BUILD_DIR:-$root/build}
-"$root/scripts/build.sh"
+KELVANE_BUILD_TARGETS=kelvane "$root/scripts/build.sh"
 exec "$build/program/kelvane" "$@"

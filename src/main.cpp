@@ -14,10 +14,9 @@ QStringList ArgumentsOf(int argc, char** argv)
     return arguments;
 }
 
-// No display needed: only Qt Core runs.
-int RunHeadless(int argc, char** argv, const QStringList& arguments)
+// The headless solver on the standard streams, once an application object exists.
+int RunSolver(const QStringList& arguments)
 {
-    QCoreApplication app(argc, argv);
     QFile in;
     QFile out;
     QFile err;
@@ -29,6 +28,13 @@ int RunHeadless(int argc, char** argv, const QStringList& arguments)
     return solver.Run(arguments, in, out, err);
 }
 
+// No display needed: only Qt Core runs.
+int RunHeadless(int argc, char** argv, const QStringList& arguments)
+{
+    const QCoreApplication app(argc, argv);
+    return RunSolver(arguments);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -36,5 +42,7 @@ int main(int argc, char** argv)
     const QStringList arguments = ArgumentsOf(argc, argv);
     if (THeadlessSolver::IsHeadlessCommand(arguments))
         return RunHeadless(argc, argv, arguments);
-    return RunMainWindow(argc, argv);
+    // Qt's own options (-style, -platform...) may come first: the window's
+    // start-up takes them out before it looks at the rest.
+    return RunMainWindow(argc, argv, RunSolver);
 }

@@ -5,6 +5,7 @@
 #include "CaseInputError.h"
 #include "CsvWriter.h"
 #include "CurrentHx.h"
+#include "Feasibility.h"
 #include "HxFields.h"
 #include "LineReader.h"
 #include "MathError.h"
@@ -14,9 +15,13 @@
 
 namespace {
 
+// Between the findings of one cell; no finding contains ';'.
+constexpr QLatin1StringView FindingSeparator("; ");
+
 void WriteFailure(TCsvWriter& csv, const QString& status)
 {
-    for (std::size_t i = 0; i < HxOutputCount; ++i)
+    // The record's fields, the arrangement, F and the findings stay empty.
+    for (std::size_t i = 0; i < HxOutputCount + 1; ++i)
         csv.AddEmpty();
     csv.AddText(status);
     csv.EndRow();
@@ -49,17 +54,19 @@ void TBatchSolver::WriteHeader(TCsvWriter& csv)
         csv.AddText(QLatin1StringView(field.name));
     csv.AddText(QLatin1StringView(HxArrangementName));
     csv.AddText(QLatin1StringView(HxCorrectionFactorField.name));
+    csv.AddText(QLatin1StringView("findings"));
     csv.AddText(QLatin1StringView("status"));
     csv.EndRow();
 }
 
 void TBatchSolver::SolveLine(const QString& line, TCsvWriter& csv)
 {
+    TVerdict verdict;
     try {
         const TCaseArguments arguments = TCaseArguments::FromCaseLine(line);
         m_hx = m_initial;
         arguments.ApplyTo(m_hx, m_tables);
-        m_hx.Solve(arguments.mask);
+        verdict = SolveWithVerdict(m_hx, arguments.mask);
     } catch (const ECaseInputError& error) {
         WriteFailure(csv, QString::fromStdString(error.what()));
         return;
@@ -76,6 +83,10 @@ void TBatchSolver::SolveLine(const QString& line, TCsvWriter& csv)
         csv.AddNumber(m_hx.*field.member);
     csv.AddText(m_hx.arrangement.Key());
     csv.AddNumber(m_hx.*HxCorrectionFactorField.member);
-    csv.AddText(QLatin1StringView("Solved"));
+    csv.AddText(verdict.Findings().join(FindingSeparator));
+    if (verdict.IsInfeasible())
+        csv.AddText(QStringLiteral("Infeasible: ") + verdict.Findings().first());
+    else
+        csv.AddText(QLatin1StringView("Solved"));
     csv.EndRow();
 }

@@ -8,10 +8,12 @@ class QString;
 class TCsvWriter;
 
 // Solves one case per input line, each a case line "Kelvane," + 13 values, and
-// writes CSV: a header with the record's field names and "status", then one row
-// per input line. A solved row has every field at full precision and the status
-// "Solved"; a line that does not parse or a case without a solution gives empty
-// fields and a status saying why, and the batch goes on.
+// writes CSV: a header with the record's field names, "findings" and "status",
+// then one row per input line. A solved row has every field at full precision,
+// the findings of its verdict joined by "; " and the status "Solved", or
+// "Infeasible: " and the first finding; a line that does not parse or a case
+// without a solution gives empty fields and a status saying why, and the batch
+// goes on. The status stays the last column.
 class TBatchSolver
 {
 public:

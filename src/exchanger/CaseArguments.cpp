@@ -123,11 +123,6 @@ const Entry& TableEntry(const Entry* entry, int valueIndex, int index, const cha
 
 } // namespace
 
-const char* TCaseArguments::ValueName(int index)
-{
-    return valueNames.at(std::size_t(index));
-}
-
 TCaseArguments TCaseArguments::Parse(const QStringList& values, qsizetype first)
 {
     if (first < 0 || values.size() - first != Count)

@@ -13,8 +13,6 @@ class TLookupTables;
 struct TCaseArguments
 {
     static constexpr int Count = 13;
-    // "HOT", "THI", ... "MASK": the value names used in messages and usage texts.
-    static const char* ValueName(int index);
 
     int hotFluid = 0;
     double thi = 0;

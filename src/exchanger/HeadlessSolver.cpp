@@ -5,6 +5,7 @@
 #include "CaseArguments.h"
 #include "CaseInputError.h"
 #include "CurrentHx.h"
+#include "Feasibility.h"
 #include "Format.h"
 #include "HxFields.h"
 #include "LookupTables.h"
@@ -92,6 +93,14 @@ bool THeadlessSolver::IsHeadlessCommand(const QStringList& arguments)
     return !arguments.isEmpty() && IsOption(arguments.first());
 }
 
+bool THeadlessSolver::LooksLikeOption(const QString& argument)
+{
+    if (argument.size() < 2 || argument[0] != u'-')
+        return false;
+    const QChar next = argument[1];
+    return (next < u'0' || next > u'9') && next != u'.';
+}
+
 QString THeadlessSolver::UsageText()
 {
     return QStringLiteral(
@@ -101,11 +110,13 @@ QString THeadlessSolver::UsageText()
         "\n"
         "Solves heat exchanger cases without a window.\n"
         "\n"
-        "  --solve   solve one case and print the results page as text and the\n"
-        "            diagnostic lines; with --json, the whole record as one JSON object\n"
+        "  --solve   solve one case and print the results page as text, the\n"
+        "            diagnostic lines and the findings; with --json, the whole record,\n"
+        "            \"verdict\" and \"findings\" as one JSON object\n"
         "  --batch   solve one case line (\"Kelvane,\" and the 13 values, comma-separated)\n"
         "            per input line from FILE, or standard input without FILE or with \"-\";\n"
-        "            print CSV: the record's fields and a status, one row per line\n"
+        "            print CSV: the record's fields, the findings (joined by \"; \") and a\n"
+        "            status, one row per line\n"
         "\n"
         "Values: HOT, COLD fluid and TYPE exchanger type as 0-based indexes into fluids.ini\n"
         "and heatxtype.ini of the program folder; THI THO TCI TCO in degC; MH MC in kg/s;\n"
@@ -120,7 +131,18 @@ QString THeadlessSolver::UsageText()
         "JSON and CSV give \"arrangement\" and \"F\" (1 for counter flow) for every case.\n"
         "A type with an unknown arrangement is not solved (exit status 1).\n"
         "\n"
-        "Exit status: 0 solved, 1 no solution with this data, 2 bad arguments.\n");
+        "Every solved case gets a verdict. Infeasible: a temperature cross or pinch at\n"
+        "either end, a stream that does not cool or heat, a duty or effectiveness not\n"
+        "positive, an effectiveness above 1, a computed flow, capacity rate, UO, AO or\n"
+        "Ntu not positive, or nothing computed (UO and AO given without all four\n"
+        "temperatures or both inlets and flows). Warnings: a given value the solve\n"
+        "changed beyond the rounding of its field, or a duty worked from without being\n"
+        "given. Feasible: no finding. An infeasible batch row has the status\n"
+        "\"Infeasible: \" and the first finding.\n"
+        "\n"
+        "Exit status: 0 solved (feasible or with warnings), 1 no solution with this\n"
+        "data, 2 bad arguments, 3 solved but infeasible. --batch tells each case in its\n"
+        "status column.\n");
 }
 
 int THeadlessSolver::Run(const QStringList& arguments, QIODevice& in, QIODevice& out,
@@ -138,7 +160,7 @@ int THeadlessSolver::Run(const QStringList& arguments, QIODevice& in, QIODevice&
             command.batch = true;
         else if (argument == optJson)
             command.json = true;
-        else if (argument.startsWith(QLatin1StringView("--")) && command.unknownOption.isEmpty())
+        else if (LooksLikeOption(argument) && command.unknownOption.isEmpty())
             command.unknownOption = argument;
         else
             command.values << argument;
@@ -177,14 +199,25 @@ int THeadlessSolver::Solve(const TCommand& command, QIODevice& out, QIODevice& e
         WriteError(err, NoSolutionText(error));
         return ecNoSolution;
     }
+    TVerdict verdict;
     try {
-        hx.Solve(arguments.mask);
-        // The results text and the JSON object check their products too.
-        const QString text = command.json ? JsonOf(hx) + u'\n' : TextOf(hx).join(u'\n') + u'\n';
-        Write(out, text);
+        verdict = SolveWithVerdict(hx, arguments.mask);
+        QString text;
+        if (command.json) {
+            text = JsonOf(hx, verdict);
+        } else {
+            QStringList lines = TextOf(hx);
+            verdict.AppendFindings(lines);
+            text = lines.join(u'\n');
+        }
+        Write(out, text + u'\n');
     } catch (const EMathError& error) {
         WriteError(err, NoSolutionText(error));
         return ecNoSolution;
+    }
+    if (verdict.IsInfeasible()) {
+        WriteError(err, InfeasibleText(hx.method, verdict));
+        return ecInfeasible;
     }
     return ecSuccess;
 }
@@ -214,7 +247,7 @@ int THeadlessSolver::Batch(const TCommand& command, QIODevice& in, QIODevice& ou
     return ecSuccess;
 }
 
-QString THeadlessSolver::JsonOf(const THx& hx)
+QString THeadlessSolver::JsonOf(const THx& hx, const TVerdict& verdict)
 {
     QString json(u'{');
     const auto key = [&json](const char* name) {
@@ -234,7 +267,13 @@ QString THeadlessSolver::JsonOf(const THx& hx)
     json += JsonString(QString(hx.arrangement.Key()));
     key(HxCorrectionFactorField.name);
     json += FloatToRoundTripText(hx.*HxCorrectionFactorField.member);
-    json += u'}';
+    key("verdict");
+    json += JsonString(verdict.KindName());
+    key("findings");
+    QStringList findings;
+    for (const QString& finding : verdict.Findings())
+        findings << JsonString(finding);
+    json += u'[' + findings.join(u',') + QLatin1StringView("]}");
     return json;
 }
 

@@ -5,6 +5,7 @@
 
 class QIODevice;
 class THx;
+class TVerdict;
 
 // The command-line face of the solver, for scripts and parametric studies; needs
 // no display:
@@ -19,7 +20,8 @@ public:
     {
         ecSuccess = 0,
         ecNoSolution = 1,
-        ecUsage = 2
+        ecUsage = 2,
+        ecInfeasible = 3
     };
 
     THeadlessSolver(QString programFolder, QString version);
@@ -27,13 +29,17 @@ public:
     // Whether `arguments` (without the program path) ask for the headless solver
     // rather than the main window: the first one is one of the options above.
     static bool IsHeadlessCommand(const QStringList& arguments);
+    // Whether `argument` has the form of an option: "-" and something that
+    // does not continue a number ("-5", "-.5") or stand alone ("-", standard input).
+    static bool LooksLikeOption(const QString& argument);
     static QString UsageText();
 
     // Runs the command in `arguments` (without the program path); returns the exit code.
     int Run(const QStringList& arguments, QIODevice& in, QIODevice& out, QIODevice& err) const;
 
-    // The record as one JSON object, numbers at full round-trip precision.
-    static QString JsonOf(const THx& hx);
+    // The record as one JSON object, numbers at full round-trip precision, then
+    // "verdict" ("feasible", "warnings", "infeasible") and "findings" (texts).
+    static QString JsonOf(const THx& hx, const TVerdict& verdict);
     // The four blocks of the results page as plain text, a blank line, the diagnostic lines.
     static QStringList TextOf(const THx& hx);
 

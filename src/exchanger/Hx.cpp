@@ -224,16 +224,15 @@ void THx::EffectivenessAndNtu()
 
 // e and cr from the four temperatures alone, before any flow is known: the
 // stream that changes more is the Cmin stream (so a tie counts the hot stream
-// as Cmax, as CapacityRates does); then ntu and F of the arrangement.
+// as Cmax, as CapacityRates does); then ntu and F of the arrangement. Both are
+// kept where the arrangement has no ntu for them, so the verdict can tell why.
 void THx::EffectivenessFromTemperatures()
 {
     const double hotChange = Sub(thi, tho);
     const double coldChange = Sub(tco, tci);
-    const double inletDifference = Sub(thi, tci);
-    if (!(hotChange > 0 && coldChange > 0 && inletDifference > 0))
-        throw EBeyondReach();
-    cr = Div(std::min(hotChange, coldChange), std::max(hotChange, coldChange));
-    e = Div(std::max(hotChange, coldChange), inletDifference);
+    const double larger = std::max(hotChange, coldChange);
+    cr = Div(std::min(hotChange, coldChange), larger);
+    e = Div(larger, Sub(thi, tci));
     ArrangementNtu(arrangement.RelationFor(hotChange <= coldChange));
 }
 
@@ -341,19 +340,26 @@ void THx::WriteResults(TResultsPage& page) const
 
 void THx::WriteDiagnostics(QStringList& lines) const
 {
+    const std::array<double, 6> products = DiagnosticProducts();
     const auto line = [&lines](const char* format, double value) {
         lines << Format(QLatin1StringView(format), {value});
     };
     lines << QStringLiteral("Diagnostic") << QString();
-    line("Uo Ao = %0.3f kW/K", Mul(Uo, Ao));
-    line("Ntu Cmin = %0.3f kW/K", Mul(ntu, cmin));
+    line("Uo Ao = %0.3f kW/K", products[0]);
+    line("Ntu Cmin = %0.3f kW/K", products[1]);
     lines << QString();
-    line("ch (thi-tho) = %0.3f kW", Mul(Sub(thi, tho), ch));
-    line("cc (tco-tci) = %0.3f kW", Mul(Sub(tco, tci), cc));
+    line("ch (thi-tho) = %0.3f kW", products[2]);
+    line("cc (tco-tci) = %0.3f kW", products[3]);
+    line(arrangement.IsCounterFlow() ? "Uo Ao lmtd = %0.3f kW" : "Uo Ao F lmtd = %0.3f kW",
+         products[4]);
+    line("e Qmax = %0.3f kW", products[5]);
+}
+
+std::array<double, 6> THx::DiagnosticProducts() const
+{
     // With an arrangement the rate equation holds with F.
-    if (arrangement.IsCounterFlow())
-        line("Uo Ao lmtd = %0.3f kW", Mul(Mul(Uo, Ao), lmtd));
-    else
-        line("Uo Ao F lmtd = %0.3f kW", Mul(Mul(Mul(Uo, Ao), F), lmtd));
-    line("e Qmax = %0.3f kW", Mul(e, Qmax));
+    const double rateDuty =
+        arrangement.IsCounterFlow() ? Mul(Mul(Uo, Ao), lmtd) : Mul(Mul(Mul(Uo, Ao), F), lmtd);
+    return {Mul(Uo, Ao), Mul(ntu, cmin), Mul(Sub(thi, tho), ch), Mul(Sub(tco, tci), cc),
+            rateDuty,    Mul(e, Qmax)};
 }

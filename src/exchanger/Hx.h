@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 
 class TResultsPage;
 class TXMLFile;
@@ -71,6 +72,10 @@ public:
     void WriteResultsPage(QStringList& lines) const;
     void WriteResultsText(QStringList& lines) const;
     void WriteDiagnostics(QStringList& lines) const;
+    // The six products the diagnostic lines show, in line order: Uo·Ao,
+    // ntu·cmin, then the duty four ways (the rate equation with F for an arrangement
+    // other than counter flow). Raises EMathError when one overflows.
+    std::array<double, 6> DiagnosticProducts() const;
 
     // The case file (HxCaseFile.cpp): every group of the record below `root`,
     // and back only the nine given values, each keeping its value when absent.

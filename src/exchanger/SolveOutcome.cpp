@@ -2,6 +2,7 @@
 
 #include "ArrangementError.h"
 #include "MathError.h"
+#include "Verdict.h"
 
 QString NoSolutionText()
 {
@@ -16,4 +17,10 @@ QString NoSolutionText(const EMathError& error)
 QString NoSolutionText(const EArrangementError& error)
 {
     return NoSolutionText() + QStringLiteral(" (") + QString::fromUtf8(error.what()) + u')';
+}
+
+QString InfeasibleText(const QString& method, const TVerdict& verdict)
+{
+    return QStringLiteral("Infeasible  (") + method + QStringLiteral("): ") +
+           verdict.Findings().value(0);
 }

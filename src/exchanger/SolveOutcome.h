@@ -4,6 +4,7 @@
 
 class EArrangementError;
 class EMathError;
+class TVerdict;
 
 // "No solution with this data...", the text every failed solve is reported with.
 QString NoSolutionText();
@@ -12,3 +13,6 @@ QString NoSolutionText(const EMathError& error);
 // The same, followed by what is wrong with the type's arrangement, in parentheses:
 // the window's status line and the headless outputs alike.
 QString NoSolutionText(const EArrangementError& error);
+// "Infeasible  (" + method + "): " + the first finding: the status of a case
+// that solved but that its verdict finds infeasible.
+QString InfeasibleText(const QString& method, const TVerdict& verdict);

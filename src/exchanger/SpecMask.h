@@ -53,3 +53,12 @@ constexpr bool HasBit(int mask, int n)
 {
     return BitOf(n) != 0 && (mask & BitOf(n)) != 0;
 }
+
+// Whether Solve computes anything with this mask: Uo and Ao given without Q,
+// and without all four temperatures or both inlets and both flows, computes
+// nothing and keeps the method of the solve before.
+constexpr bool SolveComputes(int mask)
+{
+    return HasAll(mask, mgDuty) || !HasAll(mask, mgRating) || HasAll(mask, mgAllTemps) ||
+           HasAll(mask, mgInletsAndFlows);
+}

@@ -12,6 +12,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -92,9 +93,14 @@ bool THTMLView::PrintPages(QPrinter& printer, int first, int last)
     if (Announce(0))
         return false;
     const THTMLPageLayout layout(*document(), m_printSetup, TPageGeometry::Measure(printer));
+    first = std::max(first, 1);
     last = std::min(last, layout.PageCount());
+    if (first > layout.PageCount())
+        throw std::out_of_range("Nothing was printed: printing starts at page " +
+                                std::to_string(first) + ", and the document ends at page " +
+                                std::to_string(layout.PageCount()) + ".");
     QPainter painter;
-    for (int page = std::max(first, 1); page <= last; ++page) {
+    for (int page = first; page <= last; ++page) {
         if (Announce(page))
             return false;
         if (!painter.isActive()) {

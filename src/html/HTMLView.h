@@ -41,7 +41,8 @@ public:
     bool LayoutPages(TPageStore& store);
     // Prints pages first ... last (1-based; last may lie past the end) on
     // `printer` with the same layout; false when the page event stopped it.
-    // Throws std::runtime_error when the printer cannot start.
+    // Throws std::out_of_range, before the printer starts, when first lies
+    // past the end, and std::runtime_error when the printer cannot start.
     bool PrintPages(QPrinter& printer, int first, int last);
 
     // Every resource a page names stays empty.

@@ -2,11 +2,19 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
 
 constexpr double cmPerInch = 2.54;
+// The text layout places lines and page breaks on a grid of 1/64 unit.
+constexpr double layoutGrid = 1.0 / 64;
+
+double OnLayoutGrid(double length)
+{
+    return std::floor(length / layoutGrid) * layoutGrid;
+}
 
 double Dots(double centimetres, int resolution)
 {
@@ -39,7 +47,10 @@ THTMLPageLayout::THTMLPageLayout(const QTextDocument& source, const TPrintSetup&
         throw std::invalid_argument("The print margins leave no room on the paper");
 
     m_origin = QPointF(left - geometry.OffsetX, top - geometry.OffsetY);
-    m_pageSize = QSizeF(width / m_scale, height / m_scale);
+    // A page height on the layout's grid puts each page break exactly where the
+    // layout breaks, so a line that starts a page is not also drawn at the foot
+    // of the page before.
+    m_pageSize = QSizeF(width / m_scale, OnLayoutGrid(height / m_scale));
     m_document->documentLayout()->setPaintDevice(&m_resolution);
     m_document->setDocumentMargin(0);
     m_document->setPageSize(m_pageSize);
@@ -59,7 +70,10 @@ void THTMLPageLayout::PaintPage(QPainter& painter, int index) const
     const QRectF view(QPointF(0, index * m_pageSize.height()), m_pageSize);
     painter.translate(0, -view.top());
     QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = view;
+    // The layout draws every line that touches the clip, also one that ends
+    // where this page begins or begins where it ends; those belong to the
+    // neighbouring pages.
+    context.clip = view.adjusted(0, layoutGrid, 0, -layoutGrid);
     context.palette.setColor(QPalette::Text, Qt::black);
     m_document->documentLayout()->draw(&painter, context);
     painter.restore();

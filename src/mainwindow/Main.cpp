@@ -3,11 +3,15 @@
 #include "AppFolders.h"
 #include "ApplicationErrors.h"
 #include "ArrangementError.h"
+#include "CaseFile.h"
 #include "CurrentHx.h"
+#include "Feasibility.h"
+#include "FileDialog.h"
 #include "FormPlacement.h"
 #include "Format.h"
 #include "HTMLView.h"
 #include "Hx.h"
+#include "LastCase.h"
 #include "LookupTables.h"
 #include "NumberParse.h"
 #include "NumberText.h"
@@ -19,6 +23,7 @@
 #include "SolveOutcome.h"
 #include "TemperatureChart.h"
 #include "ToolbarImages.h"
+#include "UnitsCatalogue.h"
 #include "VerInfoRes.h"
 #include "XMLFile.h"
 
@@ -27,12 +32,15 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QToolBar>
-#include <cmath>
+#include <optional>
 
 // One numeric field of the window: its control, caption, format and range,
 // and whether its "given" check box starts ticked.
@@ -62,41 +70,24 @@ const TFieldRow FieldRows[] = {
     {&TMainForm::edtci, "edtci", "tci", "%0.1f", utTemperature, 0, 0, true, "6.0", 1},
     {&TMainForm::edtco, "edtco", "tco", "%0.1f", utTemperature, 0, 0, false, "13.0", 1},
     {&TMainForm::edmc, "edmc", "mc", "%0.4f", utMassFlow, 0.01, 1000.0, true, "0.8000", 1},
-    {&TMainForm::eduo, "eduo", "Uo", "%0.5g", utHeatTransCoeff, 0.01, 1000.0, true, "37", 2},
+    {&TMainForm::eduo, "eduo", "Uo", "%0.5g", utHeatTransCoeff, 0.01, 10000.0, true, "37", 2},
     {&TMainForm::edao, "edao", "Ao", "%0.1f", utArea, 0.01, 1000.0, false, "38.0", 2},
     {&TMainForm::edq, "edq", "Q", "%0.3f", utDutyPrim, 0.001, 1000.0, false, "23.529", 2},
 };
-
-// One item of the default case and of the remembered last case: a drop-down
-// index or a field value (base units), with its settings section and name.
-struct TCaseItem
-{
-    const char* section;
-    const char* name;
-    QComboBox* TMainForm::*dropDown;
-    TFmtEdit* TMainForm::*field;
-    double resetValue;
-};
-
-const TCaseItem CaseItems[] = {
-    {"HotFluid", "index", &TMainForm::cbHot, nullptr, 0},
-    {"HotFluid", "thi", nullptr, &TMainForm::edthi, 35.0},
-    {"HotFluid", "tho", nullptr, &TMainForm::edtho, 13.0},
-    {"HotFluid", "mh", nullptr, &TMainForm::edmh, 1.0},
-    {"ColdFluid", "index", &TMainForm::cbCold, nullptr, 1},
-    {"ColdFluid", "tci", nullptr, &TMainForm::edtci, 5.0},
-    {"ColdFluid", "tco", nullptr, &TMainForm::edtco, 11.0},
-    {"ColdFluid", "mc", nullptr, &TMainForm::edmc, 0.895},
-    {"HeatXType", "index", &TMainForm::cbHex, nullptr, 0},
-    {"HeatXType", "Uo", nullptr, &TMainForm::eduo, 37.0},
-    {"HeatXType", "Ao", nullptr, &TMainForm::edao, 41.8},
-    {"HeatXType", "Q", nullptr, &TMainForm::edq, 22.506},
-};
+static_assert(std::size(FieldRows) == TLastCase::FieldCount);
 
 const QString CaseLineTag = QStringLiteral("Kelvane");
 const QString CaseLineFormat =
     QStringLiteral("Kelvane,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d");
 const QString CaseFileName = QStringLiteral("sample.xml");
+// The status line's maroon; an infeasible case shows in red.
+const QString StatusStyle = QStringLiteral("color: #800000;");
+const QString CaseFileSuffix = QStringLiteral("xml");
+
+QString CaseFileFilter()
+{
+    return TMainForm::tr("Kelvane cases (*.xml)");
+}
 
 // Window layout, pixels in the client area.
 constexpr int ToolBarHeight = 40;
@@ -127,6 +118,25 @@ double FieldNumber(const TFmtEdit& field)
     return field.GetValue().ToFloat();
 }
 
+// The field's value in base units; empty when its text is not a number.
+std::optional<double> FieldValue(const TFmtEdit& field)
+{
+    double value = 0;
+    if (!TryStrToFloat(field.GetValue().ToString(), value))
+        return std::nullopt;
+    return value;
+}
+
+// Selects the item of that name; false when the list has none, and the
+// selection stays. Does not run the change handler.
+bool SelectItemNamed(QComboBox& dropDown, const QString& name)
+{
+    const int index = dropDown.findText(name);
+    if (index >= 0)
+        dropDown.setCurrentIndex(index);
+    return index >= 0;
+}
+
 // A table entry for a drop-down's selection; nullptr without one.
 template <typename Entry>
 const Entry* TableEntry(const QList<Entry>& table, const QComboBox& dropDown)
@@ -142,6 +152,27 @@ QFont CourierFont(int pointSize)
     return font;
 }
 
+constexpr int StatusPointSize = 12;
+// The smallest type a long status line is shrunk to so that it fits.
+constexpr int StatusMinimumPointSize = 7;
+
+QFont StatusFont(int pointSize)
+{
+    QFont font = CourierFont(pointSize);
+    font.setBold(true);
+    return font;
+}
+
+// The status line's font at the largest size that shows all of `text` in `width`.
+QFont StatusFontFitting(const QString& text, int width)
+{
+    int pointSize = StatusPointSize;
+    while (pointSize > StatusMinimumPointSize &&
+           QFontMetrics(StatusFont(pointSize)).horizontalAdvance(text) > width)
+        --pointSize;
+    return StatusFont(pointSize);
+}
+
 } // namespace
 
 TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QWidget(parent)
@@ -149,9 +180,11 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QWidget(pa
     setObjectName(QStringLiteral("MainForm"));
     setFixedSize(ClientWidth, ClientHeight);
     CreateActions();
+    CreateCaseFileActions();
     CreateToolBar();
     CreateControls();
     CreateContextMenu();
+    CreateCaseFileMenu();
     FormCreate(arguments);
 }
 
@@ -271,14 +304,6 @@ void TMainForm::CreateControls()
         this->*row.field = CreateField(row, top);
         top += RowStep;
     }
-    for (const QString& fluid :
-         {QStringLiteral("air"), QStringLiteral("water"), QStringLiteral("oil")}) {
-        cbHot->addItem(fluid);
-        cbCold->addItem(fluid);
-    }
-    cbHex->addItems({QStringLiteral("fin and tube"), QStringLiteral("shell and tube"),
-                     QStringLiteral("tube in tube"), QStringLiteral("compact"),
-                     QStringLiteral("plate")});
     connect(cbHot, &QComboBox::activated, this, [this] { RunGuarded([this] { cbHotChange(); }); });
     connect(cbCold, &QComboBox::activated, this,
             [this] { RunGuarded([this] { cbColdChange(); }); });
@@ -310,10 +335,8 @@ void TMainForm::CreateControls()
     Label13 = new QLabel(QStringLiteral("Status"), this);
     Label13->setObjectName(QStringLiteral("Label13"));
     Label13->setGeometry(CheckLeft, 466, ClientWidth - 2 * CheckLeft, 28);
-    QFont statusFont = CourierFont(12);
-    statusFont.setBold(true);
-    Label13->setFont(statusFont);
-    Label13->setStyleSheet(QStringLiteral("color: #800000;"));
+    Label13->setFont(StatusFont(StatusPointSize));
+    Label13->setStyleSheet(StatusStyle);
 
     // Tab order: the nine fields, in table order.
     for (std::size_t i = 1; i < std::size(FieldRows); ++i)
@@ -351,6 +374,8 @@ void TMainForm::FormCreate(const QStringList& arguments)
     RestoreLastCase();
     if (arguments.size() == 14)
         ApplyCaseArguments(arguments);
+    else if (arguments.size() == 2 && QFileInfo(arguments[1]).isFile())
+        OpenCaseAtStart(arguments[1]);
     m_firstActivation = true;
 }
 
@@ -371,12 +396,7 @@ void TMainForm::LoadTables()
 
 void TMainForm::ActionResetExecute()
 {
-    for (const TCaseItem& item : CaseItems) {
-        if (item.dropDown)
-            SetItemIndex(*(this->*item.dropDown), int(item.resetValue));
-        else
-            (this->*item.field)->SetValue(item.resetValue);
-    }
+    CaseIntoControls(TLastCase::ResetCase());
     SetStatus(false);
 }
 
@@ -385,39 +405,56 @@ void TMainForm::RestoreLastCase()
     RestoreFormPlacement(this, false, false);
     ActionResetExecute();
     const TSettingsStore store(m_settingsKeyPath);
-    for (const TCaseItem& item : CaseItems) {
-        const QString section = QLatin1String(item.section);
-        const QString name = QLatin1String(item.name);
-        if (item.dropDown) {
-            QComboBox& dropDown = *(this->*item.dropDown);
-            SetItemIndex(dropDown, store.ReadInteger(section, name, dropDown.currentIndex()));
-        } else {
-            // Not a number or infinite is no value a field can hold: missing.
-            TFmtEdit& field = *(this->*item.field);
-            const double current = FieldNumber(field);
-            const double stored = store.ReadFloat(section, name, current);
-            field.SetValue(std::isfinite(stored) ? stored : current);
-        }
-    }
+    const TLastCase last = TLastCase::Read(store, CaseFromControls());
+    UnitsIntoFields(last); // first: a change of unit rounds the value shown
+    CaseIntoControls(last);
+    m_recentFiles = TRecentFiles::Read(store);
+    UpdateRecentFilesMenu();
 }
 
 void TMainForm::StoreLastCase()
 {
     SaveFormPlacement(this);
     TSettingsStore store(m_settingsKeyPath);
-    for (const TCaseItem& item : CaseItems) {
-        const QString section = QLatin1String(item.section);
-        const QString name = QLatin1String(item.name);
-        if (item.dropDown) {
-            store.WriteInteger(section, name, (this->*item.dropDown)->currentIndex());
-            continue;
-        }
-        // A field left holding no number keeps the value remembered before.
-        double value = 0;
-        if (TryStrToFloat((this->*item.field)->GetValue().ToString(), value))
-            store.WriteFloat(section, name, value);
-    }
+    CaseFromControls().Write(store);
     store.Flush();
+}
+
+TLastCase TMainForm::CaseFromControls() const
+{
+    TLastCase controls;
+    controls.hotFluid = cbHot->currentIndex();
+    controls.coldFluid = cbCold->currentIndex();
+    controls.heatXType = cbHex->currentIndex();
+    for (int i = 0; i < TLastCase::FieldCount; ++i) {
+        const TFmtEdit& field = *(this->*FieldRows[i].field);
+        controls.values[i] = FieldValue(field);
+        controls.units[i] = field.UnitsValue();
+    }
+    return controls;
+}
+
+// Leaves a field whose value is empty as it is.
+void TMainForm::CaseIntoControls(const TLastCase& lastCase)
+{
+    SetItemIndex(*cbHot, lastCase.hotFluid);
+    SetItemIndex(*cbCold, lastCase.coldFluid);
+    SetItemIndex(*cbHex, lastCase.heatXType);
+    for (int i = 0; i < TLastCase::FieldCount; ++i) {
+        if (const std::optional<double> value = lastCase.values[i])
+            (this->*FieldRows[i].field)->SetValue(*value);
+    }
+}
+
+// A unit index the field's quantity does not have gives its base unit.
+void TMainForm::UnitsIntoFields(const TLastCase& lastCase)
+{
+    for (int i = 0; i < TLastCase::FieldCount; ++i) {
+        TFmtEdit& field = *(this->*FieldRows[i].field);
+        const int unit = lastCase.units[i];
+        field.SetUnitsValue(unit >= 0 && unit < UnitsCount(field.UnitsType()) ? unit
+                                                                              : field.UnitsBase());
+    }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)
@@ -441,6 +478,7 @@ void TMainForm::FormActivate()
     RunGuarded([this] {
         ActionCalcExecute();
         m_firstActivation = false;
+        ShowTableNote();
     });
     emit Started();
 }
@@ -494,9 +532,32 @@ void TMainForm::CheckBoxesFromMask(int mask)
 
 void TMainForm::SetStatus(bool solved)
 {
-    Label13->setText(solved
-                         ? QStringLiteral("Solved  (") + CurrentHx().method + QStringLiteral(")...")
-                         : QStringLiteral("Not Solved..."));
+    ShowStatus(solved ? QStringLiteral("Solved  (") + CurrentHx().method + QStringLiteral(")...")
+                      : QStringLiteral("Not Solved..."));
+}
+
+// An alarm, in red, may be long: it takes a smaller type where it needs to.
+void TMainForm::ShowStatus(const QString& text, bool alarm)
+{
+    Label13->setText(text);
+    // Style and font are set only on a change: each polishes the label again.
+    const QString style = alarm ? QStringLiteral("color: #ff0000;") : StatusStyle;
+    if (Label13->styleSheet() != style)
+        Label13->setStyleSheet(style);
+    const QFont font = alarm ? StatusFontFitting(text, Label13->contentsRect().width())
+                             : StatusFont(StatusPointSize);
+    if (Label13->font() != font)
+        Label13->setFont(font);
+}
+
+// A case found infeasible keeps its results on show, so the numbers that
+// prove the findings can be read.
+void TMainForm::ShowVerdict(const TVerdict& verdict)
+{
+    if (verdict.IsInfeasible())
+        ShowStatus(InfeasibleText(CurrentHx().method, verdict), true);
+    else
+        SetStatus(true);
 }
 
 // The record takes the chosen fluid's name with its specific heat, so the
@@ -540,6 +601,7 @@ void TMainForm::FieldExit(TFmtEdit* field)
 void TMainForm::ActionCalcExecute()
 {
     ReadFieldsIntoCase(); // a field holding no number stops here, the status unchanged
+    const double uoRead = FieldNumber(*eduo);
     cbHotChange();
     cbColdChange();
     CurrentHx().SetHeatXType(cbHex->currentText());
@@ -547,23 +609,34 @@ void TMainForm::ActionCalcExecute()
     try {
         THx& hx = CurrentHx();
         hx.arrangement = SelectedArrangement();
-        hx.Solve(MaskFromCheckBoxes());
+        const THx given = hx;
+        const int mask = MaskFromCheckBoxes();
+        m_solvedMask = mask;
+        hx.Solve(mask);
+        const TVerdict verdict = CheckFeasibility({given, hx, mask, SolveComputes(mask)});
         WriteCaseIntoFields();
         m_pageList.clear();
         QStringList diagnostics;
         hx.WriteResultsPage(m_pageList);
         HTMLView->LoadFromStrings(m_pageList);
         hx.WriteDiagnostics(diagnostics);
+        verdict.AppendFindings(diagnostics);
         ShowDiagnostics(diagnostics.join(QLatin1Char('\n')));
         ShowChart();
-        SetStatus(true);
+        ShowVerdict(verdict);
     } catch (const EArrangementError& error) {
-        ClearResults();
-        Label13->setText(NoSolutionText(error));
+        ShowFailure(NoSolutionText(error), uoRead);
     } catch (...) {
-        ClearResults();
-        Label13->setText(QStringLiteral("No solution with this data..."));
+        ShowFailure(QStringLiteral("No solution with this data..."), uoRead);
     }
+}
+
+void TMainForm::ShowFailure(const QString& status, double uoRead)
+{
+    ClearResults();
+    // The next Calc sizes with the Uo the user gave, not the type's default.
+    eduo->SetValue(uoRead);
+    ShowStatus(status);
 }
 
 // Without a selection no type names an arrangement: counter flow.
@@ -628,7 +701,9 @@ void TMainForm::ActionReportExecute()
 
 void TMainForm::ActionHelpExecute()
 {
-    TPlatform::Current().OpenDocument(ExeFolder + QStringLiteral("Help/Index.htm"));
+    if (!TPlatform::Current().OpenDocument(ExeFolder + QStringLiteral("Help/Index.htm")))
+        TPlatform::Current().ShowMessage(
+            QStringLiteral("No program to show the help page is set up on this computer."));
 }
 
 // ---------------------------------------------------------------------------
@@ -671,6 +746,146 @@ void TMainForm::ApplyCaseArguments(const QStringList& arguments)
     } catch (const std::exception&) {
         TPlatform::Current().ShowMessage(QStringLiteral("Invalid command line arguments..."));
     }
+}
+
+// ---------------------------------------------------------------------------
+// Named case files and the recent cases
+
+void TMainForm::CreateCaseFileActions()
+{
+    ActionOpen = CreateAction(QStringLiteral("ActionOpen"), tr("Open\u2026"), -1,
+                              &TMainForm::ActionOpenExecute);
+    ActionSaveAs = CreateAction(QStringLiteral("ActionSaveAs"), tr("Save As\u2026"), -1,
+                                &TMainForm::ActionSaveAsExecute);
+    ActionOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    ActionSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+}
+
+// Below the clipboard items: Open, Save As and the recent cases. The recent
+// cases' actions are made once and only relabelled, so an item that changes
+// the list while it runs is never deleted under itself.
+void TMainForm::CreateCaseFileMenu()
+{
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(ActionOpen);
+    PopupMenu1->addAction(ActionSaveAs);
+    RecentFilesMenu = PopupMenu1->addMenu(tr("Open Recent"));
+    RecentFilesMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
+    for (int i = 0; i < TRecentFiles::MaxCount; ++i) {
+        QAction* item = RecentFilesMenu->addAction(QString());
+        connect(item, &QAction::triggered, this, [this, item] {
+            RunGuarded([this, item] { OpenRecentFile(item->data().toString()); });
+        });
+    }
+    UpdateRecentFilesMenu();
+}
+
+void TMainForm::UpdateRecentFilesMenu()
+{
+    const QStringList& files = m_recentFiles.Files();
+    const QList<QAction*> items = RecentFilesMenu->actions();
+    for (int i = 0; i < items.size(); ++i) {
+        const QString path = files.value(i);
+        items[i]->setText(QStringLiteral("&%1 %2").arg(
+            QString::number(i + 1),
+            QDir::toNativeSeparators(path).replace(QStringLiteral("&"), QStringLiteral("&&"))));
+        items[i]->setData(path);
+        items[i]->setVisible(i < files.size());
+    }
+    RecentFilesMenu->setEnabled(!files.isEmpty());
+}
+
+void TMainForm::ActionOpenExecute()
+{
+    const QString path =
+        TFileDialog::GetOpenFileName(this, tr("Open Case"), UserDataFolder, CaseFileFilter());
+    if (!path.isEmpty())
+        OpenCaseFile(path);
+}
+
+// The record as the last Calc left it, with the mask that Calc solved it with.
+void TMainForm::ActionSaveAsExecute()
+{
+    const QString path = TFileDialog::GetSaveFileName(this, tr("Save Case As"), UserDataFolder,
+                                                      CaseFileFilter(), CaseFileSuffix);
+    if (path.isEmpty())
+        return;
+    TCaseFile::Write(path, CurrentHx(), m_solvedMask, ExeBaseName);
+    RememberCaseFile(path);
+}
+
+void TMainForm::OpenCaseFile(const QString& path)
+{
+    ApplyCaseFile(path);
+    ActionCalcExecute();
+    ShowTableNote();
+    RememberCaseFile(path);
+}
+
+// From the command line: the first activation's Calc solves the case.
+void TMainForm::OpenCaseAtStart(const QString& path)
+{
+    RunGuarded([this, &path] {
+        ApplyCaseFile(path);
+        RememberCaseFile(path);
+    });
+}
+
+// Names the tables lack leave their drop-downs as they are; a file without
+// a mask leaves the check boxes.
+void TMainForm::ApplyCaseFile(const QString& path)
+{
+    const TCaseFile file = TCaseFile::Read(path);
+    QStringList lacking;
+    for (const auto& [dropDown, name] :
+         {std::pair{cbHot, &file.hotFluid}, std::pair{cbCold, &file.coldFluid},
+          std::pair{cbHex, &file.heatXType}}) {
+        if (!name->isEmpty() && !SelectItemNamed(*dropDown, *name))
+            lacking << *name;
+    }
+    lacking.removeDuplicates();
+    m_tableNote = lacking.isEmpty() ? QString()
+                                    : QStringLiteral("  Not in the tables: ") + lacking.join(", ");
+    file.GivenValuesInto(CurrentHx());
+    WriteCaseIntoFields();
+    if (file.mask)
+        CheckBoxesFromMask(*file.mask);
+}
+
+void TMainForm::ShowTableNote()
+{
+    if (!m_tableNote.isEmpty())
+        Label13->setText(Label13->text() + m_tableNote);
+    m_tableNote.clear();
+}
+
+// A file that has gone leaves the list, and the user is told.
+void TMainForm::OpenRecentFile(const QString& path)
+{
+    if (QFileInfo(path).isFile()) {
+        OpenCaseFile(path);
+        return;
+    }
+    m_recentFiles.Remove(path);
+    TPlatform::Current().ShowMessage(
+        tr("The case file \"%1\" no longer exists; it is removed from the recent cases.")
+            .arg(QDir::toNativeSeparators(path)));
+    RecentFilesChanged();
+}
+
+void TMainForm::RememberCaseFile(const QString& path)
+{
+    m_recentFiles.Add(path);
+    RecentFilesChanged();
+}
+
+// Stored at once: the list does not wait for the window to close.
+void TMainForm::RecentFilesChanged()
+{
+    UpdateRecentFilesMenu();
+    TSettingsStore store(m_settingsKeyPath);
+    m_recentFiles.Write(store);
+    store.Flush();
 }
 
 // ---------------------------------------------------------------------------

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "CurrentHx.h"
 #include "LookupTables.h"
+#include "RecentFiles.h"
 
 #include <QList>
 #include <QStringList>
@@ -18,6 +20,8 @@ class TChartPanel;
 class TFmtEdit;
 class TFmtEditLabel;
 class THTMLView;
+class TVerdict;
+struct TLastCase;
 
 // The calculator's only window: the nine fields of a case with their "given"
 // check boxes, the fluid and exchanger type drop-downs, the tool bar, the
@@ -33,7 +37,9 @@ public:
     static constexpr int ClientHeight = 500;
 
     // `arguments`: the program path followed by its arguments; exactly 13
-    // arguments are applied as a case (ApplyCaseArguments).
+    // arguments are applied as a case (ApplyCaseArguments); a single argument
+    // that names a file opens it as a case file (the first activation's Calc
+    // solves it).
     explicit TMainForm(const QStringList& arguments, QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -44,6 +50,7 @@ public:
     void CheckBoxesFromMask(int mask);
     void SetStatus(bool solved);
     void ApplyCaseArguments(const QStringList& arguments);
+    // The last case with its display units, and the recent cases.
     void RestoreLastCase();
     void StoreLastCase();
 
@@ -59,6 +66,14 @@ public:
     void cbHexChange();
     void Copytoclipboard1Click();
     void Pastefromclipboard1Click();
+
+    // Named case files: the file dialogs start in the user's documents folder.
+    void ActionOpenExecute();
+    void ActionSaveAsExecute();
+    // Puts the file's case into the controls, solves it and lists the file
+    // first among the recent cases. A file that cannot be read raises an error
+    // with the reason and changes nothing.
+    void OpenCaseFile(const QString& path);
 
     // One numeric field of the window design (Main.cpp).
     struct TFieldRow;
@@ -78,11 +93,16 @@ private:
     void CreateActions();
     void CreateToolBar();
     void CreateContextMenu();
+    void CreateCaseFileActions();
+    void CreateCaseFileMenu();
     TFmtEdit* CreateField(const TFieldRow& row, int top);
     QComboBox* CreateDropDown(const QString& name, const QString& caption, int top);
     void FormCreate(const QStringList& arguments);
     void LoadTables();
     void FormActivate();
+    TLastCase CaseFromControls() const;
+    void CaseIntoControls(const TLastCase& lastCase);
+    void UnitsIntoFields(const TLastCase& lastCase);
     void FieldExit(TFmtEdit* field);
     bool FormKeyDown(QWidget* focused, int key);
     void ShowChart();
@@ -90,15 +110,31 @@ private:
     void ShowDiagnostics(const QString& text);
     // The selected type's arrangement; raises EArrangementError for an unknown one.
     TFlowArrangement SelectedArrangement() const;
+    void ShowStatus(const QString& text, bool alarm = false);
+    void ShowVerdict(const TVerdict& verdict);
+    // A failed Calc: no results, the Uo field back at the Uo that Calc read.
+    void ShowFailure(const QString& status, double uoRead);
     void ClearResults();
     QAction* CreateAction(const QString& name, const QString& caption, int image,
                           void (TMainForm::*handler)());
+    void ApplyCaseFile(const QString& path);
+    void OpenCaseAtStart(const QString& path);
+    void OpenRecentFile(const QString& path);
+    void RememberCaseFile(const QString& path);
+    void RecentFilesChanged();
+    void UpdateRecentFilesMenu();
+    void ShowTableNote();
 
     QString m_settingsKeyPath;
     bool m_firstActivation = false;
     QStringList m_pageList;
     QList<THeatXTypeEntry> m_types;
     QList<double> m_fluidCp;
+    int m_solvedMask = InitialCaseMask; // as the last Calc gave it to Solve
+    TRecentFiles m_recentFiles;
+    // Names of an opened case file that the tables lack, for the status line
+    // after the Calc that follows.
+    QString m_tableNote;
 
 public:
     // The window's controls, owned by it (named as the window designs them).
@@ -129,4 +165,7 @@ public:
     QAction* ActionHelp = nullptr;
     QAction* Copytoclipboard1 = nullptr;
     QAction* Pastefromclipboard1 = nullptr;
+    QAction* ActionOpen = nullptr;
+    QAction* ActionSaveAs = nullptr;
+    QMenu* RecentFilesMenu = nullptr; // in PopupMenu1; one action per recent file
 };

@@ -3,6 +3,7 @@
 #include "AppFolders.h"
 #include "ApplicationErrors.h"
 #include "CurrentHx.h"
+#include "HeadlessSolver.h"
 #include "KelvaneApplication.h"
 #include "Main.h"
 #include "MakerRecord.h"
@@ -12,9 +13,22 @@
 
 #include <QLocale>
 #include <clocale>
+#include <csignal>
 #include <memory>
 
 namespace {
+
+// The title of the application's message boxes. Qt would add its display name
+// to every window's title on the desktop, so none is set: each window shows
+// its own caption, nothing more.
+const QString ApplicationTitle = QStringLiteral("Kelvane");
+
+// A write past the file size limit (ulimit -f) fails like any other write
+// instead of ending the program.
+void IgnoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 // Numbers are written and read with "." whatever the user's regional settings.
 void FixNumberFormats()
@@ -55,6 +69,14 @@ void QuitAfterStart()
     QCoreApplication::exit(0);
 }
 
+// Whether the first argument left once Qt has taken out its own options
+// (-style, -platform...) is an option but not one of the window's.
+bool IsCommandOption(const QStringList& arguments)
+{
+    return arguments.size() > 1 && THeadlessSolver::LooksLikeOption(arguments[1]) &&
+           arguments[1] != QuitAfterStartOption;
+}
+
 } // namespace
 
 int RunProgram(const QStringList& arguments)
@@ -70,7 +92,6 @@ int RunProgram(const QStringList& arguments)
     const TUnitsSettingsScope unitsSettings;
     const TCurrentHxScope currentHx;
 
-    QApplication::setApplicationDisplayName(QStringLiteral("Kelvane"));
     int exitCode = 0;
     {
         TMainForm form(windowArguments);
@@ -84,15 +105,19 @@ int RunProgram(const QStringList& arguments)
     return exitCode;
 }
 
-int RunMainWindow(int argc, char** argv)
+int RunMainWindow(int argc, char** argv, TCommandRunner runCommand)
 {
+    IgnoreFileSizeSignal();
     FixNumberFormats();
     // Qt needs its application object before the folders and the settings store.
     TKelvaneApplication app(argc, argv);
     FixNumberFormats(); // the application object adopts the user's locale again
-    const TQtPlatform platform;
+    const QStringList arguments = QApplication::arguments();
+    if (IsCommandOption(arguments))
+        return runCommand(arguments.mid(1));
+    const TQtPlatform platform(ApplicationTitle);
     try {
-        return RunProgram(QApplication::arguments());
+        return RunProgram(arguments);
     } catch (...) {
         ShowCurrentException();
         return 1;

@@ -49,6 +49,17 @@ int Reachable(int edge, int screenExtent)
     return edge > screenExtent - 100 ? screenExtent - 200 : edge;
 }
 
+// The outer frame of the place a minimised or maximised window returns to:
+// Qt keeps that place as the inner rectangle, without the frame.
+QRect NormalFrame(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    return window->normalGeometry().marginsAdded(margins);
+}
+
 QSize PrimaryScreenSize()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -94,13 +105,12 @@ void SaveFormPlacement(QWidget* window)
     TSettingsStore store(GetAppRegistryKey());
     const QString section = SectionOf(window);
     // A minimised or maximised window keeps the place it returns to.
-    const bool normal = WinStateOf(window) == kStateNormal;
-    const QRect frame = window->frameGeometry();
-    const QRect place = normal ? frame : window->normalGeometry();
+    const QRect place =
+        WinStateOf(window) == kStateNormal ? window->frameGeometry() : NormalFrame(window);
     store.WriteInteger(section, QStringLiteral("Left"), place.x());
     store.WriteInteger(section, QStringLiteral("Top"), place.y());
-    store.WriteInteger(section, QStringLiteral("Width"), normal ? frame.width() : place.width());
-    store.WriteInteger(section, QStringLiteral("Height"), normal ? frame.height() : place.height());
+    store.WriteInteger(section, QStringLiteral("Width"), place.width());
+    store.WriteInteger(section, QStringLiteral("Height"), place.height());
     store.WriteString(section, QStringLiteral("Visible"),
                       window->isVisible() ? QStringLiteral("1") : QStringLiteral("0"));
     store.WriteInteger(section, QStringLiteral("WinState"), WinStateOf(window));

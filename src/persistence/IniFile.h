@@ -5,10 +5,13 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <string>
 
-// An INI file held in memory: sections in square brackets, key=value lines,
-// UTF-8 text. Section and key names match without regard to ASCII letter
-// case, as the desktop's own INI files do.
+// An INI file held in memory: sections in square brackets, key=value lines.
+// Section and key names match without regard to ASCII letter case, and a
+// section or key repeated further down is ignored (the first one counts), as
+// with the desktop's own INI files. The text is UTF-8, or Windows-1252 when
+// the file's bytes are not valid UTF-8 (files made by Windows programs).
 //
 //   TIniFile ini(path);                        // loads; a missing file is empty
 //   ini.Sections(), ini.Keys(section)          // in file order
@@ -19,8 +22,10 @@
 //   ini.UpdateFile();                          // atomic write, throws on failure
 //
 // Writing changes only the memory image; UpdateFile writes it back, keeping
-// every other section, key and comment of the file as it was. Numbers are
-// read and written with "." as the decimal separator whatever the locale.
+// every other section, key and comment of the file as it was, less the
+// repeats that were ignored, and in the file's encoding (UTF-8 when a written
+// text does not fit Windows-1252). Numbers are read and written with "." as
+// the decimal separator whatever the locale.
 class TIniFile
 {
 public:
@@ -46,14 +51,17 @@ public:
     // Written as the shortest text that reads back as the same double.
     void WriteFloat(const QString& section, const QString& key, double value);
     void EraseSection(const QString& section);
-    void DeleteKey(const QString& section, const QString& key);
 
     // Writes the file through a temporary file that replaces it only when
-    // complete; a file that would get the bytes it was read with is left as
-    // it is. Throws std::runtime_error naming the file and the reason.
+    // complete; a file whose values were not changed, or that would get the
+    // bytes it was read with, is left as it is. Throws std::runtime_error
+    // naming the file and the reason.
     void UpdateFile() const;
 
 private:
+    // The store's UTF-8 text in the file's encoding.
+    QByteArray FileBytes(const std::string& storeText) const;
+
     struct TData;
     QString m_path;
     std::unique_ptr<TData> m_data;
@@ -61,4 +69,7 @@ private:
     QString m_loadError;
     // The file's bytes as read; none when there was no file to read.
     std::optional<QByteArray> m_fileText;
+    bool m_windows1252 = false;
+    // Whether a write or an erase changed the memory image since loading.
+    bool m_changed = false;
 };

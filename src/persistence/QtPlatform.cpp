@@ -6,7 +6,10 @@
 #include <QMessageBox>
 #include <QUrl>
 
-TQtPlatform::TQtPlatform() : m_previous(TPlatform::Install(this)) {}
+TQtPlatform::TQtPlatform(QString title)
+    : m_title(std::move(title)), m_previous(TPlatform::Install(this))
+{
+}
 
 TQtPlatform::~TQtPlatform()
 {
@@ -20,8 +23,8 @@ void TQtPlatform::Beep()
 
 void TQtPlatform::ShowMessage(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, m_title, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 

@@ -2,16 +2,19 @@
 
 #include "Platform.h"
 
+#include <QString>
+
 // The desktop's own services through Qt: the default beep, a plain message
-// box with an OK button, the associated viewer, the system clipboard.
-// Installs itself for its lifetime (create it right after QApplication):
+// box with an OK button titled with the application's title, the associated
+// viewer, the system clipboard. Installs itself for its lifetime (create it
+// right after QApplication):
 //
 //   QApplication app(argc, argv);
-//   TQtPlatform platform;
+//   TQtPlatform platform(QStringLiteral("Kelvane"));
 class TQtPlatform final : public TPlatform
 {
 public:
-    TQtPlatform();
+    explicit TQtPlatform(QString title);
     ~TQtPlatform() override;
     TQtPlatform(const TQtPlatform&) = delete;
     TQtPlatform& operator=(const TQtPlatform&) = delete;
@@ -23,5 +26,6 @@ public:
     void SetClipboardText(const QString& text) override;
 
 private:
+    QString m_title;
     TPlatform* m_previous;
 };

@@ -2,8 +2,8 @@
 
 #include "Format.h"
 #include "NumberParse.h"
-#include "Platform.h"
 #include "ReplaceFile.h"
+#include "XMLMalformation.h"
 
 #include <QFile>
 #include <array>
@@ -179,10 +179,10 @@ void TXMLFile::LoadFile()
     if (error.isEmpty()) {
         const pugi::xml_parse_result result =
             m_document.load_buffer(bytes.constData(), size_t(bytes.size()), kParseOptions);
-        error = result ? RefusalOf(m_document)
-                       : QStringLiteral("%1 at offset %2")
-                             .arg(QString::fromLatin1(result.description()),
-                                  Format(QStringLiteral("%d"), {std::int64_t(result.offset)}));
+        error = result ? RefusalOf(m_document) : XMLErrorAt(result.description(), result.offset);
+        if (error.isEmpty()) {
+            error = MalformationOf(bytes, result.encoding);
+        }
     }
     if (!error.isEmpty()) {
         m_errorMessage = error;
@@ -211,8 +211,7 @@ void TXMLFile::NewDocument(const QString& rootName, const QString& programName, 
 void TXMLFile::Save()
 {
     if (m_fileName.isEmpty()) {
-        TPlatform::Current().ShowMessage(QStringLiteral("File name not known"));
-        return;
+        throw std::runtime_error("File name not known");
     }
     TStringWriter writer;
     m_document.save(writer, "", pugi::format_raw | pugi::format_no_declaration,

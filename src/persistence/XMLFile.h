@@ -46,8 +46,8 @@ QString WriteStatusText(TXMLWriteStatus status);
 //
 // Appended elements are indented with two spaces per level and CR LF line
 // breaks; saving adds no whitespace of its own and no XML declaration, and
-// writes UTF-8. A file that holds entity declarations or elements nested
-// deeper than MaxDepth is refused as an invalid file format.
+// writes UTF-8. A file that is not well formed, holds entity declarations or
+// has elements nested deeper than MaxDepth is refused as an invalid file format.
 class TXMLFile
 {
 public:
@@ -72,9 +72,9 @@ public:
     void Clear();
     void NewDocument(const QString& rootName, const QString& programName, TXMLNode& root,
                      const QString& version);
-    // Without a file name shows "File name not known" and writes nothing.
-    // Otherwise replaces the file atomically: on failure the old file stays
-    // as it was and std::runtime_error says why.
+    // Replaces the file atomically: on failure the old file stays as it was
+    // and std::runtime_error says why. Without a file name it writes nothing
+    // and throws std::runtime_error "File name not known".
     void Save();
 
     void FindChild(TXMLNode parent, const QString& name, TXMLNode& child, int index, bool create);

@@ -1,5 +1,6 @@
 #include "EmailForm.h"
 
+#include "CurrentMailHandOver.h"
 #include "MailHandOver.h"
 #include "Platform.h"
 
@@ -77,7 +78,7 @@ TMailMessage TEmailForm::Message() const
 void TEmailForm::SendBtnClick()
 {
     QString error;
-    if (TMailHandOver::Current().Send(Message(), error))
+    if (CurrentMailHandOver().Send(Message(), error))
         accept();
     else
         TPlatform::Current().ShowMessage(error);

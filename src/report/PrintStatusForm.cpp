@@ -3,11 +3,19 @@
 #include "Format.h"
 #include "HTMLView.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
+
+// How long a page event waits for a newly shown window to reach the screen.
+constexpr int onScreenWaitMs = 1000;
 
 // Installs a page event on the viewer for one job and removes it again, also
 // when the job throws.
@@ -57,9 +65,27 @@ void TPrnStatusForm::PageEvent(int page, bool& stop)
         stop = true;
         return;
     }
+    if (page > 0)
+        ++m_pagesLetThrough;
     StatusLabel->setText(page == 0 ? QStringLiteral("Formating")
                                    : Format("Page Number %d", {std::int64_t{page}}));
+    WaitUntilOnScreen();
     repaint();
+}
+
+void TPrnStatusForm::WaitUntilOnScreen()
+{
+    // The desktop puts a newly shown window on the screen a little later; a
+    // repaint before that is lost, and the job's next step may be long.
+    QWindow* window = windowHandle();
+    if (m_waitedForScreen || !window || !isVisible())
+        return;
+    m_waitedForScreen = true;
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.start(onScreenWaitMs);
+    while (!window->isExposed() && limit.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 template <typename Job> void TPrnStatusForm::RunJob(THTMLView& viewer, bool& cancelled, Job job)
@@ -79,5 +105,11 @@ void TPrnStatusForm::DoPreview(THTMLView& viewer, TPageStore& store, bool& cance
 void TPrnStatusForm::DoPrint(THTMLView& viewer, QPrinter& printer, int firstPage, int lastPage,
                              bool& cancelled)
 {
-    RunJob(viewer, cancelled, [&] { viewer.PrintPages(printer, firstPage, lastPage); });
+    bool finished = false;
+    RunJob(viewer, cancelled, [&] { finished = viewer.PrintPages(printer, firstPage, lastPage); });
+    // Each page let through was printed before the job stopped: a print to a
+    // file that was cancelled takes the pages it wrote away again.
+    const QString file = printer.outputFileName();
+    if (!finished && m_pagesLetThrough > 0 && !file.isEmpty())
+        QFile::remove(file);
 }

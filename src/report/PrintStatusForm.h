@@ -19,7 +19,8 @@ public:
 
     // Lays the viewer's document out into `store` with this window showing.
     void DoPreview(THTMLView& viewer, TPageStore& store, bool& cancelled);
-    // Prints pages first ... last of the viewer's document on `printer`.
+    // Prints pages first ... last of the viewer's document on `printer`. A
+    // cancelled print to a file leaves no file.
     void DoPrint(THTMLView& viewer, QPrinter& printer, int firstPage, int lastPage,
                  bool& cancelled);
     // The viewer's page event while a job runs.
@@ -36,6 +37,12 @@ protected:
 
 private:
     template <typename Job> void RunJob(THTMLView& viewer, bool& cancelled, Job job);
+    // Lets input through until the window, once shown, is on the screen; a
+    // bounded wait, once.
+    void WaitUntilOnScreen();
 
     bool m_cancelled = false;
+    // Pages the job went on to after their page event.
+    int m_pagesLetThrough = 0;
+    bool m_waitedForScreen = false;
 };

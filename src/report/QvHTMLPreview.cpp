@@ -14,6 +14,7 @@
 #include "PaintBox.h"
 #include "Platform.h"
 #include "PreviewImages.h"
+#include "PreviewLayout.h"
 #include "PrintStatusForm.h"
 
 #include <QButtonGroup>
@@ -31,34 +32,11 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <array>
-#include <cmath>
 #include <stdexcept>
 
 namespace {
 
-constexpr int fitToPageIndex = 0;
-constexpr int fitToWidthIndex = 1;
-constexpr int customIndex = 2;
-// Room around a page inside the page area, in screen pixels.
-constexpr int pageGap = 20;
-constexpr double maxZoom = 20;
-constexpr double minZoom = 0.1;
-constexpr double zoomStep = 1.5;
 constexpr int lastPageOfAll = 9999;
-
-struct TZoomItem
-{
-    const char* text;
-    double zoom; // 0 for the computed and custom items
-};
-
-constexpr std::array zoomItems{
-    TZoomItem{"Fit To Page", 0}, TZoomItem{"Fit To Width", 0}, TZoomItem{"Custom", 0},
-    TZoomItem{"25%", 0.25},      TZoomItem{"50%", 0.5},        TZoomItem{"75%", 0.75},
-    TZoomItem{"100%", 1.0},      TZoomItem{"125%", 1.25},      TZoomItem{"150%", 1.5},
-    TZoomItem{"200%", 2.0},      TZoomItem{"300%", 3.0},       TZoomItem{"400%", 4.0},
-};
 
 void SetHint(QWidget* widget, const QString& hint)
 {
@@ -113,12 +91,26 @@ QString ReportBody(const QString& documentFile)
 
 } // namespace
 
+std::unique_ptr<THTMLPreviewForm> THTMLPreviewForm::Create(QWidget* owner, THTMLView& viewer,
+                                                           const QString& extraAttachments)
+{
+    auto pages = std::make_unique<TPageStore>(CurrentPrinter());
+    bool cancelled = false;
+    {
+        TPrnStatusForm status(owner);
+        status.DoPreview(viewer, *pages, cancelled);
+    }
+    if (cancelled)
+        return nullptr;
+    return std::make_unique<THTMLPreviewForm>(owner, viewer, extraAttachments, std::move(pages));
+}
+
 THTMLPreviewForm::THTMLPreviewForm(QWidget* owner, THTMLView& viewer,
-                                   const QString& extraAttachments, bool& cancelled)
+                                   const QString& extraAttachments,
+                                   std::unique_ptr<TPageStore> pages)
     : QDialog(owner), m_viewer(viewer), m_extraAttachments(extraAttachments),
-      m_pageStore(std::make_unique<TPageStore>(CurrentPrinter())),
-      m_zoomCursor(PreviewCursor("ZOOM_CURSOR")), m_handCursor(PreviewCursor("HAND_CURSOR")),
-      m_printDialog(RunPrintDialog)
+      m_pageStore(std::move(pages)), m_zoomCursor(PreviewCursor("ZOOM_CURSOR")),
+      m_handCursor(PreviewCursor("HAND_CURSOR")), m_printDialog(RunPrintDialog)
 {
     setObjectName("HTMLPreviewForm");
     setWindowTitle("Preview Form");
@@ -132,13 +124,10 @@ THTMLPreviewForm::THTMLPreviewForm(QWidget* owner, THTMLView& viewer,
     layout->addWidget(MakePageArea(), 1);
     layout->addWidget(MakeStatusBar());
 
-    ZoomBox->setCurrentIndex(fitToPageIndex);
+    ZoomBox->setCurrentIndex(TPreviewLayout::FitToPageIndex);
     UnitsBox->setCurrentIndex(0);
     ZoomCursorBut->setChecked(true);
     SetPageCursor(crZoomCursor);
-
-    TPrnStatusForm status(owner);
-    status.DoPreview(m_viewer, *m_pageStore, cancelled);
 }
 
 THTMLPreviewForm::~THTMLPreviewForm() = default;
@@ -154,8 +143,7 @@ QWidget* THTMLPreviewForm::MakeToolBar()
     NextPageBut = Button(bar, "NextPageBut", "&Next", "Advance to Next Page in Document");
     ZoomBox = new QComboBox(bar);
     ZoomBox->setObjectName("ZoomBox");
-    for (const TZoomItem& item : zoomItems)
-        ZoomBox->addItem(item.text);
+    ZoomBox->addItems(TPreviewLayout::ZoomItems());
     FitPageBut = ImageButton(bar, "FitPageBut", "fitpage", "Fit to Page", true);
     FitWidthBut = ImageButton(bar, "FitWidthBut", "fitwidth", "Fit to Width", true);
     GridBut = ImageButton(bar, "GridBut", "grid", "Show/Hide Grid", true);
@@ -196,8 +184,10 @@ QWidget* THTMLPreviewForm::MakeToolBar()
         UpdateButtons();
     });
     connect(ZoomBox, &QComboBox::activated, this, &THTMLPreviewForm::ZoomBoxChange);
-    connect(FitPageBut, &QToolButton::clicked, this, [this] { SelectZoom(fitToPageIndex); });
-    connect(FitWidthBut, &QToolButton::clicked, this, [this] { SelectZoom(fitToWidthIndex); });
+    connect(FitPageBut, &QToolButton::clicked, this,
+            [this] { SelectZoom(TPreviewLayout::FitToPageIndex); });
+    connect(FitWidthBut, &QToolButton::clicked, this,
+            [this] { SelectZoom(TPreviewLayout::FitToWidthIndex); });
     connect(GridBut, &QToolButton::toggled, this, &THTMLPreviewForm::RepaintPages);
     connect(UnitsBox, &QComboBox::activated, this, [this] {
         if (GridBut->isChecked())
@@ -208,7 +198,7 @@ QWidget* THTMLPreviewForm::MakeToolBar()
     connect(OnePageBut, &QToolButton::clicked, this, &THTMLPreviewForm::ScrollBox1Resize);
     OnePageBut->installEventFilter(this);
     connect(TwoPageBut, &QToolButton::clicked, this, [this] {
-        ZoomBox->setCurrentIndex(fitToPageIndex);
+        ZoomBox->setCurrentIndex(TPreviewLayout::FitToPageIndex);
         ScrollBox1Resize();
     });
     connect(PrintBut, &QToolButton::clicked, this, &THTMLPreviewForm::PrintButClick);
@@ -274,7 +264,7 @@ QWidget* THTMLPreviewForm::MakePageArea()
     Fill(ContainPanel, QPalette::Dark);
 
     const QString hint = QStringLiteral("Page View.  With Zoom Tool, left or right click to "
-                                        "zoom in/out.  Click && drag with Hand Tool to pan.");
+                                        "zoom in/out.  Click & drag with Hand Tool to pan.");
     auto makePage = [&](const char* panelName, const char* boxName, TPaintBox*& box) {
         auto* panel = new QFrame(ContainPanel);
         panel->setObjectName(panelName);
@@ -299,7 +289,8 @@ QWidget* THTMLPreviewForm::MakePageArea()
     PB1->OnMouseDown = [this](QMouseEvent& event) { PB1MouseDown(event); };
     PB1->OnMouseMove = [this](QMouseEvent& event) { PB1MouseMove(event); };
     PB1->OnMouseUp = [this](QMouseEvent&) { m_dragging = false; };
-    PB2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // PB2 has no mouse handlers: clicks on it do nothing, yet the mouse over
+    // it shows its hint and the tool's cursor.
 
     ScrollBox1->setWidget(ContainPanel);
     return ScrollBox1;
@@ -367,7 +358,7 @@ bool THTMLPreviewForm::eventFilter(QObject* watched, QEvent* event)
         ScrollBox1Resize();
     else if (watched == OnePageBut && event->type() == QEvent::MouseButtonRelease &&
              OnePageBut->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-        ZoomBox->setCurrentIndex(fitToPageIndex);
+        ZoomBox->setCurrentIndex(TPreviewLayout::FitToPageIndex);
         ScrollBox1Resize();
     }
     return QDialog::eventFilter(watched, event);
@@ -406,26 +397,6 @@ void THTMLPreviewForm::RepaintPages()
     PB2->update();
 }
 
-double THTMLPreviewForm::ZoomForIndex(int index) const
-{
-    if (!m_pageStore)
-        return m_zoom;
-    const TPageGeometry& paper = m_pageStore->Geometry();
-    const QWidget* client = ScrollBox1->viewport();
-    switch (index) {
-    case fitToPageIndex:
-        return ((client->height() - pageGap) / ScreenResolution()) /
-               (double(paper.PaperHeight) / paper.YResolution);
-    case fitToWidthIndex:
-        return ((client->width() - pageGap) / ScreenResolution()) /
-               (double(paper.PaperWidth) / paper.XResolution);
-    case customIndex:
-        return m_zoom;
-    default:
-        return index > customIndex && index < int(zoomItems.size()) ? zoomItems[index].zoom : 1.0;
-    }
-}
-
 void THTMLPreviewForm::ScrollBox1Resize()
 {
     // Showing or hiding the scroll bars resizes the page area from inside this
@@ -447,52 +418,36 @@ void THTMLPreviewForm::LayOutPageArea()
 {
     if (ZoomBox->currentIndex() < 0) {
         const QSignalBlocker blocker(ZoomBox);
-        ZoomBox->setCurrentIndex(fitToPageIndex);
+        ZoomBox->setCurrentIndex(TPreviewLayout::FitToPageIndex);
     }
     const int index = ZoomBox->currentIndex();
-    FitPageBut->setChecked(index == fitToPageIndex);
-    FitWidthBut->setChecked(index == fitToWidthIndex);
+    FitPageBut->setChecked(index == TPreviewLayout::FitToPageIndex);
+    FitWidthBut->setChecked(index == TPreviewLayout::FitToWidthIndex);
     if (!m_pageStore)
         return;
 
-    const double z = ZoomForIndex(index);
-    if (index != fitToPageIndex)
+    const TPreviewLayout layout(m_pageStore->Geometry(), ScreenResolution());
+    const QSize client = ScrollBox1->viewport()->size();
+    const double z = layout.ZoomFor(index, m_zoom, client);
+    if (index != TPreviewLayout::FitToPageIndex)
         OnePageBut->setChecked(true);
 
-    const TPageGeometry& paper = m_pageStore->Geometry();
-    const double ppi = ScreenResolution();
-    const int pageHeight = int(ppi * z * paper.PaperHeight / paper.YResolution);
-    const int pageWidth = int(ppi * z * paper.PaperWidth / paper.XResolution);
-    PagePanel->resize(pageWidth, pageHeight);
     const bool twoPages = TwoPageBut->isChecked();
+    const TPreviewLayout::TPlacement place = layout.Place(z, twoPages, client, ScrollBox1->size());
+    PagePanel->resize(place.Page);
     PagePanel2->setVisible(twoPages);
     if (twoPages)
-        PagePanel2->resize(pageWidth, pageHeight);
-
-    int w = pageWidth + pageGap;
-    if (twoPages)
-        w += pageWidth + pageGap;
-    const int h = pageHeight + pageGap;
-    const QSize client = ScrollBox1->viewport()->size();
-    ContainPanel->resize(w < client.width() ? client.width() - 1 : w,
-                         h < client.height() ? client.height() - 1 : h);
-
-    const int top = pageHeight + pageGap < ContainPanel->height()
-                        ? ContainPanel->height() / 2 - pageHeight / 2
-                        : pageGap / 2;
-    const int left =
-        w < ContainPanel->width() ? ContainPanel->width() / 2 - (w - pageGap) / 2 : pageGap / 2;
-    PagePanel->move(left, top);
-    PagePanel2->move(left + pageWidth + pageGap, top);
-
-    const bool bars =
-        ScrollBox1->width() < pageWidth + pageGap || ScrollBox1->height() < pageHeight + pageGap;
-    const Qt::ScrollBarPolicy policy = bars ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+        PagePanel2->resize(place.Page);
+    ContainPanel->resize(place.Content);
+    PagePanel->move(place.FirstPage);
+    PagePanel2->move(place.SecondPage);
+    const Qt::ScrollBarPolicy policy =
+        place.ScrollBars ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
     ScrollBox1->setHorizontalScrollBarPolicy(policy);
     ScrollBox1->setVerticalScrollBarPolicy(policy);
 
     m_zoom = z;
-    ZoomLabel->setText(Format("%1.0n", {z * 100}) + QLatin1Char('%'));
+    ZoomLabel->setText(TPreviewLayout::ZoomText(z));
 }
 
 void THTMLPreviewForm::PBPaint(QPainter& painter, const TPaintBox& box, int page) const
@@ -539,19 +494,16 @@ void THTMLPreviewForm::PB1MouseDown(QMouseEvent& event)
     }
     const float rx = float(at.x()) / float(PagePanel->width());
     const float ry = float(at.y()) / float(PagePanel->height());
-    if ((event.buttons() & Qt::LeftButton) && m_zoom < maxZoom)
-        m_zoom *= zoomStep;
-    if ((event.buttons() & Qt::RightButton) && m_zoom > minZoom)
-        m_zoom /= zoomStep;
+    m_zoom = TPreviewLayout::ClickZoom(m_zoom, event.buttons() & Qt::LeftButton,
+                                       event.buttons() & Qt::RightButton);
     {
         const QSignalBlocker blocker(ZoomBox);
-        ZoomBox->setCurrentIndex(customIndex);
+        ZoomBox->setCurrentIndex(TPreviewLayout::CustomIndex);
     }
     ScrollBox1Resize();
-    ScrollBox1->horizontalScrollBar()->setValue(int(PagePanel->width() * rx) -
-                                                ScrollBox1->width() / 2);
-    ScrollBox1->verticalScrollBar()->setValue(int(PagePanel->height() * ry) -
-                                              ScrollBox1->height() / 2);
+    const QPoint middle = TPreviewLayout::CentreOn(PagePanel->size(), rx, ry, ScrollBox1->size());
+    ScrollBox1->horizontalScrollBar()->setValue(middle.x());
+    ScrollBox1->verticalScrollBar()->setValue(middle.y());
 }
 
 void THTMLPreviewForm::PB1MouseMove(QMouseEvent& event)
@@ -602,10 +554,15 @@ void THTMLPreviewForm::EmailButClick()
 
 bool ShowReportPreview(QWidget* owner, THTMLView& viewer, const QString& extraAttachments)
 {
-    bool cancelled = false;
-    THTMLPreviewForm preview(owner, viewer, extraAttachments, cancelled);
-    if (cancelled)
+    // The layout lets input through, Report included: one report at a time.
+    static bool reportRunning = false;
+    if (reportRunning)
         return false;
-    preview.exec();
+    const QScopedValueRollback running(reportRunning, true);
+    const std::unique_ptr<THTMLPreviewForm> preview =
+        THTMLPreviewForm::Create(owner, viewer, extraAttachments);
+    if (!preview)
+        return false;
+    preview->exec();
     return true;
 }

@@ -23,12 +23,10 @@ class TPaintBox;
 // with an optional ruler grid; from it the user pages through the document,
 // prints a page range or hands the document to the e-mail composer.
 //
-// The pages are laid out once, when the window is made:
+// The pages are laid out once, before the window is made:
 //
-//   bool cancelled = false;
-//   THTMLPreviewForm preview(owner, view, QString(), cancelled);
-//   if (!cancelled)
-//       preview.exec();
+//   if (const auto preview = THTMLPreviewForm::Create(owner, view))
+//       preview->exec();
 //
 // ShowReportPreview does exactly that.
 class THTMLPreviewForm : public QDialog
@@ -39,12 +37,17 @@ public:
     static constexpr int crZoomCursor = 40;
     static constexpr int crHandCursor = 41;
 
-    // Lays `viewer`'s document out with a progress window; `cancelled` tells
-    // whether the user cancelled that, and then the window is not to be shown.
-    // `extraAttachments` are comma-separated files the e-mail carries besides
-    // the document's own file. `viewer` must outlive the window.
+    // Lays `viewer`'s document out on the current printer's pages with a
+    // progress window and makes the preview of them; nothing when the user
+    // cancelled the layout. `extraAttachments` are comma-separated files the
+    // e-mail carries besides the document's own file. `viewer` must outlive
+    // the window.
+    static std::unique_ptr<THTMLPreviewForm> Create(QWidget* owner, THTMLView& viewer,
+                                                    const QString& extraAttachments = QString());
+
+    // The preview of `pages`, laid out already from `viewer`'s document.
     THTMLPreviewForm(QWidget* owner, THTMLView& viewer, const QString& extraAttachments,
-                     bool& cancelled);
+                     std::unique_ptr<TPageStore> pages);
     ~THTMLPreviewForm() override;
 
     // The laid-out pages; null once the window has closed.
@@ -107,7 +110,6 @@ private:
 
     int PageCount() const;
     double ScreenResolution() const;
-    double ZoomForIndex(int index) const;
     void SetPageCursor(int number);
 
     void FormShow();
@@ -143,5 +145,6 @@ private:
 
 // The report action: previews `viewer` modally unless the user cancelled the
 // page layout, then destroys the preview. True when the preview was shown.
+// While one report is laid out or shown, another does nothing.
 bool ShowReportPreview(QWidget* owner, THTMLView& viewer,
                        const QString& extraAttachments = QString());

@@ -18,13 +18,13 @@ TFmtEditLabel::~TFmtEditLabel()
         (*edit)->SetUnitsLabel(nullptr);
 }
 
-void TFmtEditLabel::AddEdit(QvCustomEdit* edit)
+void TFmtEditLabel::EditLinked(QvCustomEdit* edit)
 {
     if (!m_edits.contains(edit))
         m_edits.append(edit);
 }
 
-void TFmtEditLabel::RemoveEdit(QvCustomEdit* edit)
+void TFmtEditLabel::EditUnlinked(QvCustomEdit* edit)
 {
     m_edits.removeAll(edit);
 }

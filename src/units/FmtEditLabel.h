@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UnitsLabelLink.h"
+
 #include <QLabel>
 #include <QList>
 
@@ -8,9 +10,10 @@ class QvCustomEdit;
 // The units label beside one or more formatted edits: shows their display
 // unit, and a click opens the units list and applies the chosen unit to every
 // linked edit. It does not own the edits; each names it as its UnitsLabel.
-class TFmtEditLabel : public QLabel
+class TFmtEditLabel : public QLabel, public TUnitsLabelLink
 {
     Q_OBJECT
+    Q_INTERFACES(TUnitsLabelLink)
 
 public:
     explicit TFmtEditLabel(QWidget* parent = nullptr);
@@ -28,9 +31,9 @@ protected:
     virtual void Click();
 
 private:
-    friend class QvCustomEdit; // keeps Edits in step with its UnitsLabel
-    void AddEdit(QvCustomEdit* edit);
-    void RemoveEdit(QvCustomEdit* edit);
+    // Keep Edits in step with the fields' UnitsLabel.
+    void EditLinked(QvCustomEdit* edit) override;
+    void EditUnlinked(QvCustomEdit* edit) override;
     void ChooseUnits();
 
     QList<QvCustomEdit*> m_edits;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FieldFormat.h"
 #include "FmtValue.h"
 #include "FormatType.h"
 #include "UnitsType.h"
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <optional>
 
 // A single-line numeric field. Its text is the truth: shown in a display unit
 // under a format, read and written in a base unit through GetValue/SetValue.
@@ -14,6 +16,8 @@
 // focus leaves, pulls values outside RangeLo..RangeHi (base units) back to the
 // nearest bound with a beep, and restores the text on Escape. A units label
 // beside it (TFmtEditLabel) shows the display unit and lets the user switch it.
+// The widget holds the text, the keys and the focus; what a text means and
+// what to show is TFieldFormat's.
 class QvCustomEdit : public QLineEdit
 {
     Q_OBJECT
@@ -25,31 +29,31 @@ public:
     // The value in base units: a double, an int under an integer format, a
     // string under string and fraction formats. A text that does not read as a
     // number comes back as that text.
-    TFmtValue GetValue() const;
+    TFmtValue GetValue() const { return m_format.ValueOf(text()); }
     // Shows the value in the display unit and format; an error empties the text.
     // The range is not checked.
     void SetValue(const TFmtValue& value);
 
     // The text when the field last gained focus; Escape puts it back.
-    const QString& EntryText() const { return m_entryText; }
+    const QString& EntryText() const { return m_format.EntryText(); }
 
-    double RangeLo() const { return m_rangeLo; }
-    void SetRangeLo(double value) { m_rangeLo = value; }
-    double RangeHi() const { return m_rangeHi; }
-    void SetRangeHi(double value) { m_rangeHi = value; }
+    double RangeLo() const { return m_format.RangeLo(); }
+    void SetRangeLo(double value) { m_format.SetRangeLo(value); }
+    double RangeHi() const { return m_format.RangeHi(); }
+    void SetRangeHi(double value) { m_format.SetRangeHi(value); }
 
     // Changing the type takes the present text as a base-unit value.
-    TUnitsType UnitsType() const { return m_unitsType; }
+    TUnitsType UnitsType() const { return m_format.UnitsType(); }
     void SetUnitsType(TUnitsType type);
     // Display unit; the field keeps its base value and re-expresses the text.
-    int UnitsValue() const { return m_unitsValue; }
+    int UnitsValue() const { return m_format.UnitsValue(); }
     void SetUnitsValue(int index);
-    int UnitsBase() const { return m_unitsBase; }
+    int UnitsBase() const { return m_format.UnitsBase(); }
     void SetUnitsBase(int index);
 
     // display = base × Factor + Offset
-    double Factor() const { return m_factor; }
-    double Offset() const { return m_offset; }
+    double Factor() const { return m_format.Factor(); }
+    double Offset() const { return m_format.Offset(); }
 
     // The label showing the unit name; not owned. A TFmtEditLabel also lists
     // this field among its Edits, and the two forget each other when either goes.
@@ -57,13 +61,13 @@ public:
     void SetUnitsLabel(QLabel* label);
 
     // Decimals of FormatStr at the last units update.
-    int Decimals() const { return m_decimals; }
+    int Decimals() const { return m_format.Decimals(); }
 
-    TFormatType FormatType() const { return m_formatType; }
-    void SetFormatType(TFormatType type) { m_formatType = type; }
-    int SigDigs() const { return m_sigDigs; }
-    void SetSigDigs(int digits) { m_sigDigs = digits; }
-    const QString& FormatStr() const { return m_formatStr; }
+    TFormatType FormatType() const { return m_format.FormatType(); }
+    void SetFormatType(TFormatType type) { m_format.SetFormatType(type); }
+    int SigDigs() const { return m_format.SigDigs(); }
+    void SetSigDigs(int digits) { m_format.SetSigDigs(digits); }
+    const QString& FormatStr() const { return m_format.FormatStr(); }
     void SetFormatStr(const QString& format);
 
     // Re-expresses the present value after a change of unit settings.
@@ -71,9 +75,6 @@ public:
     // Reformats `text` into the field, pulling numbers into range; false when
     // a number had to be moved to a bound.
     virtual bool FormatText(const QString& text);
-    // Whether `x` (display units) is in range; moves it to the bound when it
-    // lies more than 0.5 % beyond one.
-    bool CheckRange(double& x) const;
     // Reformats a modified text; out of range it keeps the focus and beeps.
     virtual void ValidateEdit();
     virtual void ValidateError();
@@ -101,23 +102,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QString NumberFormat(double display) const;
-    QString FormatNumber(double display) const;
+    void ShowUnits(const std::optional<TFieldFormat::TUnitsShown>& shown);
     void DeleteBeforeSelection();
 
-    QString m_entryText;
-    double m_rangeLo = 0.0;
-    double m_rangeHi = 0.0;
-    TUnitsType m_unitsType = utNone;
-    int m_unitsValue = 0;
-    int m_unitsBase = 0;
-    double m_factor = 1.0;
-    double m_offset = 0.0;
+    TFieldFormat m_format;
     QPointer<QLabel> m_unitsLabel;
-    int m_decimals = 0;
-    TFormatType m_formatType = ft_Fixed;
-    int m_sigDigs = 5;
-    QString m_formatStr = QStringLiteral("%0.1f");
 
     // Focus came in through the focus chain (not a window switch) and has not left.
     bool m_entered = false;

@@ -19,7 +19,10 @@ TUnitsForm::TUnitsForm(QWidget* parent)
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     resize(135, 147);
 
+    // The window takes the size FillUnitsList computes, smaller than the
+    // list's own minimum size for a short list.
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_listBox);
     m_listBox->setFrameShape(QFrame::NoFrame);

@@ -8,6 +8,7 @@
 #include "HxTestSupport.h"
 #include "LookupTables.h"
 #include "TestFiles.h"
+#include "Verdict.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -240,7 +241,8 @@ void ArrangementSolveTest::resultsNameTheArrangementAndF()
     QCOMPARE(diagnostics[7], "Uo Ao F lmtd = " + Fixed3(hx.Q) + " kW");
     QCOMPARE(diagnostics[8], "e Qmax = " + Fixed3(hx.Q) + " kW");
 
-    const QJsonObject json = QJsonDocument::fromJson(THeadlessSolver::JsonOf(hx).toUtf8()).object();
+    const QJsonObject json =
+        QJsonDocument::fromJson(THeadlessSolver::JsonOf(hx, TVerdict()).toUtf8()).object();
     QCOMPARE(json.value("arrangement").toString(), key);
     QCOMPARE(json.value("F").toDouble(), hx.F);
 }
@@ -272,7 +274,7 @@ void ArrangementSolveTest::unknownArrangementIsNoSolution()
     QCOMPARE(batch.code, 0);
     const QStringList rows = batch.out.split(u'\n');
     const QString quoted = u'"' + QString(message).replace(u'"', QStringLiteral("\"\"")) + u'"';
-    QCOMPARE(rows[1], QString(27, u',') + quoted);
+    QCOMPARE(rows[1], QString(28, u',') + quoted);
     QVERIFY(rows[2].contains(QStringLiteral(",spiral,")));
     QVERIFY(rows[2].endsWith(QStringLiteral(",Solved")));
 

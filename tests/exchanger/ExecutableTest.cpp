@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,10 +22,12 @@ struct TResult
 
 TResult
 RunProgram(const QString& program, const QStringList& arguments, const QByteArray& input = {},
-           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+           const QString& workingFolder = QString())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(workingFolder);
     process.start(program, arguments);
     if (!process.waitForStarted())
         qFatal("cannot start %s", qPrintable(program));
@@ -75,7 +80,13 @@ void ExecutableTest::exitCodes_data()
     QTest::newRow("help") << QStringList{"--help"} << 0;
     QTest::newRow("no solution") << noSolution << 1;
     QTest::newRow("bad arguments") << QStringList{"--solve", "1", "2"} << 2;
+    QTest::newRow("infeasible: hot outlet above the hot inlet") << WithValue(3, "40") << 3;
+    QTest::newRow("warnings only: a given flow changed") << WithValue(13, "63") << 0;
     QTest::newRow("unknown option") << QStringList{"--solve", "--frobnicate"} << 2;
+    // Qt takes its own options out before the program looks at the rest.
+    QTest::newRow("Qt's option, then the window")
+        << QStringList{"-platform", "offscreen", "--quit-after-start"} << 0;
+    QTest::newRow("Qt's option, then a command") << QStringList{"-style", "fusion", "--help"} << 0;
 }
 
 void ExecutableTest::exitCodes()
@@ -109,6 +120,41 @@ void ExecutableTest::batchFromStandardInput()
                                             "division by zero)")));
 }
 
+// A cold stream "heated" above the hot inlet: solved, but infeasible in every output.
+void ExecutableTest::infeasibleCaseInEveryOutput()
+{
+    const QStringList values = {"2", "120", "0",   "2", "1", "20", "130",
+                                "1", "1",   "300", "0", "0", "57"};
+    const QString cross = "temperature cross at the hot end: thi 120.0 °C, tco 130.0 °C";
+    const QString findings = cross +
+                             "; temperature cross at the cold end: tho 4.7 °C, tci 20.0 °C; "
+                             "effectiveness above 1: e 1.153; area not positive: Ao -123.3 m²";
+
+    const TResult text = RunProgram(m_program, QStringList{"--solve"} + values);
+    QCOMPARE(text.code, 3);
+    QCOMPARE(text.err, "kelvane: Infeasible  (Cold fluid specified): " + cross + "\n");
+    QVERIFY2(text.out.endsWith("e Qmax = 461.230 kW\n\n" + findings.split("; ").join(u'\n') + "\n"),
+             qPrintable(text.out));
+
+    const TResult json = RunProgram(m_program, QStringList{"--solve", "--json"} + values);
+    QCOMPARE(json.code, 3);
+    const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    QCOMPARE(object.value("verdict").toString(), QStringLiteral("infeasible"));
+    QCOMPARE(object.value("findings").toArray().size(), 4);
+    QCOMPARE(object.value("findings").toArray().first().toString(), cross);
+    QCOMPARE(object.value("method").toString(), QStringLiteral("Cold fluid specified"));
+
+    const TResult batch =
+        RunProgram(m_program, {"--batch"}, ("Kelvane," + values.join(u',') + "\n").toUtf8());
+    QCOMPARE(batch.code, 0);
+    const QStringList rows = batch.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 2);
+    QVERIFY(rows[0].endsWith(",Qmax,arrangement,F,findings,status"));
+    QVERIFY(rows[1].startsWith("Cold fluid specified,water,oil,"));
+    QVERIFY2(rows[1].endsWith(",\"" + findings + "\",\"Infeasible: " + cross + "\""),
+             qPrintable(rows[1]));
+}
+
 // The window's images are built-in PNGs, read as such: no image format plugin
 // is loaded at start-up to guess a format. The dynamic loader lists every
 // library it starts.
@@ -120,6 +166,39 @@ void ExecutableTest::windowStartLoadsNoImagePlugin()
     QCOMPARE(result.code, 0);
     QVERIFY2(result.err.contains("/platforms/"), "the loader listed no plugin at all");
     QVERIFY2(!result.err.contains("/imageformats/"), "an image format plugin was loaded");
+}
+
+// The window opens a case file named by the one argument, relative to the
+// folder it is started in. It remembers the file among the recent cases at
+// once, which is what a run that ends as soon as it has solved leaves behind.
+void ExecutableTest::caseFileArgumentOpensTheCase()
+{
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath("cases"));
+    const QString path = home.filePath("cases/lmtd.xml");
+    QVERIFY(WriteAll(path, "<datafile><hot><name>oil</name><thi>90.000</thi><tho>50.000</tho>"
+                           "<mh>1.000</mh></hot><cold><name>water</name><tci>15.000</tci>"
+                           "<tco>35.000</tco><mc>1.000</mc></cold><heatx><name>plate</name>"
+                           "<Uo>2.500</Uo><Ao>3.000</Ao></heatx><duty><Q>10.000</Q>"
+                           "<given mask=\"219\"/></duty></datafile>"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home.path());
+    environment.insert("XDG_CONFIG_HOME", home.filePath(".config"));
+    environment.insert("XDG_DATA_HOME", home.filePath(".local/share"));
+    const TResult result = RunProgram(m_program, {"lmtd.xml", "--quit-after-start"}, {},
+                                      environment, home.filePath("cases"));
+    QCOMPARE(result.code, 0);
+    const QByteArray settings = ReadAll(home.filePath(".config/Marbleworth/kelvane.conf"));
+    QVERIFY2(settings.contains("[RecentFiles]\nFile1=" + path.toUtf8() + "\n"), settings);
+    QVERIFY2(!settings.contains("[HotFluid]"), settings); // nothing else is stored
+
+    // Any other single argument is ignored, as before.
+    QVERIFY(QFile::remove(home.filePath(".config/Marbleworth/kelvane.conf")));
+    QCOMPARE(RunProgram(m_program, {"missing.xml", "--quit-after-start"}, {}, environment,
+                        home.filePath("cases"))
+                 .code,
+             0);
+    QVERIFY(!QFile::exists(home.filePath(".config/Marbleworth/kelvane.conf")));
 }
 
 void ExecutableTest::badInput_data()
@@ -165,6 +244,15 @@ void ExecutableTest::badInput_data()
     QTest::newRow("unknown option")
         << "shipped" << QStringList{"--solve", "--frobnicate"} << QByteArray() << 2
         << "kelvane: unknown option '--frobnicate'";
+    // An option the program does not know opens no window: it says so and ends.
+    QTest::newRow("mistyped option before the case values")
+        << "shipped" << (QStringList{"--slove"} + initialCase.mid(1)) << QByteArray() << 2
+        << "kelvane: unknown option '--slove'";
+    QTest::newRow("short option that is not one")
+        << "shipped" << QStringList{"-x"} << QByteArray() << 2 << "kelvane: unknown option '-x'";
+    QTest::newRow("unknown option after Qt's own")
+        << "shipped" << QStringList{"-platform", "offscreen", "--slove"} << QByteArray() << 2
+        << "kelvane: unknown option '--slove'";
     QTest::newRow("batch file that does not exist")
         << "shipped" << QStringList{"--batch", "/no/such/file"} << QByteArray() << 2
         << "kelvane: cannot open '/no/such/file': No such file or directory";
@@ -172,13 +260,13 @@ void ExecutableTest::badInput_data()
         << "shipped" << QStringList{"--batch"}
         << QByteArray("garbage\n\x01\x02\xff\xfe\nKelvane,0,35\n"
                       "Kelvane,0,nan,12,1,1,6,13,0.8,0,37,38,23.529,111\n")
-        << 0 << ",,,,,,,,,,,,,,,,,,,,,,,,,,,expected 13 values after the tag but found 2";
+        << 0 << ",,,,,,,,,,,,,,,,,,,,,,,,,,,,expected 13 values after the tag but found 2";
     QByteArray binary;
     for (int i = 0; i < 4096; ++i)
         binary += char((i * 131 + 7) % 256);
     QTest::newRow("batch of binary bytes")
         << "shipped" << QStringList{"--batch"} << binary << 0
-        << ",,,,,,,,,,,,,,,,,,,,,,,,,,,\"not a case line: it must start with \"\"Kelvane,\"\"\"";
+        << ",,,,,,,,,,,,,,,,,,,,,,,,,,,,\"not a case line: it must start with \"\"Kelvane,\"\"\"";
     const QString emptyFluids =
         "kelvane: --solve: HOT (value 1): 0 is not an entry of the fluid table (it is empty)";
     const QString emptyTypes = "kelvane: --solve: TYPE (value 9): 0 is not an entry of the "

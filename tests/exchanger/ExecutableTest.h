@@ -14,7 +14,9 @@ private slots:
     void exitCodes();
     void versionIsTheBuildVersion();
     void batchFromStandardInput();
+    void infeasibleCaseInEveryOutput();
     void windowStartLoadsNoImagePlugin();
+    void caseFileArgumentOpensTheCase();
     void badInput_data();
     void badInput();
     void cleanupTestCase();

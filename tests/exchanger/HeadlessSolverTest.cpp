@@ -4,9 +4,12 @@
 #include "HeadlessSolver.h"
 #include "HxTestSupport.h"
 #include "LookupTables.h"
+#include "SolveOutcome.h"
 #include "TestFiles.h"
+#include "Verdict.h"
 
 #include <QBuffer>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -39,6 +42,25 @@ TRun Run(const QStringList& arguments, const QByteArray& input = {})
     run.out = QString::fromUtf8(out.data());
     run.err = QString::fromUtf8(err.data());
     return run;
+}
+
+// The fields of one CSV row, quoted fields unquoted.
+QStringList CsvFields(const QString& row)
+{
+    QStringList fields{QString()};
+    bool quoted = false;
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        const QChar c = row[i];
+        if (c == u'"' && quoted && row.mid(i + 1, 1) == "\"")
+            fields.last() += row[++i];
+        else if (c == u'"')
+            quoted = !quoted;
+        else if (c == u',' && !quoted)
+            fields << QString();
+        else
+            fields.last() += c;
+    }
+    return fields;
 }
 
 THx SolvedThroughTables(const QStringList& values)
@@ -77,6 +99,27 @@ void HeadlessSolverTest::recognisesItsCommands()
     QCOMPARE(THeadlessSolver::IsHeadlessCommand(arguments), headless);
 }
 
+void HeadlessSolverTest::tellsOptionsFromValues_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<bool>("option");
+    QTest::newRow("long option") << "--solve" << true;
+    QTest::newRow("mistyped long option") << "--slove" << true;
+    QTest::newRow("short option") << "-x" << true;
+    QTest::newRow("negative number") << "-5" << false;
+    QTest::newRow("negative number without a leading zero") << "-.5" << false;
+    QTest::newRow("standard input") << "-" << false;
+    QTest::newRow("number") << "5" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void HeadlessSolverTest::tellsOptionsFromValues()
+{
+    QFETCH(QString, argument);
+    QFETCH(bool, option);
+    QCOMPARE(THeadlessSolver::LooksLikeOption(argument), option);
+}
+
 void HeadlessSolverTest::exitCodesAndMessages_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -100,6 +143,12 @@ void HeadlessSolverTest::exitCodesAndMessages_data()
     QTest::newRow("no solution") << QStringList{"--solve"} + noSolution << 1 << ""
                                  << "kelvane: No solution with this data... (Floating point "
                                     "division by zero)\n";
+    QTest::newRow("infeasible: the results, and the first finding as an error")
+        << QStringList{"--solve", "2", "120", "0",   "2", "1", "20",
+                       "130",     "1", "1",   "300", "0", "0", "57"}
+        << 3 << "Hot fluid: oil"
+        << "kelvane: Infeasible  (Cold fluid specified): temperature cross at the hot end: thi "
+           "120.0 °C, tco 130.0 °C\n";
     QTest::newRow("json without a solution prints nothing")
         << QStringList{"--solve", "--json"} + noSolution << 1 << ""
         << "No solution with this data";
@@ -112,6 +161,9 @@ void HeadlessSolverTest::exitCodesAndMessages_data()
                                              << "TYPE (value 9): 11 is not an entry";
     QTest::newRow("unknown option") << QStringList{"--solve", "--fast"} << 2 << ""
                                     << "unknown option '--fast'";
+    QTest::newRow("unknown short option") << QStringList{"-x"} << 2 << ""
+                                          << "kelvane: unknown option '-x'\n"
+                                             "Try 'kelvane --help'.\n";
     QTest::newRow("solve and batch") << QStringList{"--solve", "--batch"} << 2 << ""
                                      << "give either --solve or --batch";
     QTest::newRow("json alone") << QStringList{"--json"} << 2 << ""
@@ -159,7 +211,10 @@ void HeadlessSolverTest::jsonHoldsEveryFieldAtFullPrecision()
     const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
     QCOMPARE(error.error, QJsonParseError::NoError);
     const THx hx = SolvedThroughTables(lmtdCase);
-    QCOMPARE(json.size(), qsizetype(HxOutputCount));
+    // The record's fields, the arrangement and F, then "verdict" and "findings".
+    QCOMPARE(json.size(), qsizetype(HxOutputCount + 2));
+    QCOMPARE(json.value("verdict").toString(), QStringLiteral("feasible"));
+    QCOMPARE(json.value("findings").toArray().size(), 0);
     QCOMPARE(json.keys().size(), json.size());
     for (const THxTextField& field : HxTextFields)
         QCOMPARE(json.value(QLatin1StringView(field.name)).toString(), hx.*field.member);
@@ -178,7 +233,7 @@ void HeadlessSolverTest::jsonEscapesTexts()
 {
     THx hx = SolvedInitialCase();
     hx.hotFluid = QStringLiteral("a \"quoted\" \\ name\twith tab");
-    const QString json = THeadlessSolver::JsonOf(hx);
+    const QString json = THeadlessSolver::JsonOf(hx, TVerdict());
     QVERIFY2(json.contains(QStringLiteral(R"("hotFluid":"a \"quoted\" \\ name\u0009with tab")")),
              qPrintable(json));
     QJsonParseError error;
@@ -200,4 +255,114 @@ void HeadlessSolverTest::batchReadsAFile()
     QVERIFY(!cases.isEmpty());
     QCOMPARE(Run({"--batch"}, cases).out, fromFile.out);
     QCOMPARE(Run({"--batch", "-"}, cases).out, fromFile.out);
+}
+
+void HeadlessSolverTest::helpTellsTheVerdictsAndExitStatuses()
+{
+    const TRun run = Run({"--help"});
+    QCOMPARE(run.code, 0);
+    for (const char* text :
+         {"Every solved case gets a verdict. Infeasible: a temperature cross", "Warnings: a given",
+          "Feasible: no finding.", "\"Infeasible: \" and the first finding",
+          "the findings (joined by \"; \")", "3 solved but infeasible"})
+        QVERIFY2(run.out.contains(QLatin1StringView(text)), text);
+}
+
+void HeadlessSolverTest::verdictReachesEveryOutputAlike_data()
+{
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("verdict"); // empty: no solution
+    QTest::addColumn<QString>("firstFinding");
+    QStringList noSolution = initialCaseValues;
+    noSolution[2] = "35";
+    noSolution[12] = "259";
+
+    QTest::newRow("feasible: the initial case") << initialCaseValues << 0 << "feasible"
+                                                << "";
+    QTest::newRow("warnings: four temperatures and both flows given")
+        << QStringList{"0", "80", "40", "2", "1", "20", "50", "1", "0", "37", "38", "0", "63"} << 0
+        << "warnings"
+        << "given value changed: mh given 2.0000 kg/s, computed 3.0740 kg/s";
+    QTest::newRow("warnings: nothing given, worked from the duty")
+        << QStringList{"0", "35", "12", "1", "1", "6", "13", "0.8", "0", "37", "38", "20", "0"} << 0
+        << "warnings"
+        << "duty not given: worked from Q 20.000 kW as entered";
+    QTest::newRow("infeasible: cold outlet above the hot inlet")
+        << QStringList{"2", "120", "0", "2", "1", "20", "130", "1", "1", "300", "0", "0", "57"} << 3
+        << "infeasible"
+        << "temperature cross at the hot end: thi 120.0 °C, tco 130.0 °C";
+    QTest::newRow("infeasible: hot inlet below the cold inlet with e-Ntu")
+        << QStringList{"0", "5", "12", "1", "1", "6", "13", "0.8", "0", "37", "51.66", "0", "237"}
+        << 3 << "infeasible"
+        << "temperature cross at the hot end: thi 5.0 °C, tco 5.8 °C";
+    QTest::newRow("infeasible: Uo and Ao given without temperatures")
+        << QStringList{"1", "80", "40", "1", "1", "20", "50", "1", "1", "500", "3", "40", "192"}
+        << 3 << "infeasible"
+        << "nothing computed: with Uo and Ao given, give thi, tho, tci, tco or thi, mh, tci, mc";
+    QTest::newRow("no solution") << noSolution << 1 << ""
+                                 << "";
+    // Nothing computed beside huge Uo and Ao: the solve succeeds, the diagnostic
+    // product Uo·Ao overflows, as it does in the window.
+    QTest::newRow("no solution: a diagnostic product overflows")
+        << QStringList{"0",   "35", "12",    "1",     "1", "6",  "13",
+                       "0.8", "0",  "1e303", "1e300", "0", "193"}
+        << 1 << ""
+        << "";
+}
+
+// The text, the JSON object and the batch row of one case tell the same
+// outcome, verdict and findings.
+void HeadlessSolverTest::verdictReachesEveryOutputAlike()
+{
+    QFETCH(QStringList, values);
+    QFETCH(int, code);
+    QFETCH(QString, verdict);
+    QFETCH(QString, firstFinding);
+    const TRun text = Run(QStringList{"--solve"} + values);
+    const TRun json = Run(QStringList{"--solve", "--json"} + values);
+    const TRun batch = Run({"--batch"}, ("Kelvane," + values.join(u',') + u'\n').toUtf8());
+    QCOMPARE(text.code, code);
+    QCOMPARE(json.code, code);
+    QCOMPARE(batch.code, 0);
+    const QStringList rows = batch.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 2);
+    const QStringList header = CsvFields(rows[0]);
+    const QStringList row = CsvFields(rows[1]);
+    QCOMPARE(row.size(), header.size());
+    QCOMPARE(header.last(), QStringLiteral("status"));
+    const QString status = row.last();
+    const QString findingsCell = row[header.indexOf("findings")];
+    QCOMPARE(json.err, text.err);
+
+    if (verdict.isEmpty()) {
+        QVERIFY(text.out.isEmpty());
+        QVERIFY(json.out.isEmpty());
+        QVERIFY2(status.startsWith(NoSolutionText()), qPrintable(status));
+        QCOMPARE(text.err, "kelvane: " + status + u'\n');
+        QCOMPARE(findingsCell, QString());
+        return;
+    }
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(object.value("verdict").toString(), verdict);
+    QStringList findings;
+    for (const QJsonValue& finding : object.value("findings").toArray())
+        findings << finding.toString();
+    QCOMPARE(findings.value(0), firstFinding);
+    QCOMPARE(findings.isEmpty(), verdict == "feasible");
+
+    // The text: the results, the 9 diagnostic lines, then an empty line and the findings.
+    QStringList lines = text.out.split(u'\n');
+    QCOMPARE(lines.takeLast(), QString());
+    const QStringList afterDiagnostics = lines.mid(lines.indexOf("Diagnostic") + 9);
+    QCOMPARE(afterDiagnostics, findings.isEmpty() ? QStringList() : QStringList{""} + findings);
+
+    QCOMPARE(findingsCell, findings.join("; "));
+    const bool infeasible = verdict == "infeasible";
+    QCOMPARE(status, infeasible ? "Infeasible: " + firstFinding : QStringLiteral("Solved"));
+    QCOMPARE(row[0], object.value("method").toString());
+    QCOMPARE(text.err, infeasible ? "kelvane: Infeasible  (" + row[0] + "): " + firstFinding + u'\n'
+                                  : QString());
 }

@@ -10,10 +10,15 @@ class HeadlessSolverTest : public QObject
 private slots:
     void recognisesItsCommands_data();
     void recognisesItsCommands();
+    void tellsOptionsFromValues_data();
+    void tellsOptionsFromValues();
     void exitCodesAndMessages_data();
     void exitCodesAndMessages();
     void solvePrintsTheResultsText();
     void jsonHoldsEveryFieldAtFullPrecision();
     void jsonEscapesTexts();
     void batchReadsAFile();
+    void helpTellsTheVerdictsAndExitStatuses();
+    void verdictReachesEveryOutputAlike_data();
+    void verdictReachesEveryOutputAlike();
 };

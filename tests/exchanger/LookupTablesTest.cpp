@@ -36,6 +36,22 @@ void LookupTablesTest::sectionsInFileOrder()
     QCOMPARE(tables.HeatXTypes()[1].Uo, 45.5);
 }
 
+// Tables made on Windows: 8-bit Windows-1252 names, and a repeated section or
+// key, where the first one counts.
+void LookupTablesTest::windowsTextAndRepeatsReadAsOnWindows()
+{
+    WriteFile("fluids.ini", "[water]\r\ncp=4.18\r\n[glycol \xb0"
+                            "C]\r\ncp=3.5\r\n[water]\r\ncp=9\r\n");
+    WriteFile("heatxtype.ini", "[plate]\r\nUo=3000\r\nUo=1\r\n[r\xf6hre]\r\nUo=250\r\n");
+    const TLookupTables tables = TLookupTables::LoadFrom(m_dir.path());
+    QCOMPARE(tables.FluidNames(), (QStringList{"water", "glycol °C"}));
+    QCOMPARE(tables.Fluids()[0].cp, 4.18);
+    QCOMPARE(tables.Fluids()[1].cp, 3.5);
+    QCOMPARE(tables.HeatXTypeNames(), (QStringList{"plate", "röhre"}));
+    QCOMPARE(tables.HeatXTypes()[0].Uo, 3000.0);
+    QCOMPARE(tables.HeatXTypes()[1].Uo, 250.0);
+}
+
 void LookupTablesTest::missingOrBadNumbersGiveDefaults_data()
 {
     QTest::addColumn<QByteArray>("line");

@@ -12,6 +12,7 @@ class LookupTablesTest : public QObject
 private slots:
     void init();
     void sectionsInFileOrder();
+    void windowsTextAndRepeatsReadAsOnWindows();
     void missingOrBadNumbersGiveDefaults_data();
     void missingOrBadNumbersGiveDefaults();
     void numbersIgnoreTheLocale();

@@ -3,11 +3,13 @@
 #include "BatchSolverTest.h"
 #include "CaseArgumentsTest.h"
 #include "ExecutableTest.h"
+#include "FeasibilityTest.h"
 #include "FlowRelationTest.h"
 #include "FormulasTest.h"
 #include "HeadlessSolverTest.h"
 #include "HxModelTest.h"
 #include "LookupTablesTest.h"
+#include "NamedCaseFileTest.h"
 #include "ResultsPageTest.h"
 #include "SolverTest.h"
 #include "TestMain.h"
@@ -16,6 +18,6 @@
 
 // One executable for the exchanger folder: list every test class here.
 KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, FlowRelationTest, SolverTest,
-                  ResultsPageTest, LookupTablesTest, CaseArgumentsTest, BatchSolverTest,
-                  HeadlessSolverTest, ExecutableTest, ArrangementSolveTest,
-                  ArrangementExecutableTest)
+                  FeasibilityTest, ResultsPageTest, LookupTablesTest, CaseArgumentsTest,
+                  NamedCaseFileTest, BatchSolverTest, HeadlessSolverTest, ExecutableTest,
+                  ArrangementSolveTest, ArrangementExecutableTest)

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -390,6 +391,56 @@ private slots:
         QCOMPARE(PdfPages(previewDir.filePath("preview.pdf")), pages);
     }
 
+    void lineAtAPageBreakLandsOnOnePage_data()
+    {
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<int>("resolution");
+        QTest::addColumn<bool>("previewed");
+        QTest::newRow("printed on Letter at 300 dpi") << int(QPageSize::Letter) << 300 << false;
+        QTest::newRow("printed on A4 at 600 dpi") << int(QPageSize::A4) << 600 << false;
+        QTest::newRow("printed on Legal at 1200 dpi") << int(QPageSize::Legal) << 1200 << false;
+        QTest::newRow("previewed on Letter at 300 dpi") << int(QPageSize::Letter) << 300 << true;
+        QTest::newRow("previewed on A5 at 600 dpi") << int(QPageSize::A5) << 600 << true;
+    }
+
+    // The PDF's text holds every paragraph once, in order, whichever page
+    // breaks fall where.
+    void lineAtAPageBreakLandsOnOnePage()
+    {
+        QFETCH(int, paper);
+        QFETCH(int, resolution);
+        QFETCH(bool, previewed);
+        constexpr int count = 200;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("pages.pdf");
+        THTMLView view;
+        view.LoadFromStrings(NumberedParagraphs(count));
+        QPrinter printer(QPrinter::HighResolution);
+        PdfPrinter(printer, pdf);
+        printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+        printer.setResolution(resolution);
+        UseWholePrintableArea(printer);
+        if (previewed) {
+            TPageStore store(printer);
+            QVERIFY(view.LayoutPages(store));
+            QPainter painter(&printer);
+            for (int page = 0; page < store.PageCount(); ++page) {
+                if (page > 0)
+                    printer.newPage();
+                store.DrawPage(painter, page);
+            }
+        } else {
+            QVERIFY(view.PrintPages(printer, 1, 9999));
+        }
+        const QStringList pages = PdfPages(pdf);
+        QVERIFY(pages.size() >= 3);
+        QList<int> numbers;
+        static const QRegularExpression paragraph("Paragraph (\\d+)");
+        for (const QRegularExpressionMatch& match : paragraph.globalMatch(pages.join('\n')))
+            numbers << match.captured(1).toInt();
+        QCOMPARE(numbers, Range(1, count));
+    }
+
     void stopDuringPrintingPrintsNoFurther()
     {
         QTemporaryDir dir;
@@ -403,6 +454,18 @@ private slots:
         QVERIFY(!view.PrintPages(printer, 1, 9999));
         QCOMPARE(log.pages, Range(0, 3));
         QCOMPARE(PdfPages(dir.filePath("stopped.pdf")).size(), 2);
+    }
+
+    void rangePastTheEndThrowsAndMakesNoFile()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("none.pdf");
+        THTMLView view;
+        view.LoadFromStrings(ResultsPageLines());
+        QPrinter printer(QPrinter::HighResolution);
+        PdfPrinter(printer, pdf);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, view.PrintPages(printer, 2, 9999));
+        QVERIFY(!QFile::exists(pdf));
     }
 
     void printerThatCannotStartThrows()

@@ -83,6 +83,34 @@ void PressF9(TMainForm& form)
     QTest::keyClick(&form, Qt::Key_F9);
 }
 
+// The status line's text colour as the user sees it: some pixels pure red for
+// an infeasible case, none of them in its usual maroon.
+bool StatusShowsRed(TMainForm& form)
+{
+    const QImage image = form.Label13->grab().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 60 && c.blue() < 60)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The whole status text shows: a long one takes a smaller type.
+bool StatusFitsItsLine(TMainForm& form)
+{
+    const QLabel& label = *form.Label13;
+    return QFontMetrics(label.font()).horizontalAdvance(label.text()) <=
+           label.contentsRect().width();
+}
+
+QStringList MemoLines(TMainForm& form)
+{
+    return form.DiagMemo->toPlainText().split(u'\n');
+}
+
 QString DefaultCaseLine()
 {
     return "Kelvane,0,35,13,1,1,5,11,0.895,0,37,41.8,22.506,111";
@@ -301,7 +329,9 @@ void MainWindowTest::ratingWithoutTemperaturesKeepsPreviousMethod()
     SetMask(*form, 1 + 64 + 128);
     TypeInto(Field(*form, "edtho"), "20");
     PressF9(*form);
-    QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    QCOMPARE(form->Label13->text(),
+             QString("Infeasible  (Hot fluid specified): nothing computed: with Uo and Ao given, "
+                     "give thi, tho, tci, tco or thi, mh, tci, mc"));
     // Nothing computed: the fields show what was read.
     QCOMPARE(Field(*form, "edtho")->text(), QString("20.0"));
     QCOMPARE(CurrentHx().tho, 20.0);
@@ -319,8 +349,119 @@ void MainWindowTest::failedSolveClearsResults()
     QVERIFY(form->HTMLView->toPlainText().trimmed().isEmpty());
     QVERIFY(form->DiagMemo->toPlainText().isEmpty());
     QCOMPARE(form->tChart->Lines().size(), std::size_t(0));
-    // The Uo field shows the type's default, not what was typed.
-    QCOMPARE(Field(*form, "eduo")->text(), QString("37"));
+    // The Uo field shows what was typed, not the type's default.
+    QCOMPARE(Field(*form, "eduo")->text(), QString("50"));
+}
+
+// A typed Uo that the failed Calc read stays in the field, and the next Calc
+// sizes with it.
+void MainWindowTest::failedSolveKeepsTheUoRead()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    form->cbHex->setFocus();
+    QTest::keyClick(form->cbHex, Qt::Key_Down); // "shell and tube", Uo 500
+    QCOMPARE(Field(*form, "eduo")->text(), QString("500"));
+    TypeInto(Field(*form, "eduo"), "300");
+    TypeInto(Field(*form, "edtho"), "35");
+    SetMask(*form, 111 + 256);
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("No solution with this data..."));
+    QCOMPARE(Field(*form, "eduo")->text(), QString("300"));
+    TypeInto(Field(*form, "edtho"), "13");
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (Duty specified)..."));
+    QCOMPARE(CurrentHx().Uo, 0.3);
+    QCOMPARE(Field(*form, "eduo")->text(), QString("300"));
+}
+
+// Oil at 120 °C cannot heat water to 130 °C: the results, memo and chart stay,
+// the status names the first finding in red, the memo lists every finding.
+void MainWindowTest::infeasibleCaseShowsItsFirstFindingInRed()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    QVERIFY(!StatusShowsRed(*form));
+    TypeInto(Field(*form, "edthi"), "120");
+    TypeInto(Field(*form, "edmh"), "2");
+    TypeInto(Field(*form, "edtci"), "20");
+    TypeInto(Field(*form, "edtco"), "130");
+    TypeInto(Field(*form, "edmc"), "1");
+    SetMask(*form, 1 + 8 + 16 + 32);
+    PressF9(*form);
+    const QString cross = "temperature cross at the hot end: thi 120.0 °C, tco 130.0 °C";
+    QCOMPARE(form->Label13->text(), "Infeasible  (Cold fluid specified): " + cross);
+    QVERIFY(StatusShowsRed(*form));
+    QVERIFY(StatusFitsItsLine(*form));
+    const QStringList memo = MemoLines(*form);
+    QVERIFY2(memo.size() > 11, qPrintable(memo.join(u'|')));
+    QCOMPARE(memo[0], QString("Diagnostic"));
+    QCOMPARE(memo[9], QString());
+    QCOMPARE(memo[10], cross);
+    QVERIFY(memo.contains("area not positive: Ao " + Format("%0.1f", {CurrentHx().Ao}) + " m²"));
+    QVERIFY(CurrentHx().Ao < 0);
+    QVERIFY(form->HTMLView->toPlainText().contains("Cold fluid specified"));
+    QCOMPARE(form->tChart->Lines().size(), std::size_t(2));
+
+    // A feasible case afterwards shows as it always did.
+    TypeInto(Field(*form, "edtco"), "50");
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (Cold fluid specified)..."));
+    QVERIFY(!StatusShowsRed(*form));
+    QCOMPARE(form->Label13->font().pointSize(), 12);
+    QCOMPARE(MemoLines(*form).size(), 9);
+}
+
+// Four temperatures and both flows ticked: the cold side fixes the duty and
+// changes the ticked mh; the status stays solved, the memo says so.
+void MainWindowTest::warningsFollowTheDiagnosticsUnderASolvedStatus()
+{
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    TypeInto(Field(*form, "edmh"), "2");
+    TypeInto(Field(*form, "edtco"), "11");
+    SetMask(*form, 63);
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (Cold fluid specified)..."));
+    QVERIFY(!StatusShowsRed(*form));
+    const QString computed = Format("%0.4f", {CurrentHx().mh});
+    QVERIFY(computed != "2.0000");
+    QCOMPARE(Field(*form, "edmh")->text(), computed);
+    const QStringList memo = MemoLines(*form);
+    QCOMPARE(memo.mid(9), QStringList({"", "given value changed: mh given 2.0000 kg/s, computed " +
+                                               computed + " kg/s"}));
+}
+
+void MainWindowTest::uoRangeAdmitsTheTypeDefaults_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("above the plate default") << "2600"
+                                             << "2600" << 0;
+    QTest::newRow("the upper bound") << "10000"
+                                     << "10000" << 0;
+    QTest::newRow("beyond the upper bound") << "12000"
+                                            << "10000" << 1;
+}
+
+// Typed and left by Tab, then used by Calc.
+void MainWindowTest::uoRangeAdmitsTheTypeDefaults()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, beeps);
+    auto form = MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    TFmtEdit* uo = Field(*form, "eduo");
+    TypeInto(uo, typed);
+    QTest::keyClick(uo, Qt::Key_Tab);
+    QCOMPARE(uo->text(), shown);
+    QCOMPARE(m_platform->beeps, beeps);
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    QCOMPARE(CurrentHx().Uo, StrToFloat(shown) / 1000);
+    QCOMPARE(uo->text(), shown);
 }
 
 void MainWindowTest::fieldWithoutNumberStopsCalc()
@@ -623,9 +764,18 @@ void MainWindowTest::helpOpensHelpPage()
     QTest::keyClick(form.get(), Qt::Key_F1);
     QCOMPARE(m_platform->openedDocuments, QStringList({ExeFolder + "Help/Index.htm"}));
     QVERIFY(QFile::exists(ProgramDir() + "/Help/Index.htm"));
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+// With no viewer to open the page, F1 says so as Email does, instead of nothing.
+void MainWindowTest::helpWithoutViewerSaysSo()
+{
+    auto form = MakeForm();
     m_platform->openSucceeds = false;
-    form->ActionHelp->trigger();
-    QVERIFY(m_platform->messages.isEmpty()); // a missing viewer or file gives no message
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    QCOMPARE(m_platform->openedDocuments, QStringList({ExeFolder + "Help/Index.htm"}));
+    QCOMPARE(m_platform->messages,
+             QStringList({"No program to show the help page is set up on this computer."}));
 }
 
 void MainWindowTest::reportPreviewsResultsPage()
@@ -687,7 +837,9 @@ void MainWindowTest::rightClickOpensContextMenu()
     QContextMenuEvent event(QContextMenuEvent::Mouse, onStatusLine,
                             form->mapToGlobal(onStatusLine));
     QApplication::sendEvent(form.get(), &event);
-    QTRY_COMPARE(items, QStringList({"Copy to clipboard", "Paste from clipboard"}));
+    // The clipboard items first; the case file items follow a separator.
+    QTRY_COMPARE(items, QStringList({"Copy to clipboard", "Paste from clipboard", "", "Open\u2026",
+                                     "Save As\u2026", "Open Recent"}));
     QTRY_VERIFY(m_platform->clipboard.startsWith("Kelvane,0,35.000,"));
 }
 

@@ -30,6 +30,11 @@ private slots:
     void calcChoosesMethodFromCheckBoxes();
     void ratingWithoutTemperaturesKeepsPreviousMethod();
     void failedSolveClearsResults();
+    void failedSolveKeepsTheUoRead();
+    void infeasibleCaseShowsItsFirstFindingInRed();
+    void warningsFollowTheDiagnosticsUnderASolvedStatus();
+    void uoRangeAdmitsTheTypeDefaults_data();
+    void uoRangeAdmitsTheTypeDefaults();
     void fieldWithoutNumberStopsCalc();
     void unitSwitchChangesNoResult();
     void enterDownUpMoveFocusInFieldsOnly();
@@ -46,6 +51,7 @@ private slots:
     void restartBringsBackLastCase();
     void resetKeepsCheckBoxes();
     void helpOpensHelpPage();
+    void helpWithoutViewerSaysSo();
     void reportPreviewsResultsPage();
     void reportPrintsResultsToPdf();
     void rightClickOpensContextMenu();

@@ -1,6 +1,7 @@
 #include "StartupTest.h"
 
 #include "AppFolders.h"
+#include "ApplicationErrors.h"
 #include "CurrentHx.h"
 #include "IniFile.h"
 #include "Main.h"
@@ -9,6 +10,7 @@
 #include "RecordingPlatform.h"
 #include "SettingsStore.h"
 #include "UnitsSetting.h"
+#include "XMLFile.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,6 +18,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <stdexcept>
@@ -73,9 +76,9 @@ QByteArray Describe(const TFirstSight& sight)
         .toUtf8();
 }
 
-// Starts the program as a user does, with no arguments, and closes the
-// window once it shows a result.
-TFirstSight StartAndClose()
+// Starts the program as a user does, with no arguments unless given, and
+// closes the window once it shows a result.
+TFirstSight StartAndClose(const QStringList& arguments = {})
 {
     TFirstSight sight;
     QTimer closer;
@@ -93,7 +96,7 @@ TFirstSight StartAndClose()
         form->close();
     });
     closer.start(20);
-    if (RunProgram({QApplication::applicationFilePath()}) != 0)
+    if (RunProgram(QStringList{QApplication::applicationFilePath()} + arguments) != 0)
         qWarning("the program ended with an error");
     return sight;
 }
@@ -192,6 +195,18 @@ void StartupTest::exceptionInEventHandlerIsShown()
     QCOMPARE(platform.messages, QStringList({"handler failed"}));
 }
 
+// A window action's errors reach the user as a message box with the error's
+// text, the case file's missing name among them.
+void StartupTest::saveWithoutFileNameIsShownByTheWindow()
+{
+    TRecordingPlatform platform;
+    RunGuarded([] {
+        TXMLFile xml;
+        xml.Save();
+    });
+    QCOMPARE(platform.messages, QStringList({"File name not known"}));
+}
+
 void StartupTest::corruptedFileGivesTheDefaults_data()
 {
     QTest::addColumn<bool>("unitsFile"); // otherwise the settings file
@@ -244,4 +259,34 @@ void StartupTest::corruptedFileGivesTheDefaults()
     // Closing wrote complete files again: the last case and the default units.
     QCOMPARE(TSettingsStore(GetAppRegistryKey()).ReadFloat("HotFluid", "thi", 0), 35.0);
     QCOMPARE(TIniFile(UnitsSettingsPath()).ReadInteger("fat", "height", -1), 3);
+}
+
+void StartupTest::caseFileOnTheCommandLineOpensSolved()
+{
+    TRecordingPlatform platform;
+    InitAppFolders();
+    ForgetRememberedCase();
+    QTemporaryDir folder;
+    const QString path = folder.filePath("lmtd.xml");
+    WriteFile(path,
+              "<datafile><hot><name>oil</name><thi>90.000</thi><tho>50.000</tho><mh>1.000</mh>"
+              "</hot><cold><name>sea water</name><tci>15.000</tci><tco>35.000</tco><mc>1.000"
+              "</mc></cold><heatx><name>plate</name><Uo>2.500</Uo><Ao>3.000</Ao></heatx>"
+              "<duty><Q>10.000</Q><given mask=\"219\"/></duty></datafile>");
+    const TFirstSight sight = StartAndClose({path});
+    // The test program's folder has no tables: the drop-downs stay empty and
+    // the status line names what the file asked for.
+    QCOMPARE(sight.status,
+             QString("Solved  (LMTD method)...  Not in the tables: oil, sea water, plate"));
+    QCOMPARE(sight.dropDowns, QList<int>({-1, -1, -1}));
+    QCOMPARE(sight.mask, 219);
+    QCOMPARE(sight.fields.mid(0, 2), QStringList({"90.0", "50.0"}));
+    QCOMPARE(sight.fields.mid(6, 2), QStringList({"2500", "3.0"}));
+    QCOMPARE(platform.messages, QStringList());
+    // Closing remembered the case as solved, and the file is the newest recent case.
+    const TSettingsStore store(GetAppRegistryKey());
+    QCOMPARE(store.ReadFloat("HotFluid", "thi", 0), 90.0);
+    QCOMPARE(store.ReadFloat("HeatXType", "Uo", 0), 2500.0);
+    QVERIFY(store.ReadFloat("HotFluid", "mh", 0) != 1.0); // computed by the LMTD method
+    QCOMPARE(store.ReadString("RecentFiles", "File1", ""), path);
 }

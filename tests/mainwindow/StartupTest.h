@@ -14,6 +14,8 @@ private slots:
     void quitAfterStartEndsSolvedWithoutStoring_data();
     void quitAfterStartEndsSolvedWithoutStoring();
     void exceptionInEventHandlerIsShown();
+    void saveWithoutFileNameIsShownByTheWindow();
     void corruptedFileGivesTheDefaults_data();
     void corruptedFileGivesTheDefaults();
+    void caseFileOnTheCommandLineOpensSolved();
 };

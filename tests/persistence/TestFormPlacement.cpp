@@ -187,7 +187,7 @@ void TestFormPlacement::maximisedWindowKeepsItsNormalPlace()
     const auto window = Window("Maximised", QRect(60, 70, 300, 200));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    const QRect normal = window->geometry();
+    const QRect normal = window->frameGeometry(); // stored places are the outer frame's
     window->showMaximized();
     QTRY_VERIFY(window->isMaximized());
     SaveFormPlacement(window.get());
@@ -198,11 +198,54 @@ void TestFormPlacement::maximisedWindowKeepsItsNormalPlace()
     QCOMPARE(store.ReadInteger("Maximised", "Width", -1), normal.width());
 }
 
+// Closing while minimised or maximised stores the outer frame of the normal
+// place, so the next start puts the window back where it was, not lower by
+// the height of the title bar.
+void TestFormPlacement::minimisedOrMaximisedWindowReturnsToItsFrame_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("winState");
+    QTest::newRow("minimised") << int(Qt::WindowMinimized) << 1;
+    QTest::newRow("maximised") << int(Qt::WindowMaximized) << 2;
+}
+
+void TestFormPlacement::minimisedOrMaximisedWindowReturnsToItsFrame()
+{
+    QFETCH(int, state);
+    QFETCH(int, winState);
+    const QString section = QString("Closed-") + QTest::currentDataTag();
+    const auto window = Window(section, QRect(60, 70, 300, 200));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QRect frame = window->frameGeometry();
+    QVERIFY2(frame != window->geometry(), "the platform draws no frame to test with");
+    window->setWindowState(Qt::WindowStates(state));
+    QTRY_COMPARE(int(window->windowState()), state);
+    SaveFormPlacement(window.get());
+    {
+        const TSettingsStore store(GetAppRegistryKey());
+        QCOMPARE(store.ReadInteger(section, "WinState", -1), winState);
+        QCOMPARE(QRect(store.ReadInteger(section, "Left", -1),
+                       store.ReadInteger(section, "Top", -1),
+                       store.ReadInteger(section, "Width", -1),
+                       store.ReadInteger(section, "Height", -1)),
+                 frame);
+    }
+    // The next start, and the user bringing the window back to normal.
+    const auto restarted = Window(section, QRect(10, 20, 300, 200));
+    restarted->show();
+    QVERIFY(QTest::qWaitForWindowExposed(restarted.get()));
+    RestoreFormPlacement(restarted.get(), false, true);
+    QTRY_COMPARE(int(restarted->windowState()), state);
+    restarted->showNormal();
+    QTRY_COMPARE(restarted->frameGeometry(), frame);
+}
+
 void TestFormPlacement::qtPlatformInstallsItselfForItsLifetime()
 {
     TPlatform* before = &TPlatform::Current();
     {
-        TQtPlatform platform;
+        TQtPlatform platform("Kelvane");
         QCOMPARE(&TPlatform::Current(), static_cast<TPlatform*>(&platform));
     }
     QCOMPARE(&TPlatform::Current(), before);
@@ -210,7 +253,7 @@ void TestFormPlacement::qtPlatformInstallsItselfForItsLifetime()
 
 void TestFormPlacement::qtPlatformClipboardRoundTrip()
 {
-    TQtPlatform platform;
+    TQtPlatform platform("Kelvane");
     TPlatform::Current().SetClipboardText("Kelvane,0,35,13");
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("Kelvane,0,35,13"));
     QGuiApplication::clipboard()->setText("from elsewhere");
@@ -219,17 +262,20 @@ void TestFormPlacement::qtPlatformClipboardRoundTrip()
 
 void TestFormPlacement::qtPlatformShowsPlainOkBox()
 {
-    TQtPlatform platform;
+    TQtPlatform platform("Kelvane");
     QString shownText;
+    QString title;
     int buttons = 0;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
         shownText = box->text();
+        title = box->windowTitle();
         buttons = int(box->buttons().size());
         box->button(QMessageBox::Ok)->click();
     });
     TPlatform::Current().ShowMessage("File name not known");
     QCOMPARE(shownText, QString("File name not known"));
+    QCOMPARE(title, QString("Kelvane"));
     QCOMPARE(buttons, 1);
 }

@@ -20,6 +20,8 @@ private slots:
     void winState_data();
     void winState();
     void maximisedWindowKeepsItsNormalPlace();
+    void minimisedOrMaximisedWindowReturnsToItsFrame_data();
+    void minimisedOrMaximisedWindowReturnsToItsFrame();
 
     void qtPlatformInstallsItselfForItsLifetime();
     void qtPlatformClipboardRoundTrip();

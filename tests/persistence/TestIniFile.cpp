@@ -116,6 +116,79 @@ void TestIniFile::listedNamesAndValuesReadBack()
     QCOMPARE(ini.ReadString(sections.first(), firstKey, "missing"), firstValue);
 }
 
+// Files made by Windows programs hold 8-bit Windows-1252 text; any byte that
+// does not fit UTF-8 makes the whole file read that way.
+void TestIniFile::textEncodingOfTheFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("value"); // of the section's key "k"
+    QTest::newRow("Windows-1252 degree sign in a section name")
+        << QByteArray("[glycol \xb0"
+                      "C]\nk=3.5\n")
+        << QString("glycol °C") << QString("3.5");
+    QTest::newRow("Windows-1252 euro sign, quotes and dash in a value")
+        << QByteArray("[s]\nk=\x80 \x93x\x94 \x96\n") << QString("s") << QString("€ “x” –");
+    QTest::newRow("Windows-1252 byte the code page leaves undefined")
+        << QByteArray("[s]\nk=a\x81\n") << QString("s") << QStringLiteral("a\u0081");
+    QTest::newRow("UTF-8 degree sign") << QByteArray("[glycol \xc2\xb0"
+                                                     "C]\nk=3.5\n")
+                                       << QString("glycol °C") << QString("3.5");
+    QTest::newRow("one stray byte makes all of the file Windows-1252")
+        << QByteArray("[\xc2\xb0]\nk=\xb0\n") << QString("Â°") << QString("°");
+}
+
+void TestIniFile::textEncodingOfTheFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, section);
+    QFETCH(QString, value);
+    const TIniFile ini(WriteFile("fluids.ini", content));
+    QCOMPARE(ini.Sections(), QStringList{section});
+    QCOMPARE(ini.ReadString(section, "k", "missing"), value);
+}
+
+// As with the desktop's INI functions the first of a repeated section or key
+// is the one read; nothing of a repeated section is merged into the first.
+void TestIniFile::firstOfRepeatedNamesCounts_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("sections");
+    QTest::addColumn<QStringList>("waterKeys");
+    QTest::addColumn<QString>("waterCp");
+    QTest::newRow("repeated section")
+        << QByteArray("[water]\ncp=4.18\n[air]\ncp=1.0\n[water]\ncp=9\nrho=1000\n")
+        << QStringList{"water", "air"} << QStringList{"cp"} << QString("4.18");
+    QTest::newRow("repeated key") << QByteArray("[water]\ncp=4.18\nrho=1000\ncp=9\n")
+                                  << QStringList{"water"} << QStringList{"cp", "rho"}
+                                  << QString("4.18");
+    QTest::newRow("repeats in other letter case and blanks")
+        << QByteArray("[water]\nCP = 4.18\n  [ WATER ]  \ncp=9\n[air]\ncp=1\nCp=2\n")
+        << QStringList{"water", "air"} << QStringList{"CP"} << QString("4.18");
+    QTest::newRow("repeated key in a repeated section")
+        << QByteArray("[water]\r\ncp=4.18\r\n[water]\r\ncp=9\r\ncp=10\r\n") << QStringList{"water"}
+        << QStringList{"cp"} << QString("4.18");
+    QTest::newRow("comments and skipped lines name nothing")
+        << QByteArray("[water]\n;cp=1\n#cp=2\n[water\ncp=4.18\n=cp\ncp=9\n") << QStringList{"water"}
+        << QStringList{"cp"} << QString("4.18");
+    QTest::newRow("Windows-1252 names")
+        << QByteArray("[water]\ncp=4.18\n[w\xe4rme]\nk=1\n[W\xe4rme]\nk=2\n")
+        << QStringList{"water", "wärme"} << QStringList{"cp"} << QString("4.18");
+}
+
+void TestIniFile::firstOfRepeatedNamesCounts()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, sections);
+    QFETCH(QStringList, waterKeys);
+    QFETCH(QString, waterCp);
+    const TIniFile ini(WriteFile("fluids.ini", content));
+    QCOMPARE(ini.Sections(), sections);
+    QCOMPARE(ini.Keys("water"), waterKeys);
+    QCOMPARE(ini.ReadString("water", "cp", "missing"), waterCp);
+    QCOMPARE(ini.KeyExists("water", "rho"), waterKeys.contains("rho"));
+}
+
 void TestIniFile::readInteger_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -218,6 +291,71 @@ void TestIniFile::updateWritesUtf8()
     ini.UpdateFile();
     QVERIFY(ReadAll(path).contains("Label=\xc2\xb0"
                                    "C"));
+}
+
+// A Windows-1252 file stays Windows-1252, so the Windows programs that share
+// it read it as before; a text the code page lacks makes it UTF-8, which
+// loses nothing. Repeats that were not read are not written back either.
+void TestIniFile::updateKeepsWhatWasRead_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("written");      // to [glycol °C] cp
+    QTest::addColumn<QByteArrayList>("lines"); // of the file afterwards, blank ones left out
+    const QByteArray windows = "[glycol \xb0"
+                               "C]\r\ncp=3.5\r\n[Other]\r\nLabel=\xb0"
+                               "F\r\n";
+    QTest::newRow("Windows-1252 unchanged") << windows << QString()
+                                            << QByteArrayList{"[glycol \xb0"
+                                                              "C]\r",
+                                                              "cp=3.5\r", "[Other]\r",
+                                                              "Label=\xb0"
+                                                              "F\r"};
+    QTest::newRow("Windows-1252 with a new value") << windows << QString("3.6")
+                                                   << QByteArrayList{"[glycol \xb0"
+                                                                     "C]",
+                                                                     "cp=3.6", "[Other]",
+                                                                     "Label=\xb0"
+                                                                     "F"};
+    QTest::newRow("Windows-1252 with a text the code page lacks")
+        << windows << QString("3.6 ≈")
+        << QByteArrayList{"[glycol \xc2\xb0"
+                          "C]",
+                          "cp=3.6 \xe2\x89\x88", "[Other]",
+                          "Label=\xc2\xb0"
+                          "F"};
+    QTest::newRow("UTF-8 with a new value") << QByteArray("[glycol \xc2\xb0"
+                                                          "C]\ncp=3.5\n")
+                                            << QString("3.6")
+                                            << QByteArrayList{"[glycol \xc2\xb0"
+                                                              "C]",
+                                                              "cp=3.6"};
+    QTest::newRow("repeats left out") << QByteArray("[glycol \xb0"
+                                                    "C]\ncp=3.5\ncp=1\n[glycol \xb0"
+                                                    "C]\nrho=2\n")
+                                      << QString("3.6")
+                                      << QByteArrayList{"[glycol \xb0"
+                                                        "C]",
+                                                        "cp=3.6"};
+}
+
+void TestIniFile::updateKeepsWhatWasRead()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, written);
+    QFETCH(QByteArrayList, lines);
+    const QString path = WriteFile("units.ini", content);
+    const ino_t id = FileId(path);
+    TIniFile ini(path);
+    if (!written.isNull()) {
+        ini.WriteString("glycol °C", "cp", written);
+    }
+    ini.UpdateFile();
+    QByteArrayList fileLines = ReadAll(path).split('\n');
+    fileLines.removeAll(QByteArray());
+    QCOMPARE(fileLines, lines);
+    QCOMPARE(FileId(path) == id, written.isNull());
+    QCOMPARE(TIniFile(path).ReadString("glycol °C", "cp", "missing"),
+             written.isNull() ? QString("3.5") : written);
 }
 
 void TestIniFile::updateOfAnUnchangedFileLeavesIt_data()

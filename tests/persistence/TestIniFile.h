@@ -15,6 +15,10 @@ private slots:
     void namesMatchWithoutLetterCase();
     void listedNamesAndValuesReadBack_data();
     void listedNamesAndValuesReadBack();
+    void textEncodingOfTheFile_data();
+    void textEncodingOfTheFile();
+    void firstOfRepeatedNamesCounts_data();
+    void firstOfRepeatedNamesCounts();
     void readInteger_data();
     void readInteger();
     void readFloat_data();
@@ -23,6 +27,8 @@ private slots:
     void writtenValuesReadBack();
     void updateKeepsEverythingElse();
     void updateWritesUtf8();
+    void updateKeepsWhatWasRead_data();
+    void updateKeepsWhatWasRead();
     void updateOfAnUnchangedFileLeavesIt_data();
     void updateOfAnUnchangedFileLeavesIt();
     void failedUpdateThrowsAndKeepsTheFile_data();

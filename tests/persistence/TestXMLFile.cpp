@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTest>
 #include <stdexcept>
 
@@ -317,15 +318,21 @@ void TestXMLFile::newDocumentDiscardsTheLoadedContent()
                                        "</datafile>"));
 }
 
-void TestXMLFile::saveWithoutFileNameShowsMessage()
+// The wrapper only reports; the window that called Save shows the text.
+void TestXMLFile::saveWithoutFileNameThrowsAndWritesNothing()
 {
     TRecordingPlatform platform;
     TXMLFile xml;
     TXMLNode root;
     xml.NewDocument("datafile", "kelvane", root, "1.0.0.0");
     const QStringList before = QDir(m_dir->path()).entryList(QDir::NoDotAndDotDot | QDir::Files);
-    xml.Save();
-    QCOMPARE(platform.messages, QStringList({"File name not known"}));
+    try {
+        xml.Save();
+        QFAIL("Save without a file name did not throw");
+    } catch (const std::runtime_error& error) {
+        QCOMPARE(QString::fromUtf8(error.what()), QString("File name not known"));
+    }
+    QVERIFY(platform.messages.isEmpty());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::NoDotAndDotDot | QDir::Files), before);
 }
 
@@ -343,6 +350,84 @@ void TestXMLFile::badFileGivesInvalidFormat_data()
         << Nested(100000) << "elements are nested deeper than 256 levels";
     QTest::newRow("unclosed attribute")
         << QByteArray("<datafile program=\"x>") << "Error parsing element attribute at offset 19";
+    QTest::newRow("text after the document element")
+        << QByteArray("<datafile><duty><Q>1</Q></duty></datafile>junk")
+        << "Text outside the document element at offset 42";
+    QTest::newRow("character data after the document element")
+        << QByteArray("<datafile/>\r\n<![CDATA[<Q>1</Q>]]>")
+        << "Text outside the document element at offset 22";
+    QTest::newRow("two document elements")
+        << QByteArray("<datafile><duty><Q>1</Q></duty></datafile><datafile/>")
+        << "More than one document element at offset 43";
+    QTest::newRow("duplicated attribute")
+        << QByteArray("<datafile><duty unit=\"kW\" unit=\"W\"><Q>1</Q></duty></datafile>")
+        << "Duplicate attribute at offset 11";
+    QTest::newRow("undeclared entity")
+        << QByteArray("<datafile><duty><Q>&one;</Q></duty></datafile>")
+        << "Undeclared entity reference at offset 19";
+    QTest::newRow("undeclared entity in an attribute")
+        << QByteArray("<datafile program=\"&kelvane;\"/>")
+        << "Undeclared entity reference at offset 1";
+    QTest::newRow("ampersand alone")
+        << QByteArray("<datafile><hot><name>oil & water</name></hot></datafile>")
+        << "Undeclared entity reference at offset 25";
+    QTest::newRow("reference to a character XML does not allow")
+        << QByteArray("<datafile><hot><name>&#0;</name></hot></datafile>")
+        << "Undeclared entity reference at offset 21";
+    QTest::newRow("invalid UTF-8")
+        << QByteArray("<datafile><hot><name>w\xe4ter</name></hot></datafile>")
+        << "Invalid UTF-8 byte sequence at offset 22";
+    QTest::newRow("UTF-8 encoded surrogate")
+        << QByteArray("<datafile><hot><name>\xed\xa0\x80</name></hot></datafile>")
+        << "Invalid UTF-8 byte sequence at offset 21";
+}
+
+// What is well formed loads as before, whatever the parser had to accept to read it.
+void TestXMLFile::wellFormedFilesLoad_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("name"); // of <datafile><hot><name>
+    QTest::newRow("predefined entities and character references")
+        << QByteArray("<datafile><hot><name>a&amp;b&lt;&gt;&quot;&apos; &#233;&#xE9;&#x1F600;"
+                      "</name></hot></datafile>")
+        << QString("a&b<>\"' éé😀");
+    QTest::newRow("declaration, byte order mark, comments and blanks around")
+        << QByteArray("\xef\xbb\xbf<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- case -->\r\n"
+                      "<datafile><hot><name>w\xc3\xa4ter</name></hot></datafile>\r\n"
+                      "<!-- end --><?done yes?>\r\n")
+        << QString("wäter");
+    QTest::newRow("document type without declarations")
+        << QByteArray("<!DOCTYPE datafile><datafile><hot><name>oil</name></hot></datafile>")
+        << QString("oil");
+    QTest::newRow("character data inside")
+        << QByteArray("<datafile><hot><name><![CDATA[a & b]]></name></hot></datafile>")
+        << QString("a & b");
+    QTest::newRow("an ampersand in a comment")
+        << QByteArray("<datafile><!-- a & b --><hot><name>oil</name></hot></datafile>")
+        << QString("oil");
+    QTest::newRow("Latin-1 by its declaration")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"
+                      "<datafile><hot><name>w\xe4ter</name></hot></datafile>")
+        << QString("wäter");
+    QTest::newRow("UTF-16 with a byte order mark")
+        << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)(
+               QString("<datafile><hot><name>wäter</name></hot></datafile>")))
+        << QString("wäter");
+}
+
+void TestXMLFile::wellFormedFilesLoad()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, name);
+    TXMLNode root;
+    TXMLFile xml(WriteFile("good.xml", content), root, false);
+    QCOMPARE(xml.ReadStatus(), rsNone);
+    QCOMPARE(xml.ErrorMessage(), QString());
+    TXMLNode hot;
+    xml.FindNode(root, {"hot"}, hot, false);
+    QString read;
+    xml.ReadString(hot, "name", read, "missing");
+    QCOMPARE(read, name);
 }
 
 void TestXMLFile::badFileGivesInvalidFormat()

@@ -29,9 +29,11 @@ private slots:
     void findNodeKeepsOneDocumentElement();
     void attributesKeepTheirFirstPlace();
     void newDocumentDiscardsTheLoadedContent();
-    void saveWithoutFileNameShowsMessage();
+    void saveWithoutFileNameThrowsAndWritesNothing();
     void badFileGivesInvalidFormat_data();
     void badFileGivesInvalidFormat();
+    void wellFormedFilesLoad_data();
+    void wellFormedFilesLoad();
     void unreadableFileGivesInvalidFormat();
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();

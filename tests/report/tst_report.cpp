@@ -1,4 +1,5 @@
 #include "AppFolders.h"
+#include "CurrentMailHandOver.h"
 #include "CurrentPrinter.h"
 #include "EmailForm.h"
 #include "Gopage.h"
@@ -29,12 +30,15 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <functional>
 
 namespace {
@@ -81,6 +85,37 @@ void CancelNextJob()
     });
 }
 
+// Runs `action` once on the progress window as soon as its label reads
+// `status`, while the job runs.
+class TOnStatus : public QObject
+{
+public:
+    TOnStatus(const QString& status, std::function<void(TPrnStatusForm*)> action)
+        : m_status(status), m_action(std::move(action))
+    {
+        connect(&m_watch, &QTimer::timeout, this, [this] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* form = qobject_cast<TPrnStatusForm*>(window);
+                    form && form->isVisible() && form->StatusLabel->text() == m_status) {
+                    m_watch.stop();
+                    m_action(form);
+                    return;
+                }
+        });
+        m_watch.start(0);
+    }
+
+private:
+    QString m_status;
+    std::function<void(TPrnStatusForm*)> m_action;
+    QTimer m_watch;
+};
+
+void ClickCancel(TPrnStatusForm* status)
+{
+    QTest::mouseClick(status->CancelButton, Qt::LeftButton);
+}
+
 void Choose(QComboBox* box, const QString& item)
 {
     const int index = box->findText(item);
@@ -93,13 +128,12 @@ void Choose(QComboBox* box, const QString& item)
 struct TPreviewFixture
 {
     THTMLView view;
-    bool cancelled = false;
     std::unique_ptr<THTMLPreviewForm> form;
 
     explicit TPreviewFixture(const QStringList& page)
     {
         view.LoadFromStrings(page);
-        form = std::make_unique<THTMLPreviewForm>(nullptr, view, QString(), cancelled);
+        form = THTMLPreviewForm::Create(nullptr, view);
         form->show();
     }
     template <typename T> T* Find(const char* name) const
@@ -156,6 +190,21 @@ private slots:
         bool stop = false;
         status.PageEvent(3, stop);
         QVERIFY(stop);
+    }
+
+    // Shown just before its job starts, the window may not be on the screen
+    // yet when "Formating" comes, and the job's first step lets no input
+    // through: the page event must put it there, painted.
+    void pageEventShowsTheWindowPaintedOnScreen()
+    {
+        TPrnStatusForm status;
+        status.show();
+        bool stop = false;
+        status.PageEvent(0, stop);
+        QVERIFY(status.windowHandle()->isExposed());
+        const QImage drawn = status.grab().toImage();
+        const QImage onScreen = status.screen()->grabWindow(status.winId()).toImage();
+        QCOMPARE(onScreen.convertToFormat(drawn.format()), drawn);
     }
 
     void previewJobLaysOutAllPagesAndRemovesItsEvent()
@@ -404,6 +453,38 @@ private slots:
         QVERIFY(Label(f, "HintLabel").isEmpty());
     }
 
+    void pageBoxesShowTheHintAndTheToolCursor_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::newRow("first page") << 1;
+        QTest::newRow("second page of two") << 2;
+    }
+
+    // As the user sees it: the mouse moved over a page box gives the hint in
+    // the hint panel, the box's tooltip and the tool's cursor.
+    void pageBoxesShowTheHintAndTheToolCursor()
+    {
+        QFETCH(int, box);
+        TPreviewFixture f(NumberedParagraphs(150));
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+        QTest::mouseClick(f.form->TwoPageBut, Qt::LeftButton);
+        TPaintBox* page = box == 1 ? f.form->PB1 : f.form->PB2;
+        QVERIFY(page->isVisible());
+        const QString hint("Page View.  With Zoom Tool, left or right click to zoom in/out.  "
+                           "Click & drag with Hand Tool to pan.");
+        auto cursorShown = [&] { return f.form->windowHandle()->cursor().pixmap().toImage(); };
+        QTest::mouseMove(f.form->CloseBut);
+        QTest::mouseMove(page, page->rect().center());
+        QCOMPARE(QApplication::widgetAt(page->mapToGlobal(page->rect().center())), page);
+        QCOMPARE(page->toolTip(), hint);
+        // The desktop may deliver the mouse's moves later.
+        QTRY_COMPARE(Label(f, "HintLabel"), hint);
+        QTRY_COMPARE(cursorShown(), PreviewCursor("ZOOM_CURSOR").pixmap().toImage());
+        QTest::mouseClick(f.form->HandCursorBut, Qt::LeftButton);
+        QTest::mouseMove(page, page->rect().center() + QPoint(5, 5));
+        QTRY_COMPARE(cursorShown(), PreviewCursor("HAND_CURSOR").pixmap().toImage());
+    }
+
     void escapeClosesTheWindowAndReleasesThePages()
     {
         TPreviewFixture f(ResultsPageLines());
@@ -462,10 +543,13 @@ private slots:
         UseLetterPdfPrinter();
         THTMLView view;
         view.LoadFromStrings(ResultsPageLines());
+        auto pages = std::make_unique<TPageStore>(CurrentPrinter());
         bool cancelled = false;
         CancelNextJob();
-        THTMLPreviewForm form(nullptr, view, QString(), cancelled);
+        TPrnStatusForm status;
+        status.DoPreview(view, *pages, cancelled);
         QVERIFY(cancelled);
+        THTMLPreviewForm form(nullptr, view, QString(), std::move(pages));
         form.show();
         QCOMPARE(form.CurPageLabel->text(), QString("Page 1 of 0"));
         for (QToolButton* button :
@@ -680,6 +764,35 @@ private slots:
         QCOMPARE(fresh.form->PrintFromPage(), 1);
     }
 
+    // "All" prints from the kept "From" page, which an earlier range may have
+    // moved past the end.
+    void pageRangePastTheEndIsReported()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("past.pdf");
+        UseLetterPdfPrinter();
+        TPreviewFixture f(ResultsPageLines());
+        TRecordingPlatform platform;
+        QList<int> offered;
+        f.form->SetPrintDialog([&](QPrinter& printer, int fromPage, QWidget*) {
+            offered << fromPage;
+            printer.setOutputFileName(pdf);
+            return std::optional<TPrintRequest>(offered.size() == 1
+                                                    ? TPrintRequest{3, 5, false}
+                                                    : TPrintRequest{fromPage, fromPage, true});
+        });
+        const QString nothing =
+            "Nothing was printed: printing starts at page 3, and the document ends at page 1.";
+        QTest::mouseClick(f.form->PrintBut, Qt::LeftButton);
+        QCOMPARE(platform.messages, QStringList({nothing}));
+        QVERIFY(!QFile::exists(pdf));
+        QTest::mouseClick(f.form->PrintBut, Qt::LeftButton);
+        QCOMPARE(offered, QList<int>({1, 3}));
+        QCOMPARE(platform.messages, QStringList({nothing, nothing}));
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(f.form->isVisible());
+    }
+
     void cancelledDialogPrintsNothing()
     {
         QTemporaryDir dir;
@@ -707,6 +820,43 @@ private slots:
         QTest::mouseClick(f.form->PrintBut, Qt::LeftButton);
         QVERIFY(PdfPages(pdf).size() < f.form->PageStore()->PageCount());
         QVERIFY(f.form->isVisible());
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void cancelledPrintToFileLeavesNoNewFile_data()
+    {
+        QTest::addColumn<QString>("cancelAt");
+        QTest::addColumn<QByteArray>("left");
+        QTest::newRow("cancelled after two pages: no file") << "Page Number 2" << QByteArray();
+        QTest::newRow("cancelled before the first page: the earlier file stays")
+            << "Formating" << QByteArray("earlier file");
+    }
+
+    void cancelledPrintToFileLeavesNoNewFile()
+    {
+        QFETCH(QString, cancelAt);
+        QFETCH(QByteArray, left);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("cancelled.pdf");
+        QFile earlier(pdf);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier file");
+        earlier.close();
+        UseLetterPdfPrinter();
+        TPreviewFixture f(NumberedParagraphs(150));
+        TRecordingPlatform platform;
+        std::unique_ptr<TOnStatus> cancel;
+        f.form->SetPrintDialog([&](QPrinter& printer, int, QWidget*) {
+            printer.setOutputFileName(pdf);
+            cancel = std::make_unique<TOnStatus>(cancelAt, ClickCancel);
+            return std::optional<TPrintRequest>(TPrintRequest{1, 1, true});
+        });
+        QTest::mouseClick(f.form->PrintBut, Qt::LeftButton);
+        QCOMPARE(QFile::exists(pdf), !left.isEmpty());
+        if (!left.isEmpty()) {
+            QVERIFY(earlier.open(QIODevice::ReadOnly));
+            QCOMPARE(earlier.readAll(), left);
+        }
         QVERIFY(platform.messages.isEmpty());
     }
 
@@ -749,8 +899,8 @@ namespace {
 class TRecordingMailHandOver final : public TMailHandOver
 {
 public:
-    TRecordingMailHandOver() : m_previous(TMailHandOver::Install(this)) {}
-    ~TRecordingMailHandOver() override { TMailHandOver::Install(m_previous); }
+    TRecordingMailHandOver() : m_previous(InstallMailHandOver(this)) {}
+    ~TRecordingMailHandOver() override { InstallMailHandOver(m_previous); }
 
     bool Send(const TMailMessage& message, QString& error) override
     {
@@ -815,9 +965,9 @@ private slots:
         QFETCH(QStringList, attachments);
         THTMLView view;
         view.LoadFromStrings(ResultsPageLines());
-        bool cancelled = false;
-        THTMLPreviewForm form(nullptr, view, extras, cancelled);
-        const TMailMessage message = form.ReportMessage();
+        const auto form = THTMLPreviewForm::Create(nullptr, view, extras);
+        QVERIFY(form);
+        const TMailMessage message = form->ReportMessage();
         QCOMPARE(message.ToAddress, QString());
         QCOMPARE(message.CcAddress, QString());
         QCOMPARE(message.Subject, QString("Report"));
@@ -841,9 +991,9 @@ private slots:
         file.close();
         THTMLView view;
         view.LoadFromFile(path);
-        bool cancelled = false;
-        THTMLPreviewForm form(nullptr, view, "/tmp/chart.png", cancelled);
-        const TMailMessage message = form.ReportMessage();
+        const auto form = THTMLPreviewForm::Create(nullptr, view, "/tmp/chart.png");
+        QVERIFY(form);
+        const TMailMessage message = form->ReportMessage();
         QCOMPARE(message.Attachments, QStringList({path, "/tmp/chart.png"}));
         QVERIFY(message.Body.endsWith("open results.htm with your standard web browser"));
     }
@@ -885,6 +1035,16 @@ private slots:
         QCOMPARE(platform.messages, QStringList({"No e-mail program is available"}));
         QVERIFY(composer.isVisible());
         QCOMPARE(composer.result(), 0);
+    }
+
+    void desktopMailClientUnlessAnotherIsInstalled()
+    {
+        QVERIFY(dynamic_cast<TXdgEmailHandOver*>(&CurrentMailHandOver()));
+        {
+            TRecordingMailHandOver handOver;
+            QCOMPARE(&CurrentMailHandOver(), &handOver);
+        }
+        QVERIFY(dynamic_cast<TXdgEmailHandOver*>(&CurrentMailHandOver()));
     }
 
     void xdgEmailGetsSubjectBodyRecipientsAndAttachments()
@@ -980,6 +1140,61 @@ private slots:
         CancelNextJob();
         QVERIFY(!ShowReportPreview(&window, *view));
         QVERIFY(window.findChildren<THTMLPreviewForm*>().isEmpty());
+    }
+
+    void createLaysThePagesOutBeforeTheWindowIsShown()
+    {
+        THTMLView view;
+        view.LoadFromStrings(NumberedParagraphs(150));
+        const auto preview = THTMLPreviewForm::Create(nullptr, view);
+        QVERIFY(preview);
+        QVERIFY(!preview->isVisible());
+        QVERIFY(preview->PageStore()->PageCount() >= 3);
+        QVERIFY(!view.PageEvent());
+    }
+
+    void createGivesNothingWhenTheLayoutIsCancelled()
+    {
+        THTMLView view;
+        view.LoadFromStrings(NumberedParagraphs(150));
+        const TOnStatus cancel("Page Number 2", ClickCancel);
+        QVERIFY(!THTMLPreviewForm::Create(nullptr, view));
+        QVERIFY(!view.PageEvent());
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            QVERIFY(!qobject_cast<THTMLPreviewForm*>(window));
+            QVERIFY(!qobject_cast<TPrnStatusForm*>(window) || !window->isVisible());
+        }
+    }
+
+    void reportPressedAgainDuringTheLayoutIsIgnored()
+    {
+        QMainWindow window;
+        auto* view = new THTMLView(&window);
+        window.setCentralWidget(view);
+        view->LoadFromStrings(NumberedParagraphs(150));
+        auto* report = new QToolBar(&window);
+        window.addToolBar(report);
+        QAction* action = report->addAction("Report", [&] { ShowReportPreview(&window, *view); });
+        window.show();
+        bool pressedAgain = false;
+        const TOnStatus again("Page Number 1", [&](TPrnStatusForm*) {
+            pressedAgain = true;
+            QTest::mouseClick(report->widgetForAction(action), Qt::LeftButton);
+        });
+        // Every preview that comes up is counted and closed.
+        int previews = 0;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto* preview = qobject_cast<THTMLPreviewForm*>(QApplication::activeModalWidget());
+                preview && preview->isVisible()) {
+                ++previews;
+                preview->reject();
+            }
+        });
+        closer.start(0);
+        QTest::mouseClick(report->widgetForAction(action), Qt::LeftButton);
+        QVERIFY(pressedAgain);
+        QCOMPARE(previews, 1);
     }
 
 private:

@@ -84,6 +84,24 @@ void TestRefrigLib::sectionIsLoadedOverTheBuiltInRecord()
     QCOMPARE(lib.ErrorCode(), 0);
 }
 
+// A data file made on Windows: 8-bit Windows-1252 text, and a repeated
+// section or key, where the first one counts.
+void TestRefrigLib::windowsTextAndRepeatsReadAsOnWindows()
+{
+    TRefrigLib lib(WriteFile(m_dir->filePath("RefLib8.rdf"),
+                             "[R717]\r\nInternalNumber=7\r\nChemicalName=Ammoniak \x96 NH\xb3\r\n"
+                             "TCrit=132.25\r\nTCrit=999\r\n"
+                             "[R22]\r\nInternalNumber=2\r\n"
+                             "[R717]\r\nInternalNumber=8\r\nPCrit=1\r\n"));
+    QCOMPARE(lib.Sections(), QStringList({"R22", "R717"}));
+    QCOMPARE(lib.InternalNumbers(), QList<int>({2, 7}));
+    lib.SelectRefrigerant("R717");
+    const TRefrigData& r = lib.Current();
+    QCOMPARE(r.ChemicalName, QString("Ammoniak – NH³"));
+    QCOMPARE(r.TCrit, 132.25);
+    QCOMPARE(r.PCrit, BuiltInR22().PCrit);
+}
+
 void TestRefrigLib::coefficientList_data()
 {
     QTest::addColumn<QByteArray>("line");

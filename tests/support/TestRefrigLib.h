@@ -14,6 +14,7 @@ private slots:
     void missingFileKeepsTheBuiltInRecord();
     void indexIsSortedWithInternalNumbers();
     void sectionIsLoadedOverTheBuiltInRecord();
+    void windowsTextAndRepeatsReadAsOnWindows();
     void coefficientList_data();
     void coefficientList();
     void nonNumberInAListRaises();

@@ -4,6 +4,7 @@
 #include "ModalUnitsList.h"
 #include "QvFmtEdit.h"
 #include "RecordingPlatform.h"
+#include "UnitsLabelLink.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,6 +45,21 @@ public:
     TFmtEdit* edit;
     TFmtEdit* other;
     TFmtEditLabel* label;
+};
+
+// A units label of a class the field does not know, recording the links the
+// field reports.
+class TRecordingUnitsLabel : public QLabel, public TUnitsLabelLink
+{
+    Q_OBJECT
+    Q_INTERFACES(TUnitsLabelLink)
+
+public:
+    QStringList calls;
+
+private:
+    void EditLinked(QvCustomEdit* edit) override { calls << "linked " + edit->objectName(); }
+    void EditUnlinked(QvCustomEdit* edit) override { calls << "unlinked " + edit->objectName(); }
 };
 
 // A mass flow field as the main window sets one up: kg/s, 0.01 to 1000.
@@ -297,6 +313,70 @@ void FmtEditTest::escapeRestoresEntryText()
     w.edit->SetValue(3.0);
     QTest::keyClick(w.edit, Qt::Key_Escape);
     QCOMPARE(w.edit->text(), QStringLiteral("3.0000"));
+    QCOMPARE(platform.beeps, 0);
+}
+
+// The unit switched through the label while the field has the focus, then a
+// typed text escaped: the field gives back the value it held on entry, shown
+// in the unit the label now names.
+void FmtEditTest::escapeAfterUnitSwitchKeepsHeldValue_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("held");
+    QTest::addColumn<QString>("entryText");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("unitsName");
+    QTest::addColumn<double>("tolerance");
+    QTest::newRow("kg/s to lb/hr") << int(utMassFlow) << 1.0 << "1.0000" << 5 << "7936.6"
+                                   << "lb/hr" << 0.05 / 7936.64;
+    QTest::newRow("kg/s to g/s") << int(utMassFlow) << 2.5 << "2.5000" << 1 << "2500.0"
+                                 << "g/s" << 0.0;
+    QTest::newRow("°C to °F") << int(utTemperature) << 35.0 << "35.0" << 1 << "95.0"
+                              << "°F" << 0.0;
+    QTest::newRow("°C to K") << int(utTemperature) << 20.0 << "20.0" << 2 << "293.15"
+                             << "K" << 1e-9;
+}
+
+void FmtEditTest::escapeAfterUnitSwitchKeepsHeldValue()
+{
+    QFETCH(int, type);
+    QFETCH(double, held);
+    QFETCH(QString, entryText);
+    QFETCH(int, row);
+    QFETCH(QString, shown);
+    QFETCH(double, tolerance);
+    TRecordingPlatform platform;
+    TFieldsWindow w;
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.edit->SetUnitsType(static_cast<TUnitsType>(type));
+    w.edit->SetUnitsLabel(w.label);
+    w.edit->SetValue(held);
+    w.edit->setFocus();
+    QCOMPARE(w.edit->text(), entryText);
+
+    WhenUnitsListShown([row](TUnitsForm* form) {
+        QListWidget* list = form->ListBox1();
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    });
+    ClickLabelAt(w.label, QPoint(40, 40));
+    QCOMPARE(w.edit->text(), shown);
+    // The list has closed; the desktop gives the window back its activation.
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), w.edit);
+
+    w.edit->selectAll();
+    QTest::keyClicks(w.edit, QStringLiteral("5"));
+    QCOMPARE(w.edit->text(), QStringLiteral("5"));
+    QTest::keyClick(w.edit, Qt::Key_Escape);
+
+    QCOMPARE(w.edit->text(), shown);
+    QTEST(w.label->text(), "unitsName");
+    QVERIFY(!w.edit->isModified());
+    QVERIFY2(qAbs(w.edit->GetValue().ToFloat() - held) <= tolerance,
+             qPrintable(w.edit->GetValue().ToString()));
     QCOMPARE(platform.beeps, 0);
 }
 
@@ -717,6 +797,31 @@ void FmtEditTest::linksForgottenOnDestruction()
     QCOMPARE(second->UnitsLabel(), nullptr);
 }
 
+// Any label that offers the link learns which fields name it; a plain label
+// shows the unit from the next unit change on.
+void FmtEditTest::fieldReportsLinksToAnyUnitsLabel()
+{
+    TRecordingUnitsLabel recording;
+    QLabel plain;
+    auto edit = std::make_unique<TFmtEdit>();
+    edit->setObjectName(QStringLiteral("edit"));
+    edit->SetUnitsType(utTemperature);
+
+    edit->SetUnitsLabel(&recording);
+    QCOMPARE(recording.text(), QStringLiteral("°C"));
+    edit->SetUnitsValue(1);
+    QCOMPARE(recording.text(), QStringLiteral("°F"));
+
+    edit->SetUnitsLabel(&plain);
+    edit->SetUnitsValue(2);
+    QCOMPARE(plain.text(), QStringLiteral("K"));
+    QCOMPARE(recording.text(), QStringLiteral("°F"));
+    edit->SetUnitsLabel(&recording);
+    edit.reset();
+    QCOMPARE(recording.calls,
+             QStringList({"linked edit", "unlinked edit", "linked edit", "unlinked edit"}));
+}
+
 void FmtEditTest::relinkingMovesEditBetweenLabels()
 {
     TFmtEditLabel first;
@@ -734,3 +839,5 @@ void FmtEditTest::relinkingMovesEditBetweenLabels()
     edit.SetUnitsLabel(nullptr);
     QVERIFY(second.Edits().isEmpty());
 }
+
+#include "FmtEditTest.moc"

@@ -19,6 +19,8 @@ private slots:
     void noFocusPingPongBetweenTwoOutOfRangeFields();
     void windowSwitchDoesNotValidate();
     void escapeRestoresEntryText();
+    void escapeAfterUnitSwitchKeepsHeldValue_data();
+    void escapeAfterUnitSwitchKeepsHeldValue();
     void escapeClaimedFromDialogOnlyWhileModified();
     void escapeClaimedFromShortcutOnlyWhileModified();
     void keyFiltering_data();
@@ -43,4 +45,5 @@ private slots:
     void labelWithoutEditsOnlyClicks();
     void linksForgottenOnDestruction();
     void relinkingMovesEditBetweenLabels();
+    void fieldReportsLinksToAnyUnitsLabel();
 };

@@ -30,7 +30,9 @@ void UnitsFormTest::listsUnitsWithCurrentSelected()
 
     QCOMPARE(Items(form.ListBox1()), QStringList({"°C", "°F", "K"}));
     QCOMPARE(form.ListBox1()->currentRow(), 1);
-    QCOMPARE(form.height(), 46);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.size(), QSize(60, 46));
 
     // Filling again starts from an empty list.
     form.FillUnitsList();
@@ -58,9 +60,9 @@ void UnitsFormTest::heightFollowsItemCount()
     TUnitsForm form;
     form.SetOwnerEdit(&edit);
     form.FillUnitsList();
-    QTEST(form.height(), "height");
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTEST(form.height(), "height");
     // Every item in view: the half-item margin is below the last one.
     const QListWidget* list = form.ListBox1();
     QCOMPARE(list->geometry(), form.rect());
@@ -77,8 +79,11 @@ void UnitsFormTest::widthFitsWidestName()
 
     edit.SetUnitsType(utAltitude); // "m", "ft": narrower than the minimum
     form.FillUnitsList();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.width(), 60);
 
+    // Filled again while shown, the window takes the new width.
     edit.SetUnitsType(utThermalResist);
     form.FillUnitsList();
     const QFontMetrics metrics(form.ListBox1()->font());
@@ -94,7 +99,29 @@ void UnitsFormTest::noneTypeGivesEmptyList()
     form.FillUnitsList();
     QCOMPARE(form.ListBox1()->count(), 0);
     QCOMPARE(form.ListBox1()->currentRow(), -1);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.size(), QSize(60, 147));
+}
+
+// The list's own minimum size does not grow the window once it runs modally.
+void UnitsFormTest::shownModallyAtComputedSize()
+{
+    TFmtEdit edit;
+    edit.SetUnitsType(utTemperature);
+    TUnitsForm form;
+    form.SetOwnerEdit(&edit);
+    form.FillUnitsList();
+    QSize shown;
+    QRect listGeometry;
+    WhenUnitsListShown([&](TUnitsForm* modal) {
+        shown = modal->size();
+        listGeometry = modal->ListBox1()->geometry();
+        QTest::keyClick(modal->ListBox1(), Qt::Key_Escape);
+    });
+    form.exec();
+    QCOMPARE(shown, QSize(60, 46));
+    QCOMPARE(listGeometry, QRect(0, 0, 60, 46));
 }
 
 void UnitsFormTest::borderlessAndOnTop()

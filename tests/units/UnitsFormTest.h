@@ -13,6 +13,7 @@ private slots:
     void heightFollowsItemCount();
     void widthFitsWidestName();
     void noneTypeGivesEmptyList();
+    void shownModallyAtComputedSize();
     void borderlessAndOnTop();
     void closesOnKey_data();
     void closesOnKey();

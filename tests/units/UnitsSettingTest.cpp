@@ -302,6 +302,42 @@ void UnitsSettingTest::saveKeepsForeignSectionsAndKeys()
     QCOMPARE(ini.ReadInteger("fat", "height", 0), 3);
 }
 
+// The file is shared with the maker's Windows programs: 8-bit Windows-1252
+// text, where the first of a repeated section or key counts. Saving keeps the
+// file Windows-1252, so those programs read their own texts as before.
+void UnitsSettingTest::windowsFileReadsFirstValuesAndStaysWindows()
+{
+    WriteFile(UnitsSettingsPath(), "[other tool]\r\n"
+                                   "label=\xb0"
+                                   "F\r\n"
+                                   "[air]\r\n"
+                                   "mass_flow=4\r\n"
+                                   "mass_flow=1\r\n"
+                                   "[fat]\r\n"
+                                   "height=2\r\n"
+                                   "[air]\r\n"
+                                   "w=3\r\n");
+    const int defaultW = Find("air", "w")->UnitsValue;
+    QVERIFY(defaultW != 3);
+    LoadUnitsSettings();
+    QCOMPARE(Find("air", "mass_flow")->UnitsValue, 4);
+    QCOMPARE(Find("fat", "height")->UnitsValue, 2);
+    QCOMPARE(Find("air", "w")->UnitsValue, defaultW); // only in the repeated section
+    Find("air", "mass_flow")->UnitsValue = 5;
+
+    SaveUnitsSettings();
+
+    const QByteArray text = ReadAll(UnitsSettingsPath());
+    QVERIFY2(text.contains("label=\xb0"
+                           "F"),
+             text.constData());
+    QVERIFY2(!text.contains("\xc2"), text.constData());
+    const TIniFile ini(UnitsSettingsPath());
+    QCOMPARE(ini.ReadString("other tool", "label", ""), QString("°F"));
+    QCOMPARE(ini.ReadInteger("air", "mass_flow", 0), 5);
+    QCOMPARE(ini.ReadInteger("air", "w", -1), defaultW);
+}
+
 // Every run ends with a save: one that changes nothing leaves the file alone.
 void UnitsSettingTest::saveOfUnchangedSettingsLeavesTheFile()
 {

@@ -20,6 +20,7 @@ private slots:
     void loadReadsValuesAndKeepsDefaultsForBadKeys();
     void outOfRangeIndexWrittenBackUnchanged();
     void saveKeepsForeignSectionsAndKeys();
+    void windowsFileReadsFirstValuesAndStaysWindows();
     void saveOfUnchangedSettingsLeavesTheFile();
     void folderThatCannotBeCreatedWritesNothing();
 

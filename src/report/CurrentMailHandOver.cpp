@@ -1,4 +1,4 @@
-#include "MailHandOver.h"
+#include "CurrentMailHandOver.h"
 
 #include "XdgEmailHandOver.h"
 
@@ -14,12 +14,12 @@ TMailHandOver& DesktopMailClient()
 
 } // namespace
 
-TMailHandOver& TMailHandOver::Current()
+TMailHandOver& CurrentMailHandOver()
 {
     return installed ? *installed : DesktopMailClient();
 }
 
-TMailHandOver* TMailHandOver::Install(TMailHandOver* handOver)
+TMailHandOver* InstallMailHandOver(TMailHandOver* handOver)
 {
     TMailHandOver* previous = installed;
     installed = handOver;

@@ -1,0 +1,123 @@
+#include "CaseFile.h"
+
+#include "Format.h"
+#include "Hx.h"
+#include "NumberParse.h"
+#include "XMLFile.h"
+
+#include <QFileInfo>
+#include <QStringList>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+namespace {
+
+struct TGivenValue
+{
+    const char* name;
+    double THx::*member;
+};
+
+// In mask-bit order.
+const TGivenValue GivenValues[] = {
+    {"thi", &THx::thi}, {"tho", &THx::tho}, {"mh", &THx::mh},
+    {"tci", &THx::tci}, {"tco", &THx::tco}, {"mc", &THx::mc},
+    {"Uo", &THx::Uo},   {"Ao", &THx::Ao},   {"Q", &THx::Q},
+};
+
+const QString MaskGroup = QStringLiteral("duty");
+const QString MaskElement = QStringLiteral("given");
+const QString MaskAttribute = QStringLiteral("mask");
+constexpr int LargestMask = 511;
+
+[[noreturn]] void ThrowOpenError(const QString& path, const QString& reason)
+{
+    throw std::runtime_error(
+        QStringLiteral("Cannot open \"%1\": %2").arg(path, reason).toStdString());
+}
+
+QString ReadName(TXMLFile& file, TXMLNode root, const QString& group)
+{
+    TXMLNode node;
+    file.FindNode(root, {group}, node, false);
+    QString name;
+    file.ReadString(node, QStringLiteral("name"), name, QString());
+    return name;
+}
+
+std::optional<int> ReadMask(TXMLFile& file, TXMLNode root, const QString& path)
+{
+    TXMLNode given;
+    file.FindNode(root, {MaskGroup, MaskElement}, given, false);
+    if (!given)
+        return std::nullopt;
+    const QString text =
+        QString::fromUtf8(given.attribute(MaskAttribute.toUtf8().constData()).value());
+    int mask = -1;
+    if (!TryStrToInt(text, mask) || mask < 0 || mask > LargestMask)
+        ThrowOpenError(path,
+                       QStringLiteral("the mask of given values \"%1\" is not a whole number "
+                                      "from 0 to %2")
+                           .arg(text, Format(QStringLiteral("%d"), {std::int64_t(LargestMask)})));
+    return mask;
+}
+
+} // namespace
+
+TCaseFile TCaseFile::Read(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        ThrowOpenError(path, QStringLiteral("there is no such file"));
+    if (!info.isFile())
+        ThrowOpenError(path, QStringLiteral("it is a folder, not a file"));
+    TXMLNode root;
+    TXMLFile file(path, root, false);
+    if (file.ReadStatus() == rsInvalidFileFormat)
+        ThrowOpenError(path, file.ErrorMessage());
+
+    // Read as Load reads; a value still not a number afterwards is one the
+    // file lacks or does not give as a number.
+    THx hx;
+    for (const TGivenValue& value : GivenValues)
+        hx.*value.member = std::numeric_limits<double>::quiet_NaN();
+    hx.ReadCase(file, root);
+
+    TCaseFile caseFile;
+    QStringList lacking;
+    for (std::size_t i = 0; i < std::size(GivenValues); ++i) {
+        caseFile.values[i] = hx.*GivenValues[i].member;
+        if (std::isnan(caseFile.values[i]))
+            lacking << QLatin1String(GivenValues[i].name);
+    }
+    if (lacking.size() == qsizetype(std::size(GivenValues)))
+        ThrowOpenError(path, QStringLiteral("it is not a case file: it holds none of the values "
+                                            "thi, tho, mh, tci, tco, mc, Uo, Ao, Q"));
+    if (!lacking.isEmpty())
+        ThrowOpenError(path, QStringLiteral("it holds no number for %1").arg(lacking.join(", ")));
+
+    caseFile.hotFluid = ReadName(file, root, QStringLiteral("hot"));
+    caseFile.coldFluid = ReadName(file, root, QStringLiteral("cold"));
+    caseFile.heatXType = ReadName(file, root, QStringLiteral("heatx"));
+    caseFile.mask = ReadMask(file, root, path);
+    return caseFile;
+}
+
+void TCaseFile::Write(const QString& path, const THx& hx, int mask, const QString& programName)
+{
+    TXMLNode root;
+    TXMLFile file(path, root, true);
+    file.NewDocument(QStringLiteral("datafile"), programName, root, QStringLiteral("1.0.0.0"));
+    hx.WriteCase(file, root);
+    TXMLNode given;
+    file.FindNode(root, {MaskGroup, MaskElement}, given, true);
+    file.SetAttribute(given, MaskAttribute, Format(QStringLiteral("%d"), {std::int64_t(mask)}));
+    file.Save();
+}
+
+void TCaseFile::GivenValuesInto(THx& hx) const
+{
+    for (std::size_t i = 0; i < std::size(GivenValues); ++i)
+        hx.*GivenValues[i].member = values[i];
+}

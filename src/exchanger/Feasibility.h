@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Verdict.h"
+
+class THx;
+
+// One successful solve as the feasibility check sees it.
+struct TSolvedCase
+{
+    const THx& given;  // the record as the solve found it
+    const THx& solved; // the record the solve left
+    int mask;          // the mask of given values it was solved with
+    bool computed;     // false for the masks with which Solve computes nothing
+};
+
+// Judges a solved case for the counter-flow arrangement the solver assumes.
+// Infeasible: nothing computed; an end temperature difference not positive; a
+// stream that does not cool or heat; a duty or an effectiveness not positive,
+// or an effectiveness above 1; a flow, capacity rate, Uo, area or Ntu not
+// positive where the solve computed it or worked from it unticked. Warnings: a
+// ticked value the solve changed as its field shows it (format and unit of the
+// field, Uo in W/m²°C); "Data not properly specified" working from an unticked
+// duty. Findings never contain ';', so a list of them can be joined with "; ".
+TVerdict CheckFeasibility(const TSolvedCase& solve);
+
+// Solves `hx` with `mask` and judges the result. Raises EMathError when the
+// solve faults or when a product of the diagnostic lines overflows, which is
+// where a text of the results fails too, so every output fails on the same cases.
+TVerdict SolveWithVerdict(THx& hx, int mask);

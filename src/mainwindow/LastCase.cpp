@@ -1,0 +1,81 @@
+#include "LastCase.h"
+
+#include "SettingsStore.h"
+
+#include <QString>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The field names, which are also the value names in the store.
+const char* const FieldNames[TLastCase::FieldCount] = {"thi", "tho", "mh", "tci", "tco",
+                                                       "mc",  "Uo",  "Ao", "Q"};
+
+// A section of the store: one drop-down and the three fields below it.
+struct TGroup
+{
+    const char* section;
+    int TLastCase::*index;
+    int firstField;
+};
+
+constexpr int FieldsPerGroup = 3;
+
+const TGroup Groups[] = {
+    {"HotFluid", &TLastCase::hotFluid, 0},
+    {"ColdFluid", &TLastCase::coldFluid, 3},
+    {"HeatXType", &TLastCase::heatXType, 6},
+};
+
+const QString IndexName = QStringLiteral("index");
+const QString UnitsSection = QStringLiteral("DisplayUnits");
+
+QString FieldName(int field)
+{
+    return QLatin1String(FieldNames[field]);
+}
+
+} // namespace
+
+TLastCase TLastCase::ResetCase()
+{
+    TLastCase reset;
+    reset.hotFluid = 0;
+    reset.coldFluid = 1;
+    reset.heatXType = 0;
+    reset.values = {35.0, 13.0, 1.0, 5.0, 11.0, 0.895, 37.0, 41.8, 22.506};
+    return reset;
+}
+
+TLastCase TLastCase::Read(const TSettingsStore& store, const TLastCase& current)
+{
+    TLastCase last = current;
+    for (const TGroup& group : Groups) {
+        const QString section = QLatin1String(group.section);
+        last.*group.index = store.ReadInteger(section, IndexName, current.*group.index);
+        for (int field = group.firstField; field < group.firstField + FieldsPerGroup; ++field) {
+            const double stored = store.ReadFloat(section, FieldName(field),
+                                                  std::numeric_limits<double>::quiet_NaN());
+            if (std::isfinite(stored))
+                last.values[field] = stored;
+        }
+    }
+    for (int field = 0; field < FieldCount; ++field)
+        last.units[field] = store.ReadInteger(UnitsSection, FieldName(field), current.units[field]);
+    return last;
+}
+
+void TLastCase::Write(TSettingsStore& store) const
+{
+    for (const TGroup& group : Groups) {
+        const QString section = QLatin1String(group.section);
+        store.WriteInteger(section, IndexName, this->*group.index);
+        for (int field = group.firstField; field < group.firstField + FieldsPerGroup; ++field) {
+            if (values[field])
+                store.WriteFloat(section, FieldName(field), *values[field]);
+        }
+    }
+    for (int field = 0; field < FieldCount; ++field)
+        store.WriteInteger(UnitsSection, FieldName(field), units[field]);
+}

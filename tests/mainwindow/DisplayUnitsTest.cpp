@@ -1,0 +1,151 @@
+#include "DisplayUnitsTest.h"
+
+#include "Hx.h"
+#include "QvFmtEdit.h"
+#include "QvUnitsForm.h"
+#include "WindowFixture.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+
+const QStringList FieldNames = {"edthi", "edtho", "edmh", "edtci", "edtco",
+                                "edmc",  "eduo",  "edao", "edq"};
+
+TFmtEdit* Field(TMainForm& form, const QString& name)
+{
+    auto* field = form.findChild<TFmtEdit*>(name);
+    if (!field)
+        qFatal("no field %s", qPrintable(name));
+    return field;
+}
+
+QLabel* UnitsLabel(TMainForm& form, const QString& name)
+{
+    auto* label = form.findChild<QLabel*>(name + "Units");
+    if (!label)
+        qFatal("no units label for %s", qPrintable(name));
+    return label;
+}
+
+// Each field's text and unit, as the window shows them.
+QStringList Shown(TMainForm& form)
+{
+    QStringList shown;
+    for (const QString& name : FieldNames)
+        shown << Field(form, name)->text() + ' ' + UnitsLabel(form, name)->text();
+    return shown;
+}
+
+// Clicks the field's units label and picks the unit in `row` of the list
+// with the keyboard.
+void ChooseUnit(TMainForm& form, const QString& name, int row)
+{
+    WhenModalShown<TUnitsForm>([row](TUnitsForm* list) {
+        QTest::keyClick(list->ListBox1(), Qt::Key_Home);
+        for (int i = 0; i < row; ++i)
+            QTest::keyClick(list->ListBox1(), Qt::Key_Down);
+        QTest::keyClick(list->ListBox1(), Qt::Key_Return);
+    });
+    QTest::mouseClick(UnitsLabel(form, name), Qt::LeftButton);
+}
+
+} // namespace
+
+DisplayUnitsTest::DisplayUnitsTest() = default;
+DisplayUnitsTest::~DisplayUnitsTest() = default;
+
+void DisplayUnitsTest::init()
+{
+    m_fixture = std::make_unique<TWindowFixture>();
+}
+
+void DisplayUnitsTest::cleanup()
+{
+    m_fixture.reset();
+}
+
+void DisplayUnitsTest::restartKeepsAFieldInFahrenheit()
+{
+    {
+        auto form = m_fixture->MakeForm();
+        QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+        ChooseUnit(*form, "edthi", 1);
+        QCOMPARE(UnitsLabel(*form, "edthi")->text(), QString("°F"));
+        QCOMPARE(Field(*form, "edthi")->text(), QString("95.0"));
+        form->close();
+    }
+    auto form = m_fixture->MakeForm({}, false);
+    QCOMPARE(UnitsLabel(*form, "edthi")->text(), QString("°F"));
+    QCOMPARE(Field(*form, "edthi")->text(), QString("95.0"));
+    QCOMPARE(UnitsLabel(*form, "edtho")->text(), QString("°C"));
+    form->show();
+    form->activateWindow();
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    QCOMPARE(CurrentHx().thi, 35.0); // the case in °C, as before
+    QCOMPARE(Field(*form, "edthi")->text(), QString("95.0"));
+}
+
+void DisplayUnitsTest::restartKeepsEveryFieldsUnitAndText()
+{
+    const int units[] = {2, 1, 5, 1, 2, 3, 1, 4, 2};
+    QStringList shown;
+    {
+        auto form = m_fixture->MakeForm({}, false);
+        for (int i = 0; i < FieldNames.size(); ++i)
+            Field(*form, FieldNames[i])->SetUnitsValue(units[i]);
+        // More decimals than the base unit shows: kept only if the unit
+        // comes back before the value.
+        Field(*form, "edthi")->SetValue(35.02);
+        shown = Shown(*form);
+        form->close();
+    }
+    QCOMPARE(shown.size(), 9);
+    QCOMPARE(shown[0], QString("308.17 K"));
+    QCOMPARE(shown[2], QString("7936.6 lb/hr"));
+    auto form = m_fixture->MakeForm({}, false);
+    QCOMPARE(Shown(*form), shown);
+}
+
+void DisplayUnitsTest::storedUnitTheFieldLacksGivesTheBaseUnit_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("the last temperature unit") << "edthi" << 2 << "308.15 K";
+    QTest::newRow("one past the temperature units") << "edthi" << 3 << "35.0 °C";
+    QTest::newRow("a negative index") << "edtho" << -1 << "13.0 °C";
+    QTest::newRow("the last mass flow unit") << "edmh" << 5 << "7936.6 lb/hr";
+    QTest::newRow("far beyond the mass flow units") << "edmh" << 99 << "1.0000 kg/s";
+    QTest::newRow("one past the Uo units") << "eduo" << 2 << "37 W/m²°C";
+}
+
+void DisplayUnitsTest::storedUnitTheFieldLacksGivesTheBaseUnit()
+{
+    QFETCH(QString, field);
+    QFETCH(int, stored);
+    QFETCH(QString, shown);
+    {
+        TSettingsStore store(GetAppRegistryKey());
+        store.WriteInteger("DisplayUnits", field.mid(2) == "uo" ? "Uo" : field.mid(2), stored);
+        store.Flush();
+    }
+    auto form = m_fixture->MakeForm({}, false);
+    QCOMPARE(Field(*form, field)->text() + ' ' + UnitsLabel(*form, field)->text(), shown);
+    QCOMPARE(m_fixture->platform.messages, QStringList());
+}
+
+void DisplayUnitsTest::resetKeepsTheUnits()
+{
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    ChooseUnit(*form, "edmh", 5);
+    ChooseUnit(*form, "edtci", 1);
+    form->ActionReset->trigger();
+    QCOMPARE(Field(*form, "edmh")->text() + ' ' + UnitsLabel(*form, "edmh")->text(),
+             QString("7936.6 lb/hr"));
+    QCOMPARE(Field(*form, "edtci")->text() + ' ' + UnitsLabel(*form, "edtci")->text(),
+             QString("41.0 °F"));
+    QCOMPARE(form->Label13->text(), QString("Not Solved..."));
+}

@@ -1,0 +1,514 @@
+#include "OpenSaveAsTest.h"
+
+#include "FileDialog.h"
+#include "FileSizeLimit.h"
+#include "Format.h"
+#include "Hx.h"
+#include "QvFmtEdit.h"
+#include "TestFiles.h"
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace {
+
+const QStringList FieldNames = {"edthi", "edtho", "edmh", "edtci", "edtco",
+                                "edmc",  "eduo",  "edao", "edq"};
+
+TFmtEdit* Field(TMainForm& form, const QString& name)
+{
+    auto* field = form.findChild<TFmtEdit*>(name);
+    if (!field)
+        qFatal("no field %s", qPrintable(name));
+    return field;
+}
+
+void TypeInto(TMainForm& form, const QString& name, const QString& text)
+{
+    TFmtEdit* field = Field(form, name);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+void SetMask(TMainForm& form, int mask)
+{
+    for (int n = 0; n < 9; ++n) {
+        QCheckBox* box = form.cb[n];
+        if (box->isChecked() != bool(mask & (1 << n)))
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+}
+
+// Moves the drop-down's selection with the arrow keys, as a user does.
+void ChooseItem(QComboBox* dropDown, int index)
+{
+    dropDown->setFocus();
+    while (dropDown->currentIndex() < index)
+        QTest::keyClick(dropDown, Qt::Key_Down);
+    while (dropDown->currentIndex() > index)
+        QTest::keyClick(dropDown, Qt::Key_Up);
+}
+
+// Everything the window shows of a case: fields, drop-downs, ticks, status.
+QStringList Shown(TMainForm& form)
+{
+    QStringList shown;
+    for (const QString& name : FieldNames)
+        shown << Field(form, name)->text();
+    shown << form.cbHot->currentText() << form.cbCold->currentText() << form.cbHex->currentText();
+    shown << QString::number(form.MaskFromCheckBoxes()) << form.Label13->text();
+    return shown;
+}
+
+void PressKeys(TMainForm& form, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(&form, key, modifiers);
+}
+
+void PressOpen(TMainForm& form)
+{
+    PressKeys(form, Qt::Key_O, Qt::ControlModifier);
+}
+
+void PressSaveAs(TMainForm& form)
+{
+    PressKeys(form, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+QAction* ActionNamed(QMenu* menu, const QString& text)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+// Right-clicks the status line and goes down `path` in the context menu by
+// its items' texts, with the keyboard; false when an item is missing.
+bool ChooseFromContextMenu(TMainForm& form, const QStringList& path)
+{
+    const QPoint onStatusLine = form.Label13->geometry().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, onStatusLine, form.mapToGlobal(onStatusLine));
+    QApplication::sendEvent(&form, &event);
+    QMenu* menu = form.PopupMenu1;
+    for (const QString& text : path) {
+        if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
+            return false;
+        QAction* action = ActionNamed(menu, text);
+        if (!action || !action->isVisible() || !action->isEnabled()) {
+            menu->hide();
+            return false;
+        }
+        menu->setActiveAction(action);
+        QTest::keyClick(menu, action->menu() ? Qt::Key_Right : Qt::Key_Return);
+        if (action->menu())
+            menu = action->menu();
+    }
+    return true;
+}
+
+// The recent cases as the context menu lists them.
+QStringList RecentItems(TMainForm& form)
+{
+    QStringList items;
+    for (QAction* action : form.RecentFilesMenu->actions()) {
+        if (action->isVisible())
+            items << action->text();
+    }
+    return items;
+}
+
+QString RecentItem(int number, const QString& path)
+{
+    return QStringLiteral("&%1 %2").arg(number).arg(path);
+}
+
+// A case file as a user might have it: LMTD ticks, fluids and type by name.
+QByteArray CaseText(const QByteArray& hot = "oil", const QByteArray& cold = "sea water",
+                    const QByteArray& type = "plate")
+{
+    return "<datafile><hot><name>" + hot +
+           "</name><thi>90.000</thi><tho>50.000</tho><mh>1.000</mh></hot><cold><name>" + cold +
+           "</name><tci>15.000</tci><tco>35.000</tco><mc>1.000</mc></cold><heatx><name>" + type +
+           "</name><Uo>2.500</Uo><Ao>3.000</Ao></heatx><duty><Q>10.000</Q><given mask=\"219\"/>"
+           "</duty></datafile>";
+}
+
+bool Solved(TMainForm& form)
+{
+    return form.Label13->text().startsWith("Solved");
+}
+
+} // namespace
+
+OpenSaveAsTest::OpenSaveAsTest() = default;
+OpenSaveAsTest::~OpenSaveAsTest() = default;
+
+void OpenSaveAsTest::init()
+{
+    m_fixture = std::make_unique<TWindowFixture>();
+}
+
+void OpenSaveAsTest::cleanup()
+{
+    m_fixture.reset();
+}
+
+QString OpenSaveAsTest::DocumentPath(const QString& name) const
+{
+    return UserDataFolder + name;
+}
+
+void OpenSaveAsTest::saveAsThenOpenRestoresTheWholeCase()
+{
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(Solved(*form));
+    ChooseItem(form->cbHot, 2);  // oil
+    ChooseItem(form->cbCold, 3); // sea water
+    ChooseItem(form->cbHex, 4);  // plate: its Uo, 2500
+    SetMask(*form, 219);
+    TypeInto(*form, "edthi", "90");
+    TypeInto(*form, "edtho", "50");
+    TypeInto(*form, "edtci", "15");
+    TypeInto(*form, "edtco", "35");
+    TypeInto(*form, "edao", "3");
+    PressKeys(*form, Qt::Key_F9, {});
+    QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
+    const QStringList saved = Shown(*form);
+    const double q = CurrentHx().Q;
+
+    // A tick changed since the Calc: the file keeps the mask the case was solved with.
+    SetMask(*form, 219 + 256);
+    const QString path = DocumentPath("lmtd.xml");
+    TFileDialog::SetNextFileName(path);
+    PressSaveAs(*form);
+    const QByteArray file = ReadAll(path);
+    for (const char* line : {"<name>oil</name>", "<name>sea water</name>", "<name>plate</name>",
+                             "<method>LMTD method</method>", "<Uo>2.500</Uo>",
+                             "    <given mask=\"219\"/>\r\n  </duty>"})
+        QVERIFY2(file.contains(line), line);
+
+    // Another case altogether, solved.
+    form->ActionReset->trigger();
+    ChooseItem(form->cbHot, 1);
+    ChooseItem(form->cbCold, 0);
+    ChooseItem(form->cbHex, 1);
+    SetMask(*form, 111);
+    PressKeys(*form, Qt::Key_F9, {});
+    QVERIFY(Shown(*form) != saved);
+
+    TFileDialog::SetNextFileName(path);
+    PressOpen(*form);
+    QCOMPARE(Shown(*form), saved);
+    QCOMPARE(Format("%0.3f", {CurrentHx().Q}), Format("%0.3f", {q}));
+    QCOMPARE(CurrentHx().hotFluid, QString("oil"));
+    QCOMPARE(m_fixture->platform.messages, QStringList());
+}
+
+void OpenSaveAsTest::fileFromSaveOpensWithTheTicksUnchanged()
+{
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(Solved(*form));
+    PressKeys(*form, Qt::Key_S, Qt::ControlModifier); // sample.xml, no mask
+    const QStringList saved = Shown(*form);
+
+    ChooseItem(form->cbHot, 2);
+    TypeInto(*form, "edthi", "60");
+    SetMask(*form, 111 + 256);
+    TFileDialog::SetNextFileName(ExeFolder + "sample.xml");
+    PressOpen(*form);
+    QCOMPARE(form->MaskFromCheckBoxes(), 111 + 256);
+    QCOMPARE(form->cbHot->currentText(), QString("air"));
+    QCOMPARE(Field(*form, "edthi")->text(), QString("35.0"));
+    QCOMPARE(form->Label13->text(), QString("Solved  (Duty specified)..."));
+    // The duty ticked: the values come back as saved and solve to themselves.
+    QStringList expected = saved;
+    expected[12] = "367";
+    expected[13] = "Solved  (Duty specified)...";
+    QCOMPARE(Shown(*form), expected);
+}
+
+void OpenSaveAsTest::badFileShowsTheReasonAndChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("malformed XML")
+        << QByteArray("<datafile><hot><thi>80.000</hot>") << "Start-end tags mismatch at offset 28";
+    QTest::newRow("not a case file")
+        << QByteArray("<html><body/></html>")
+        << "it is not a case file: it holds none of the values thi, tho, mh, tci, tco, mc, Uo, "
+           "Ao, Q";
+    QByteArray noNumber = CaseText();
+    noNumber.replace("<Ao>3.000</Ao>", "<Ao>large</Ao>");
+    QTest::newRow("a value that is not a number") << noNumber << "it holds no number for Ao";
+    QByteArray badMask = CaseText();
+    badMask.replace("mask=\"219\"", "mask=\"1023\"");
+    QTest::newRow("a mask beyond the nine values")
+        << badMask << "the mask of given values \"1023\" is not a whole number from 0 to 511";
+}
+
+void OpenSaveAsTest::badFileShowsTheReasonAndChangesNothing()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(Solved(*form));
+    TypeInto(*form, "edq", "12.5"); // typed, not yet solved
+    const QStringList before = Shown(*form);
+    const double thi = CurrentHx().thi;
+    const QString path = DocumentPath("bad.xml");
+    QVERIFY(WriteAll(path, content));
+
+    TFileDialog::SetNextFileName(path);
+    PressOpen(*form);
+    QCOMPARE(m_fixture->platform.messages,
+             QStringList{QString("Cannot open \"%1\": %2").arg(path, reason)});
+    QCOMPARE(Shown(*form), before);
+    QCOMPARE(CurrentHx().thi, thi);
+    QCOMPARE(RecentItems(*form), QStringList());
+}
+
+void OpenSaveAsTest::namesTheTablesLackKeepTheirDropDownsAndAreShown()
+{
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(Solved(*form));
+    const QString path = DocumentPath("foreign.xml");
+    QVERIFY(WriteAll(path, CaseText("glycol", "oil", "spiral")));
+    TFileDialog::SetNextFileName(path);
+    PressOpen(*form);
+    QCOMPARE(form->cbHot->currentText(), QString("air")); // as it was
+    QCOMPARE(form->cbCold->currentText(), QString("oil"));
+    QCOMPARE(form->cbHex->currentText(), QString("fin and tube"));
+    QCOMPARE(form->Label13->text(),
+             QString("Solved  (LMTD method)...  Not in the tables: glycol, spiral"));
+    QCOMPARE(CurrentHx().hotFluid, QString("air")); // solved with the fluid shown
+    QCOMPARE(Field(*form, "eduo")->text(), QString("2500"));
+    // The next Calc says nothing more about the file.
+    PressKeys(*form, Qt::Key_F9, {});
+    QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
+}
+
+void OpenSaveAsTest::cancelledDialogsChangeNothing()
+{
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(Solved(*form));
+    TypeInto(*form, "edthi", "50");
+    const QStringList before = Shown(*form);
+    TFileDialog::SetNextFileName(QString());
+    PressOpen(*form);
+    QCOMPARE(Shown(*form), before);
+    TFileDialog::SetNextFileName(QString());
+    PressSaveAs(*form);
+    QCOMPARE(QDir(UserDataFolder).entryList(QDir::Files), QStringList());
+    QCOMPARE(RecentItems(*form), QStringList());
+    QCOMPARE(m_fixture->platform.messages, QStringList());
+}
+
+void OpenSaveAsTest::failedSaveAsShowsTheReasonAndKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full disk") << "old.xml" << true << "File too large";
+    QTest::newRow("a folder that does not exist")
+        << "gone/new.xml" << false << "No such file or directory";
+}
+
+void OpenSaveAsTest::failedSaveAsShowsTheReasonAndKeepsTheOldFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, diskFull);
+    QFETCH(QString, reason);
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(Solved(*form));
+    const QByteArray old = CaseText();
+    QVERIFY(WriteAll(DocumentPath("old.xml"), old));
+    const QString path = DocumentPath(name);
+    {
+        TFileSizeLimit limit(diskFull ? 64 : RLIM_INFINITY);
+        TFileDialog::SetNextFileName(path);
+        PressSaveAs(*form);
+    }
+    QCOMPARE(m_fixture->platform.messages,
+             QStringList{QString("Cannot save \"%1\": %2").arg(path, reason)});
+    QCOMPARE(ReadAll(DocumentPath("old.xml")), old);
+    QCOMPARE(QDir(UserDataFolder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList{"old.xml"});
+    QCOMPARE(RecentItems(*form), QStringList());
+    QVERIFY(Solved(*form)); // the program goes on
+}
+
+// The desktop's own dialogs, answered by typing a file name as a user does.
+void OpenSaveAsTest::dialogsStartInTheDocumentsFolderWithTheCaseFilter()
+{
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(Solved(*form));
+    const QStringList saved = Shown(*form);
+    struct TAsked
+    {
+        QString folder;
+        QStringList filters;
+        QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+    };
+    TAsked asked;
+    const auto answer = [&asked](const QString& typed) {
+        return [&asked, typed](QFileDialog* dialog) {
+            asked = {dialog->directory().absolutePath(), dialog->nameFilters(),
+                     dialog->acceptMode()};
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(name);
+            QTest::keyClicks(name, typed);
+            QTest::keyClick(name, Qt::Key_Return);
+        };
+    };
+
+    WhenModalShown<QFileDialog>(answer("typed"));
+    PressSaveAs(*form);
+    QCOMPARE(asked.folder, QDir::cleanPath(UserDataFolder));
+    QCOMPARE(asked.filters, QStringList{"Kelvane cases (*.xml)"});
+    QCOMPARE(asked.mode, QFileDialog::AcceptSave);
+    QVERIFY(ReadAll(DocumentPath("typed.xml")).contains("<given mask=\"111\"/>"));
+
+    // Without a window manager nothing hands the activation back after a dialog.
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    ChooseItem(form->cbHot, 2);
+    SetMask(*form, 111 + 256);
+    WhenModalShown<QFileDialog>(answer("typed.xml"));
+    PressOpen(*form);
+    QCOMPARE(asked.folder, QDir::cleanPath(UserDataFolder));
+    QCOMPARE(asked.filters, QStringList{"Kelvane cases (*.xml)"});
+    QCOMPARE(asked.mode, QFileDialog::AcceptOpen);
+    QCOMPARE(Shown(*form), saved);
+}
+
+void OpenSaveAsTest::contextMenuAndKeysReachOpenAndSaveAs()
+{
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(Solved(*form));
+    QCOMPARE(form->ActionOpen->shortcut(), QKeySequence("Ctrl+O"));
+    QCOMPARE(form->ActionSaveAs->shortcut(), QKeySequence("Ctrl+Shift+S"));
+    QVERIFY(!form->RecentFilesMenu->isEnabled()); // nothing opened or saved yet
+
+    const QString path = DocumentPath("menu & more.xml");
+    TFileDialog::SetNextFileName(path);
+    QVERIFY(ChooseFromContextMenu(*form, {"Save As\u2026"}));
+    QVERIFY(QFile::exists(path));
+    QVERIFY(form->RecentFilesMenu->isEnabled());
+    // An ampersand in a name is shown, not taken for a keyboard accelerator.
+    QCOMPARE(RecentItems(*form), QStringList{"&1 " + DocumentPath("menu && more.xml")});
+
+    QVERIFY(WriteAll(path, CaseText()));
+    TFileDialog::SetNextFileName(path);
+    QVERIFY(ChooseFromContextMenu(*form, {"Open\u2026"}));
+    QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
+
+    // The keys work while a field has the focus.
+    form->ActionReset->trigger();
+    TypeInto(*form, "edq", "5");
+    TFileDialog::SetNextFileName(path);
+    QTest::keyClick(Field(*form, "edq"), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
+    QCOMPARE(Field(*form, "edthi")->text(), QString("90.0"));
+}
+
+void OpenSaveAsTest::recentListKeepsOrderAndDropsAMissingFile()
+{
+    const QString a = DocumentPath("a.xml");
+    const QString b = DocumentPath("b.xml");
+    const QString c = DocumentPath("c.xml");
+    {
+        auto form = m_fixture->MakeForm();
+        QTRY_VERIFY(Solved(*form));
+        for (const QString& path : {a, b, c}) {
+            TFileDialog::SetNextFileName(path);
+            PressSaveAs(*form);
+        }
+        TFileDialog::SetNextFileName(a);
+        PressOpen(*form);
+        QCOMPARE(RecentItems(*form),
+                 QStringList({RecentItem(1, a), RecentItem(2, c), RecentItem(3, b)}));
+        form->close();
+    }
+    // A new start lists them as they were.
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(Solved(*form));
+    QCOMPARE(RecentItems(*form),
+             QStringList({RecentItem(1, a), RecentItem(2, c), RecentItem(3, b)}));
+
+    QVERIFY(QFile::remove(c));
+    TypeInto(*form, "edthi", "33");
+    const QStringList before = Shown(*form);
+    QVERIFY(ChooseFromContextMenu(*form, {"Open Recent", RecentItem(2, c)}));
+    QCOMPARE(m_fixture->platform.messages,
+             QStringList{QString("The case file \"%1\" no longer exists; it is removed from the "
+                                 "recent cases.")
+                             .arg(c)});
+    QCOMPARE(Shown(*form), before);
+    QCOMPARE(RecentItems(*form), QStringList({RecentItem(1, a), RecentItem(2, b)}));
+    QCOMPARE(TSettingsStore(GetAppRegistryKey()).ReadString("RecentFiles", "File2", ""), b);
+    QVERIFY(!TSettingsStore(GetAppRegistryKey()).ValueExists("RecentFiles", "File3"));
+
+    // An item that is there opens its case and moves to the top.
+    QVERIFY(ChooseFromContextMenu(*form, {"Open Recent", RecentItem(2, b)}));
+    QCOMPARE(RecentItems(*form), QStringList({RecentItem(1, b), RecentItem(2, a)}));
+    QCOMPARE(Field(*form, "edthi")->text(), QString("35.0"));
+    QVERIFY(Solved(*form));
+}
+
+void OpenSaveAsTest::commandLineFileOpensSolved()
+{
+    const QString path = DocumentPath("start.xml");
+    QVERIFY(WriteAll(path, CaseText("oil", "water", "spiral")));
+    auto form = m_fixture->MakeForm({path});
+    QTRY_COMPARE(form->Label13->text(),
+                 QString("Solved  (LMTD method)...  Not in the tables: spiral"));
+    QCOMPARE(form->cbHot->currentText(), QString("oil"));
+    QCOMPARE(form->cbCold->currentText(), QString("water"));
+    QCOMPARE(form->MaskFromCheckBoxes(), 219);
+    QCOMPARE(Field(*form, "edthi")->text(), QString("90.0"));
+    QCOMPARE(Field(*form, "eduo")->text(), QString("2500"));
+    QCOMPARE(CurrentHx().tco, 35.0);
+    QCOMPARE(RecentItems(*form), QStringList{RecentItem(1, path)});
+    QCOMPARE(m_fixture->platform.messages, QStringList());
+}
+
+void OpenSaveAsTest::commandLineFileThatCannotBeOpened_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QByteArray>("content"); // null: no such file
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("no such file: ignored as any other argument")
+        << "missing.xml" << QByteArray() << QStringList();
+    QTest::newRow("a folder: ignored as any other argument") << "" << QByteArray() << QStringList();
+    QTest::newRow("malformed: the reason, then the last case")
+        << "bad.xml" << QByteArray("<datafile>")
+        << QStringList{"Cannot open \"%1\": Start-end tags mismatch at offset 9"};
+}
+
+void OpenSaveAsTest::commandLineFileThatCannotBeOpened()
+{
+    QFETCH(QString, argument);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, messages);
+    const QString path = DocumentPath(argument);
+    if (!content.isNull())
+        QVERIFY(WriteAll(path, content));
+    auto form = m_fixture->MakeForm({path});
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    QCOMPARE(Field(*form, "edthi")->text(), QString("35.0"));
+    QCOMPARE(form->MaskFromCheckBoxes(), 111);
+    for (QString& message : messages)
+        message = message.arg(path);
+    QCOMPARE(m_fixture->platform.messages, messages);
+    QCOMPARE(RecentItems(*form), QStringList());
+}
