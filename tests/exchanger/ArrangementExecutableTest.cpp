@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -166,4 +167,73 @@ void ArrangementExecutableTest::methodsRecoverTheExchanger()
         QCOMPARE(json.value("F").toDouble(), 1.0);
     else
         QVERIFY(truth.F < 1);
+}
+
+// Oil cooled from 120 to 40 °C by water heated from 20 to 60 °C, duty given: e
+// 0.8 at Cr 0.5. Counter flow sizes it; one shell pass cannot reach it (0.764
+// at most), which every output reports as infeasible with the values solved
+// up to that point.
+void ArrangementExecutableTest::oneShellPassCannotReachTheDuty()
+{
+    const auto values = [](const QString& type) {
+        return QStringList{"2",
+                           "120",
+                           "40",
+                           "1",
+                           "1",
+                           "20",
+                           "60",
+                           "1",
+                           type,
+                           "500",
+                           "0",
+                           "160",
+                           QString::number(256 + 1 + 2 + 8 + 16 + 64)};
+    };
+    const TLookupTables tables = TLookupTables::LoadFrom(ProgramDir());
+    const QString onePass = QString::number(
+        tables.HeatXTypeNames().indexOf(QStringLiteral("shell and tube, 1 shell pass")));
+    const QString finding = "effectiveness beyond the reach of shell and tube, 1 shell pass: "
+                            "e 0.800, limit 0.764 at Cr 0.500";
+    const auto run = [this](const QStringList& arguments, const QByteArray& input = {}) {
+        QProcess process;
+        process.start(m_program, arguments);
+        process.write(input);
+        process.closeWriteChannel();
+        if (!process.waitForFinished(30000))
+            qFatal("kelvane did not finish");
+        return std::tuple(process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                          QString::fromUtf8(process.readAllStandardError()));
+    };
+
+    const auto [counterFlowCode, counterFlowText, counterFlowErrors] =
+        run(QStringList{"--solve"} + values("1"));
+    QCOMPARE(counterFlowCode, 0);
+    QVERIFY(counterFlowText.contains("Ao = 8.789 m²\n"));
+
+    const auto [code, text, errors] = run(QStringList{"--solve"} + values(onePass));
+    QCOMPARE(code, 3);
+    QCOMPARE(errors, "kelvane: Infeasible  (Duty specified): " + finding + "\n");
+    for (const char* line :
+         {"arrangement: shell and tube, 1 shell pass", "mc = 0.954 kg/s", "Cr = 0.500",
+          "lmtd = 36.410 °C", "F = 0.000", "e = 0.800", "Q = 160.000 kW"})
+        QVERIFY2(text.contains(QString::fromUtf8(line) + u'\n'), line);
+    QVERIFY(text.endsWith("\n\n" + finding + "\n"));
+
+    const auto [jsonCode, json, jsonErrors] =
+        run(QStringList{"--solve", "--json"} + values(onePass));
+    QCOMPARE(jsonCode, 3);
+    const QJsonObject object = QJsonDocument::fromJson(json.toUtf8()).object();
+    QCOMPARE(object.value("verdict").toString(), QStringLiteral("infeasible"));
+    QCOMPARE(object.value("findings").toArray().first().toString(), finding);
+    QCOMPARE(object.value("arrangement").toString(), QStringLiteral("shell-and-tube-1"));
+    QCOMPARE(object.value("F").toDouble(), 0.0);
+    QCOMPARE(object.value("e").toDouble(), 0.8);
+
+    const auto [batchCode, batch, batchErrors] =
+        run({"--batch"}, ("Kelvane," + values(onePass).join(u',') + "\n").toUtf8());
+    QCOMPARE(batchCode, 0);
+    QVERIFY2(
+        batch.endsWith(",shell-and-tube-1,0,\"" + finding + "\",\"Infeasible: " + finding + "\"\n"),
+        qPrintable(batch));
 }

@@ -4,7 +4,7 @@
 
 // Every method of the solver on every flow arrangement of the shipped type
 // table, through the built program's --solve --json, against an independent
-// calculation of the same exchanger.
+// calculation of the same exchanger; and a duty one arrangement cannot reach.
 class ArrangementExecutableTest : public QObject
 {
     Q_OBJECT
@@ -13,6 +13,7 @@ private slots:
     void initTestCase();
     void methodsRecoverTheExchanger_data();
     void methodsRecoverTheExchanger();
+    void oneShellPassCannotReachTheDuty();
 
 private:
     QString m_program;

@@ -3,6 +3,7 @@
 #include "ArrangementError.h"
 #include "BatchSolver.h"
 #include "CaseArguments.h"
+#include "Feasibility.h"
 #include "HeadlessSolver.h"
 #include "HeatTransfer.h"
 #include "HxTestSupport.h"
@@ -122,53 +123,77 @@ void ArrangementSolveTest::unreachableEffectivenessStopsTheSolve_data()
     QTest::addColumn<int>("mask");
     QTest::addColumn<double>("area");
     QTest::addColumn<QString>("method");
-    QTest::addColumn<bool>("completes");
     QTest::addColumn<QStringList>("untouched");
+    QTest::addColumn<QString>("finding"); // the verdict's first; none where the solve completes
     const QStringList tail = {"ntu", "Ao"};
+    const QString onePass =
+        "effectiveness beyond the reach of shell and tube, 1 shell pass: e 0.800, limit 0.764 "
+        "at Cr 0.500";
     QTest::newRow("1 shell pass, hot fluid specified")
-        << "shell-and-tube-1" << 111 << 10.0 << "Hot fluid specified" << false << tail;
+        << "shell-and-tube-1" << 111 << 10.0 << "Hot fluid specified" << tail << onePass;
     QTest::newRow("1 shell pass, duty specified")
-        << "shell-and-tube-1" << 256 + 3 + 24 + 64 << 10.0 << "Duty specified" << false << tail;
+        << "shell-and-tube-1" << 256 + 3 + 24 + 64 << 10.0 << "Duty specified" << tail << onePass;
     QTest::newRow("1 shell pass, data not properly specified")
         << "shell-and-tube-1" << 1 + 4 + 8 + 32 + 64 << 10.0 << "Data not properly specified"
-        << false << tail;
+        << tail << onePass;
     QTest::newRow("1 shell pass, LMTD method") << "shell-and-tube-1" << 219 << 10.0 << "LMTD method"
-                                               << false << QStringList{"Q", "ntu", "mh", "mc"};
+                                               << QStringList{"Q", "ntu", "mh", "mc"} << onePass;
     QTest::newRow("parallel flow, cold fluid specified")
-        << "parallel-flow" << 8 + 16 + 32 + 1 + 4 + 64 << 10.0 << "Cold fluid specified" << false
-        << tail;
+        << "parallel-flow" << 8 + 16 + 32 + 1 + 4 + 64 << 10.0 << "Cold fluid specified" << tail
+        << "effectiveness beyond the reach of parallel flow: e 0.800, limit 0.667 at Cr 0.500";
     // Water is the Cmax stream here: mixed, it limits e to (1 - exp(-0.5))/0.5 = 0.787;
     // mixed oil, the Cmin stream, to 1 - exp(-2) = 0.865.
     QTest::newRow("cross flow, cold mixed, hot fluid specified")
-        << "cross-flow-cold-mixed" << 111 << 10.0 << "Hot fluid specified" << false << tail;
+        << "cross-flow-cold-mixed" << 111 << 10.0 << "Hot fluid specified" << tail
+        << "effectiveness beyond the reach of cross flow, cold stream mixed: e 0.800, limit "
+           "0.787 at Cr 0.500";
     QTest::newRow("cross flow, hot mixed reaches it")
-        << "cross-flow-hot-mixed" << 111 << 10.0 << "Hot fluid specified" << true << QStringList{};
+        << "cross-flow-hot-mixed" << 111 << 10.0 << "Hot fluid specified" << QStringList{} << "";
     QTest::newRow("1 shell pass, e-Ntu method with a negative area")
-        << "shell-and-tube-1" << 237 << -10.0 << "e-Ntu method" << false
-        << QStringList{"e", "Q", "tho", "tco", "lmtd"};
+        << "shell-and-tube-1" << 237 << -10.0 << "e-Ntu method"
+        << QStringList{"e", "Q", "tho", "tco", "lmtd"}
+        << "no solution for shell and tube, 1 shell pass: Ntu -2.500, Cr 0.500";
     QTest::newRow("2 shell passes reach it")
-        << "shell-and-tube-2" << 111 << 10.0 << "Hot fluid specified" << true << QStringList{};
+        << "shell-and-tube-2" << 111 << 10.0 << "Hot fluid specified" << QStringList{} << "";
     QTest::newRow("cross flow, both unmixed reaches it")
-        << "cross-flow-unmixed" << 219 << 10.0 << "LMTD method" << true << QStringList{};
+        << "cross-flow-unmixed" << 219 << 10.0 << "LMTD method" << QStringList{} << "";
     QTest::newRow("counter flow reaches it")
-        << "counter-flow" << 111 << 10.0 << "Hot fluid specified" << true << QStringList{};
+        << "counter-flow" << 111 << 10.0 << "Hot fluid specified" << QStringList{} << "";
 }
 
 // Where the arrangement cannot reach the effectiveness, Solve ends at that step
 // without an error and without any non-finite value: what it solved before
 // (the lmtd too) stays, F is 0, and the fields of later steps keep what they held.
+// The verdict then finds the case infeasible and says why, first.
 void ArrangementSolveTest::unreachableEffectivenessStopsTheSolve()
 {
     QFETCH(QString, key);
     QFETCH(int, mask);
     QFETCH(double, area);
     QFETCH(QString, method);
-    QFETCH(bool, completes);
     QFETCH(QStringList, untouched);
+    QFETCH(QString, finding);
+    const bool completes = finding.isEmpty();
     const THx before = HotOilCase(key, area);
     THx hx = before;
     hx.Solve(mask);
     QCOMPARE(hx.method, method);
+    // The verdict names the arrangement, e and the limit first.
+    const TVerdict verdict = CheckFeasibility({before, hx, mask, true});
+    if (completes) {
+        for (const QString& other : verdict.Findings())
+            QVERIFY2(!other.contains("reach") && !other.startsWith("no solution"),
+                     qPrintable(other));
+    } else {
+        QVERIFY(verdict.IsInfeasible());
+        QCOMPARE(verdict.Findings().first(), finding);
+        // Beyond the reach, the values of later steps were not computed: no
+        // finding judges them, only warnings may follow.
+        if (finding.startsWith("effectiveness beyond"))
+            for (const QString& other : verdict.Findings().mid(1))
+                QVERIFY2(other.startsWith("duty not given") || other.startsWith("given value"),
+                         qPrintable(other));
+    }
     for (const THxNumberField& field : HxNumberFields)
         QVERIFY2(std::isfinite(hx.*field.member), field.name);
     for (const QString& name : untouched)

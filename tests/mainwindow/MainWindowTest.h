@@ -62,6 +62,7 @@ private slots:
     void shellPassesCorrectTheArea();
     void parallelFlowChartsBothStreamsFromTheLeft();
     void unknownArrangementIsNoSolution();
+    void oneShellPassCannotReachTheDuty();
 
 private:
     // A window as the program makes it; `show` activates it, which runs the first Calc.
