@@ -1,5 +1,6 @@
 #include "BatchSolver.h"
 
+#include "ArrangementError.h"
 #include "CaseArguments.h"
 #include "CaseInputError.h"
 #include "CsvWriter.h"
@@ -19,8 +20,8 @@ constexpr QLatin1StringView FindingSeparator("; ");
 
 void WriteFailure(TCsvWriter& csv, const QString& status)
 {
-    // The record's fields and the findings stay empty.
-    for (std::size_t i = 0; i < std::size(HxTextFields) + std::size(HxNumberFields) + 1; ++i)
+    // The record's fields, the arrangement, F and the findings stay empty.
+    for (std::size_t i = 0; i < HxOutputCount + 1; ++i)
         csv.AddEmpty();
     csv.AddText(status);
     csv.EndRow();
@@ -51,6 +52,8 @@ void TBatchSolver::WriteHeader(TCsvWriter& csv)
         csv.AddText(QLatin1StringView(field.name));
     for (const THxNumberField& field : HxNumberFields)
         csv.AddText(QLatin1StringView(field.name));
+    csv.AddText(QLatin1StringView(HxArrangementName));
+    csv.AddText(QLatin1StringView(HxCorrectionFactorField.name));
     csv.AddText(QLatin1StringView("findings"));
     csv.AddText(QLatin1StringView("status"));
     csv.EndRow();
@@ -70,11 +73,16 @@ void TBatchSolver::SolveLine(const QString& line, TCsvWriter& csv)
     } catch (const EMathError& error) {
         WriteFailure(csv, NoSolutionText(error));
         return;
+    } catch (const EArrangementError& error) {
+        WriteFailure(csv, NoSolutionText(error));
+        return;
     }
     for (const THxTextField& field : HxTextFields)
         csv.AddText(m_hx.*field.member);
     for (const THxNumberField& field : HxNumberFields)
         csv.AddNumber(m_hx.*field.member);
+    csv.AddText(m_hx.arrangement.Key());
+    csv.AddNumber(m_hx.*HxCorrectionFactorField.member);
     csv.AddText(verdict.Findings().join(FindingSeparator));
     if (verdict.IsInfeasible())
         csv.AddText(QStringLiteral("Infeasible: ") + verdict.Findings().first());

@@ -154,6 +154,7 @@ void TCaseArguments::ApplyTo(THx& hx, const TLookupTables& tables) const
         TableEntry(tables.FluidAt(coldFluid), 4, coldFluid, "fluid", tables.Fluids().size());
     const THeatXTypeEntry& type = TableEntry(tables.HeatXTypeAt(heatXType), 8, heatXType,
                                              "exchanger type", tables.HeatXTypes().size());
+    const TFlowArrangement& arrangement = type.Arrangement();
     hx.thi = thi;
     hx.tho = tho;
     hx.mh = mh;
@@ -169,4 +170,5 @@ void TCaseArguments::ApplyTo(THx& hx, const TLookupTables& tables) const
     hx.coldFluid = cold.name;
     hx.cpc = cold.cp;
     hx.SetHeatXType(type.name);
+    hx.arrangement = arrangement;
 }

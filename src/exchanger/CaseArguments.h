@@ -36,7 +36,8 @@ struct TCaseArguments
     static TCaseArguments FromCaseLine(const QString& line);
 
     // Fills `hx` as the main window does before Calc: the nine values (Uo in
-    // kW/(m²·K)), the fluids with their table cp, the type name. Raises
-    // ECaseInputError when an index is not an entry of its table.
+    // kW/(m²·K)), the fluids with their table cp, the type name and arrangement.
+    // Raises ECaseInputError when an index is not an entry of its table, and
+    // EArrangementError, before changing `hx`, when the type's arrangement is unknown.
     void ApplyTo(THx& hx, const TLookupTables& tables) const;
 };

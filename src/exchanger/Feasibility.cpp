@@ -3,6 +3,8 @@
 #include "Format.h"
 #include "Hx.h"
 
+#include <optional>
+
 namespace {
 
 // How a quantity is named and shown in a finding: the format and unit of its
@@ -30,6 +32,7 @@ constexpr const TQuantity& Tci = GivenValues[mbTci];
 constexpr const TQuantity& Tco = GivenValues[mbTco];
 constexpr const TQuantity& Duty = GivenValues[mbQ];
 constexpr TQuantity EffectivenessValue{u"e", &THx::e, "%0.3f", 1, u""};
+constexpr TQuantity NtuValue{u"Ntu", &THx::ntu, "%0.3f", 1, u""};
 
 // An effectiveness above 1 by less than this is rounding, not a fault.
 constexpr double EffectivenessRounding = 1e-9;
@@ -110,6 +113,55 @@ void CheckEffectiveness(const TSolvedCase& solve, TVerdict& verdict)
             Joined({u"effectiveness not positive: ", Shown(EffectivenessValue, solve.solved)}));
 }
 
+// An arrangement other than counter flow ends the solve where it has no ntu for
+// the effectiveness (or, in the e-Ntu method, no effectiveness for the ntu) and
+// leaves F at 0 (THx::Solve), with the values it stopped at.
+bool StoppedByArrangement(const THx& hx)
+{
+    return !hx.arrangement.IsCounterFlow() && hx.F == 0;
+}
+
+// The most the arrangement reaches, where the solve stopped at an effectiveness
+// at or beyond it; none where it stopped for values outside the relation. The
+// stream that changes more is the Cmin stream, as the solve took it.
+std::optional<double> UnreachedLimit(const THx& hx)
+{
+    if (!StoppedByArrangement(hx) || hx.method == QLatin1StringView("e-Ntu method") ||
+        !(hx.cr >= 0 && hx.cr <= 1))
+        return {};
+    const bool hotIsCmax = hx.thi - hx.tho <= hx.tco - hx.tci;
+    const double limit = hx.arrangement.RelationFor(hotIsCmax).Limit(hx.cr);
+    if (!(hx.e >= limit))
+        return {};
+    return limit;
+}
+
+QString CapacityRatio(const THx& hx)
+{
+    return Format(QStringLiteral("%0.3f"), {hx.cr});
+}
+
+void AddBeyondReach(const THx& hx, double limit, TVerdict& verdict)
+{
+    verdict.AddInfeasible(
+        Joined({u"effectiveness beyond the reach of ", hx.arrangement.Name(), u": ",
+                Shown(EffectivenessValue, hx), u", limit ",
+                Format(QStringLiteral("%0.3f"), {limit}), u" at Cr ", CapacityRatio(hx)}));
+}
+
+// Stopped for values outside the arrangement's relation: a negative effectiveness
+// or ntu, a capacity ratio outside 0..1. The checks after this one say which.
+void CheckArrangementSolution(const TSolvedCase& solve, TVerdict& verdict)
+{
+    const THx& hx = solve.solved;
+    if (!StoppedByArrangement(hx))
+        return;
+    const bool fromNtu = hx.method == QLatin1StringView("e-Ntu method");
+    verdict.AddInfeasible(
+        Joined({u"no solution for ", hx.arrangement.Name(), u": ",
+                Shown(fromNtu ? NtuValue : EffectivenessValue, hx), u", Cr ", CapacityRatio(hx)}));
+}
+
 // A quantity that must be positive, and the mask bit that can make it an input
 // (none for the ones every method computes).
 struct TPositiveQuantity
@@ -172,14 +224,12 @@ void CheckUntickedDuty(const TSolvedCase& solve, TVerdict& verdict)
 }
 
 // In the order their findings are listed.
-constexpr TCheck Checks[] = {
-    // Infeasible
-    CheckEndDifferences,
-    CheckStreamDirections,
-    CheckDuty,
-    CheckEffectiveness,
-    CheckPositiveQuantities,
-    // Warnings
+constexpr TCheck InfeasibleChecks[] = {
+    CheckArrangementSolution, CheckEndDifferences,     CheckStreamDirections, CheckDuty,
+    CheckEffectiveness,       CheckPositiveQuantities,
+};
+
+constexpr TCheck WarningChecks[] = {
     CheckOverwrittenGivenValues,
     CheckUntickedDuty,
 };
@@ -196,7 +246,15 @@ TVerdict CheckFeasibility(const TSolvedCase& solve)
             "nothing computed: with Uo and Ao given, give thi, tho, tci, tco or thi, mh, tci, mc"));
         return verdict;
     }
-    for (const TCheck check : Checks)
+    if (const std::optional<double> limit = UnreachedLimit(solve.solved)) {
+        // The values after the step where the solve stopped hold earlier ones:
+        // nothing but the reason and the warnings can be judged.
+        AddBeyondReach(solve.solved, *limit, verdict);
+    } else {
+        for (const TCheck check : InfeasibleChecks)
+            check(solve, verdict);
+    }
+    for (const TCheck check : WarningChecks)
         check(solve, verdict);
     return verdict;
 }

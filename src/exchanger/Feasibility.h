@@ -13,8 +13,11 @@ struct TSolvedCase
     bool computed;     // false for the masks with which Solve computes nothing
 };
 
-// Judges a solved case for the counter-flow arrangement the solver assumes.
-// Infeasible: nothing computed; an end temperature difference not positive; a
+// Judges a solved case. Infeasible: nothing computed; an effectiveness at or
+// beyond the reach of an arrangement other than counter flow, which stopped the
+// solve (named with the arrangement, e and the limit; only warnings beside it,
+// as later values were not computed); values that arrangement has no solution
+// for; an end temperature difference not positive; a
 // stream that does not cool or heat; a duty or an effectiveness not positive,
 // or an effectiveness above 1; a flow, capacity rate, Uo, area or Ntu not
 // positive where the solve computed it or worked from it unticked. Warnings: a

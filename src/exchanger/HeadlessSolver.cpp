@@ -1,5 +1,6 @@
 #include "HeadlessSolver.h"
 
+#include "ArrangementError.h"
 #include "BatchSolver.h"
 #include "CaseArguments.h"
 #include "CaseInputError.h"
@@ -9,7 +10,6 @@
 #include "HxFields.h"
 #include "LookupTables.h"
 #include "MathError.h"
-#include "ResultsPage.h"
 #include "SolveOutcome.h"
 
 #include <QFile>
@@ -123,6 +123,15 @@ QString THeadlessSolver::UsageText()
         "UO in W/m2degC; AO in m2; Q in kW; MASK the sum of the given values: THI 1, THO 2,\n"
         "MH 4, TCI 8, TCO 16, MC 32, UO 64, AO 128, Q 256. Numbers use \".\".\n"
         "\n"
+        "A type's section in heatxtype.ini may name its flow arrangement with the key\n"
+        "\"arrangement\": counter-flow (without the key), parallel-flow, shell-and-tube-N\n"
+        "(N shell passes, 1 to 8), cross-flow-unmixed, cross-flow-hot-mixed or\n"
+        "cross-flow-cold-mixed. Any but counter flow is solved with its effectiveness-NTU\n"
+        "relation and LMTD correction factor F, both shown in the text's exchanger block;\n"
+        "JSON and CSV give \"arrangement\" and \"F\" (1 for counter flow) for every case.\n"
+        "An effectiveness the arrangement cannot reach is infeasible; a type with an\n"
+        "unknown arrangement is not solved (exit status 1).\n"
+        "\n"
         "Every solved case gets a verdict. Infeasible: a temperature cross or pinch at\n"
         "either end, a stream that does not cool or heat, a duty or effectiveness not\n"
         "positive, an effectiveness above 1, a computed flow, capacity rate, UO, AO or\n"
@@ -187,6 +196,9 @@ int THeadlessSolver::Solve(const TCommand& command, QIODevice& out, QIODevice& e
         arguments.ApplyTo(hx, TLookupTables::LoadFrom(m_programFolder));
     } catch (const ECaseInputError& error) {
         return UsageError(err, QStringLiteral("--solve: ") + QString::fromStdString(error.what()));
+    } catch (const EArrangementError& error) {
+        WriteError(err, NoSolutionText(error));
+        return ecNoSolution;
     }
     TVerdict verdict;
     try {
@@ -252,6 +264,10 @@ QString THeadlessSolver::JsonOf(const THx& hx, const TVerdict& verdict)
         key(field.name);
         json += FloatToRoundTripText(hx.*field.member);
     }
+    key(HxArrangementName);
+    json += JsonString(QString(hx.arrangement.Key()));
+    key(HxCorrectionFactorField.name);
+    json += FloatToRoundTripText(hx.*HxCorrectionFactorField.member);
     key("verdict");
     json += JsonString(verdict.KindName());
     key("findings");
@@ -265,7 +281,7 @@ QString THeadlessSolver::JsonOf(const THx& hx, const TVerdict& verdict)
 QStringList THeadlessSolver::TextOf(const THx& hx)
 {
     QStringList lines;
-    TResultsPage::WriteText(hx, lines);
+    hx.WriteResultsText(lines);
     lines << QString();
     hx.WriteDiagnostics(lines);
     return lines;

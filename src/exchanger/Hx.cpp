@@ -5,12 +5,40 @@
 #include "HeatTransfer.h"
 #include "ResultsPage.h"
 
+#include <algorithm>
+
 using Checked::Add;
 using Checked::Div;
 using Checked::Mul;
 using Checked::Sub;
 
+namespace {
+
+// Raised inside Solve where the arrangement has no ntu for the effectiveness
+// (or no effectiveness for the ntu); Solve ends there, without an error.
+struct EBeyondReach
+{
+};
+
+double Reached(std::optional<double> value)
+{
+    if (!value)
+        throw EBeyondReach();
+    return *value;
+}
+
+} // namespace
+
 void THx::Solve(int mask)
+{
+    try {
+        SolveByMethod(mask);
+    } catch (const EBeyondReach&) {
+        F = 0; // the limit of F where the arrangement's ntu grows without bound
+    }
+}
+
+void THx::SolveByMethod(int mask)
 {
     if (HasAll(mask, mgDuty)) {
         method = QStringLiteral("Duty specified");
@@ -47,7 +75,12 @@ void THx::LmtdMethod()
 {
     method = QStringLiteral("LMTD method");
     lmtd = Lmtd(thi, tho, tci, tco);
-    Q = Mul(Mul(Uo, Ao), lmtd);
+    if (arrangement.IsCounterFlow()) {
+        Q = Mul(Mul(Uo, Ao), lmtd);
+    } else {
+        EffectivenessFromTemperatures();
+        Q = Mul(Mul(Mul(Uo, Ao), F), lmtd);
+    }
     ColdFlowFromDuty();
     HotFlowFromDuty();
     EffectivenessAndNtu();
@@ -60,17 +93,37 @@ void THx::EffectivenessNtuMethod()
     cc = Mul(mc, cpc);
     CapacityRates();
     ntu = Div(Mul(Uo, Ao), cmin);
-    e = Effectiveness(cr, ntu);
+    if (arrangement.IsCounterFlow()) {
+        e = Effectiveness(cr, ntu);
+        F = 1;
+    } else {
+        e = Reached(arrangement.RelationFor(ch >= cc).Effectiveness(ntu, cr));
+    }
     Q = Mul(e, Qmax);
     ColdOutletFromDuty();
     HotOutletFromDuty();
     lmtd = Lmtd(thi, tho, tci, tco);
+    if (!arrangement.IsCounterFlow()) {
+        // An e that rounds to 1 leaves the counter-flow ntu, and F, too large to hold.
+        const std::optional<double> factor =
+            arrangement.RelationFor(ch >= cc).CorrectionFactor(e, cr, ntu);
+        if (!factor)
+            throw EMathError(TMathFault::mfOverflow);
+        F = *factor;
+    }
 }
 
 void THx::CommonTail(int mask)
 {
-    EffectivenessAndNtu();
-    lmtd = Lmtd(thi, tho, tci, tco);
+    if (arrangement.IsCounterFlow()) {
+        EffectivenessAndNtu();
+        lmtd = Lmtd(thi, tho, tci, tco);
+    } else {
+        // The lmtd needs no ntu: found first, it is shown too where the
+        // arrangement cannot reach the effectiveness.
+        lmtd = Lmtd(thi, tho, tci, tco);
+        EffectivenessAndNtu();
+    }
     SizeExchanger(mask);
 }
 
@@ -161,16 +214,43 @@ void THx::EffectivenessAndNtu()
 {
     CapacityRates();
     e = Div(Q, Qmax);
-    ntu = NtuFromEffectiveness(cr, e);
+    if (arrangement.IsCounterFlow()) {
+        ntu = NtuFromEffectiveness(cr, e);
+        F = 1;
+    } else {
+        ArrangementNtu(arrangement.RelationFor(ch >= cc));
+    }
+}
+
+// e and cr from the four temperatures alone, before any flow is known: the
+// stream that changes more is the Cmin stream (so a tie counts the hot stream
+// as Cmax, as CapacityRates does); then ntu and F of the arrangement. Both are
+// kept where the arrangement has no ntu for them, so the verdict can tell why.
+void THx::EffectivenessFromTemperatures()
+{
+    const double hotChange = Sub(thi, tho);
+    const double coldChange = Sub(tco, tci);
+    const double larger = std::max(hotChange, coldChange);
+    cr = Div(std::min(hotChange, coldChange), larger);
+    e = Div(larger, Sub(thi, tci));
+    ArrangementNtu(arrangement.RelationFor(hotChange <= coldChange));
+}
+
+void THx::ArrangementNtu(const TFlowRelation& relation)
+{
+    ntu = Reached(relation.Ntu(e, cr));
+    F = Reached(relation.CorrectionFactor(e, cr, ntu));
 }
 
 void THx::SizeExchanger(int mask)
 {
+    // Counter flow takes the lmtd as it is; F enters no counter-flow number.
+    const double difference = arrangement.IsCounterFlow() ? lmtd : Mul(F, lmtd);
     // A given area wins: Uo is recomputed even when it is given too.
     if (HasBit(mask, mbAo))
-        Uo = Div(Q, Mul(Ao, lmtd));
+        Uo = Div(Q, Mul(Ao, difference));
     else
-        Ao = Div(Q, Mul(Uo, lmtd));
+        Ao = Div(Q, Mul(Uo, difference));
 }
 
 void THx::SetHotFluid(const QString& name)
@@ -210,7 +290,52 @@ double THx::DefaultCp(const QString& name)
 
 void THx::WriteResultsPage(QStringList& lines) const
 {
-    TResultsPage::WriteHtml(*this, lines);
+    TResultsPage page(TResultsPage::TForm::rfHtml, lines);
+    WriteResults(page);
+    page.End();
+}
+
+void THx::WriteResultsText(QStringList& lines) const
+{
+    TResultsPage page(TResultsPage::TForm::rfText, lines);
+    WriteResults(page);
+    page.End();
+}
+
+void THx::WriteResults(TResultsPage& page) const
+{
+    using TUnit = TResultsPage::TUnit;
+    using L = QLatin1StringView;
+    const bool counterFlow = arrangement.IsCounterFlow();
+    page.Block(L("Hot fluid"), hotFluid);
+    page.Number(L("thi"), thi, TUnit::ruDegC);
+    page.Number(L("tho"), tho, TUnit::ruDegC);
+    page.Number(L("mh"), mh, TUnit::ruKgPerS);
+    page.Number(L("cph"), cph, TUnit::ruSpecificHeat);
+    page.Number(L("ch"), ch, TUnit::ruCapacityRate);
+    page.Block(L("Cold fluid"), coldFluid);
+    page.Number(L("tci"), tci, TUnit::ruDegC);
+    page.Number(L("tco"), tco, TUnit::ruDegC);
+    page.Number(L("mc"), mc, TUnit::ruKgPerS);
+    page.Number(L("cpc"), cpc, TUnit::ruSpecificHeat);
+    page.Number(L("cc"), cc, TUnit::ruCapacityRate);
+    page.Block(L("VuduD"), heatXType);
+    if (!counterFlow)
+        page.Text(L("arrangement"), arrangement.Name());
+    page.Number(L("Cmin"), cmin, TUnit::ruCapacityRate);
+    page.Number(L("Cmax"), cmax, TUnit::ruCapacityRate);
+    page.Number(L("Cr"), cr);
+    page.Number(L("Uo"), Uo, TUnit::ruHeatTransCoeff);
+    page.Number(L("Ao"), Ao, TUnit::ruArea);
+    page.Number(L("itd"), itd, TUnit::ruDegC);
+    page.Number(L("lmtd"), lmtd, TUnit::ruDegC);
+    if (!counterFlow)
+        page.Number(L("F"), F);
+    page.Number(L("Qmax"), Qmax, TUnit::ruPower);
+    page.Number(L("Ntu"), ntu);
+    page.Number(L("e"), e);
+    page.Block(L("Duty"), method);
+    page.Number(L("Q"), Q, TUnit::ruPower);
 }
 
 void THx::WriteDiagnostics(QStringList& lines) const
@@ -225,16 +350,16 @@ void THx::WriteDiagnostics(QStringList& lines) const
     lines << QString();
     line("ch (thi-tho) = %0.3f kW", products[2]);
     line("cc (tco-tci) = %0.3f kW", products[3]);
-    line("Uo Ao lmtd = %0.3f kW", products[4]);
+    line(arrangement.IsCounterFlow() ? "Uo Ao lmtd = %0.3f kW" : "Uo Ao F lmtd = %0.3f kW",
+         products[4]);
     line("e Qmax = %0.3f kW", products[5]);
 }
 
 std::array<double, 6> THx::DiagnosticProducts() const
 {
-    return {Mul(Uo, Ao),
-            Mul(ntu, cmin),
-            Mul(Sub(thi, tho), ch),
-            Mul(Sub(tco, tci), cc),
-            Mul(Mul(Uo, Ao), lmtd),
-            Mul(e, Qmax)};
+    // With an arrangement the rate equation holds with F.
+    const double rateDuty =
+        arrangement.IsCounterFlow() ? Mul(Mul(Uo, Ao), lmtd) : Mul(Mul(Mul(Uo, Ao), F), lmtd);
+    return {Mul(Uo, Ao), Mul(ntu, cmin), Mul(Sub(thi, tho), ch), Mul(Sub(tco, tci), cc),
+            rateDuty,    Mul(e, Qmax)};
 }

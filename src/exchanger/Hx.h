@@ -1,11 +1,13 @@
 #pragma once
 
+#include "FlowArrangement.h"
 #include "SpecMask.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
 
+class TResultsPage;
 class TXMLFile;
 namespace pugi {
 class xml_node;
@@ -43,10 +45,19 @@ public:
     double cr = 0;
     double Q = 0;
     double Qmax = 0;
+    // How the streams flow; the caller sets it with the type (counter flow by
+    // default). Counter flow is solved by the counter-flow relations alone.
+    TFlowArrangement arrangement;
+    // LMTD correction factor of the arrangement, counter-flow ntu / ntu: 1 for
+    // counter flow; 0 where the arrangement cannot reach the effectiveness.
+    double F = 0;
 
     // Chooses the method from the mask of given values and computes the missing
     // values in place. A floating-point fault raises EMathError before any
     // non-finite value is stored; the steps done until then stay in the record.
+    // Where the arrangement cannot reach the effectiveness (or, outside its
+    // domain, has no ntu or effectiveness for the values), Solve ends there
+    // without an error: F is 0 and the steps done until then stay.
     void Solve(int mask);
 
     void SetHotFluid(const QString& name);
@@ -55,11 +66,15 @@ public:
     // Built-in specific heat, kJ/(kg·K): air, water, oil (any letter case), else 1.0.
     static double DefaultCp(const QString& name);
 
-    // Append the 40 HTML lines of the results page / the 9 diagnostic lines.
+    // Append the HTML lines of the results page (40 for counter flow; another
+    // arrangement adds its name and F), the same page as plain text, and the 9
+    // diagnostic lines.
     void WriteResultsPage(QStringList& lines) const;
+    void WriteResultsText(QStringList& lines) const;
     void WriteDiagnostics(QStringList& lines) const;
     // The six products the diagnostic lines show, in line order: Uo·Ao,
-    // ntu·cmin, then the duty four ways. Raises EMathError when one overflows.
+    // ntu·cmin, then the duty four ways (the rate equation with F for an arrangement
+    // other than counter flow). Raises EMathError when one overflows.
     std::array<double, 6> DiagnosticProducts() const;
 
     // The case file (HxCaseFile.cpp): every group of the record below `root`,
@@ -68,6 +83,7 @@ public:
     void ReadCase(TXMLFile& file, pugi::xml_node root);
 
 private:
+    void SolveByMethod(int mask);
     void ColdDutyFromFlow();
     void HotDutyFromFlow();
     void ColdFlowFromDuty();
@@ -80,8 +96,11 @@ private:
     void CompleteHotSide(int mask);
     void CapacityRates();
     void EffectivenessAndNtu();
+    void EffectivenessFromTemperatures();
+    void ArrangementNtu(const TFlowRelation& relation);
     void SizeExchanger(int mask);
     void CommonTail(int mask);
     void LmtdMethod();
     void EffectivenessNtuMethod();
+    void WriteResults(TResultsPage& page) const;
 };

@@ -3,7 +3,8 @@
 #include "Hx.h"
 
 // The fields of THx by their record names, in record order (the four texts come
-// first): what the JSON and CSV outputs of the headless solver list.
+// first): what the JSON and CSV outputs of the headless solver list, followed
+// by the flow arrangement (its key) and its correction factor F.
 struct THxTextField
 {
     const char* name;
@@ -31,3 +32,10 @@ inline constexpr THxNumberField HxNumberFields[] = {
     {"e", &THx::e},       {"ntu", &THx::ntu},   {"cr", &THx::cr},     {"Q", &THx::Q},
     {"Qmax", &THx::Qmax},
 };
+
+inline constexpr const char* HxArrangementName = "arrangement";
+inline constexpr THxNumberField HxCorrectionFactorField = {"F", &THx::F};
+
+// Every value the JSON and CSV outputs give for a case.
+inline constexpr std::size_t HxOutputCount =
+    std::size(HxTextFields) + std::size(HxNumberFields) + 2;

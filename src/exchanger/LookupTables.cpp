@@ -1,8 +1,11 @@
 #include "LookupTables.h"
 
+#include "ArrangementError.h"
+#include "Format.h"
 #include "IniFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -22,16 +25,41 @@ template <typename Entry> QStringList NamesOf(const QList<Entry>& entries)
 
 // (section, number under `key`) for every section of the file, in file order.
 template <typename Entry>
-QList<Entry> ReadTable(const QString& path, const QString& key, double defaultValue)
+QList<Entry> ReadTable(const TIniFile& ini, const QString& key, double Entry::*value,
+                       double defaultValue)
 {
-    const TIniFile ini(path);
     QList<Entry> entries;
-    for (const QString& section : ini.Sections())
-        entries.append({section, ini.ReadFloat(section, key, defaultValue)});
+    for (const QString& section : ini.Sections()) {
+        Entry entry;
+        entry.name = section;
+        entry.*value = ini.ReadFloat(section, key, defaultValue);
+        entries.append(entry);
+    }
     return entries;
 }
 
+void ReadArrangement(const TIniFile& ini, THeatXTypeEntry& type)
+{
+    const QString key = QLatin1StringView(TLookupTables::ArrangementKey);
+    if (!ini.KeyExists(type.name, key))
+        return;
+    const QString value = ini.ReadString(type.name, key, QString());
+    if (const std::optional<TFlowArrangement> arrangement = TFlowArrangement::FromKey(value))
+        type.arrangement = *arrangement;
+    else
+        type.arrangementError =
+            Format(QStringLiteral("unknown arrangement \"%s\" in %s, section [%s]"),
+                   {value, QFileInfo(ini.FileName()).fileName(), type.name});
+}
+
 } // namespace
+
+const TFlowArrangement& THeatXTypeEntry::Arrangement() const
+{
+    if (!arrangementError.isEmpty())
+        throw EArrangementError(arrangementError.toStdString());
+    return arrangement;
+}
 
 TLookupTables TLookupTables::LoadFrom(const QString& folder)
 {
@@ -44,12 +72,15 @@ TLookupTables TLookupTables::LoadFrom(const QString& folder)
 
 void TLookupTables::LoadFluids(const QString& path)
 {
-    m_fluids = ReadTable<TFluid>(path, QStringLiteral("cp"), DefaultFluidCp);
+    m_fluids = ReadTable(TIniFile(path), QStringLiteral("cp"), &TFluid::cp, DefaultFluidCp);
 }
 
 void TLookupTables::LoadHeatXTypes(const QString& path)
 {
-    m_types = ReadTable<THeatXTypeEntry>(path, QStringLiteral("Uo"), DefaultTypeUo);
+    const TIniFile ini(path);
+    m_types = ReadTable(ini, QStringLiteral("Uo"), &THeatXTypeEntry::Uo, DefaultTypeUo);
+    for (THeatXTypeEntry& type : m_types)
+        ReadArrangement(ini, type);
 }
 
 QStringList TLookupTables::FluidNames() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FlowArrangement.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,17 +13,26 @@ struct TFluid
     double cp = 1.0;
 };
 
-// An exchanger type of the type table: its name and default Uo, W/m²°C.
+// An exchanger type of the type table: its name, default Uo, W/m²°C, and flow
+// arrangement (counter flow when the section names none).
 struct THeatXTypeEntry
 {
     QString name;
     double Uo = 20.0;
+    TFlowArrangement arrangement;
+    // Why the section's arrangement is not known; empty when it is.
+    QString arrangementError;
+
+    // The arrangement; raises EArrangementError when the section names an unknown one.
+    const TFlowArrangement& Arrangement() const;
 };
 
 // The fluid table "fluids.ini" and the exchanger type table "heatxtype.ini" of
 // the program folder. Sections in file order are the entries (the drop-down
 // order); a missing key or a value that is not a number gives cp 1.0 and Uo 20.0;
-// a missing file gives an empty table. Lookups by index never read out of range.
+// a missing file gives an empty table. A type's optional key "arrangement" names
+// its flow arrangement; an unknown one keeps the type listed and is reported
+// when the type is used. Lookups by index never read out of range.
 class TLookupTables
 {
 public:
@@ -29,6 +40,7 @@ public:
     static constexpr const char* HeatXTypeFileName = "heatxtype.ini";
     static constexpr double DefaultFluidCp = 1.0;
     static constexpr double DefaultTypeUo = 20.0;
+    static constexpr const char* ArrangementKey = "arrangement";
 
     // Both tables from `folder` (the program folder; with or without a trailing "/").
     static TLookupTables LoadFrom(const QString& folder);

@@ -1,61 +1,28 @@
 #include "ResultsPage.h"
 
 #include "Format.h"
-#include "Hx.h"
-
-#include <span>
 
 namespace {
 
-struct TRow
+using TForm = TResultsPage::TForm;
+using TUnit = TResultsPage::TUnit;
+
+struct TUnitText
 {
-    const char* label;
-    double THx::*field;
-    const char* htmlUnit;
-    const char* textUnit;
+    const char* html;
+    const char* text; // UTF-8
 };
 
-struct TBlock
-{
-    const char* title;
-    QString THx::*name;
-    std::span<const TRow> rows;
-};
-
-constexpr TRow hotRows[] = {
-    {"thi", &THx::thi, " &deg;C", " °C"}, {"tho", &THx::tho, " &deg;C", " °C"},
-    {"mh", &THx::mh, " kg/s", " kg/s"},   {"cph", &THx::cph, " kJ/kg&middot;K", " kJ/kg·K"},
-    {"ch", &THx::ch, " kW/K", " kW/K"},
-};
-
-constexpr TRow coldRows[] = {
-    {"tci", &THx::tci, " &deg;C", " °C"}, {"tco", &THx::tco, " &deg;C", " °C"},
-    {"mc", &THx::mc, " kg/s", " kg/s"},   {"cpc", &THx::cpc, " kJ/kg&middot;K", " kJ/kg·K"},
-    {"cc", &THx::cc, " kW/K", " kW/K"},
-};
-
-constexpr TRow exchangerRows[] = {
-    {"Cmin", &THx::cmin, " kW/K", " kW/K"},
-    {"Cmax", &THx::cmax, " kW/K", " kW/K"},
-    {"Cr", &THx::cr, "", ""},
-    {"Uo", &THx::Uo, " kW/m&sup2;&middot;K", " kW/m²·K"},
-    {"Ao", &THx::Ao, " m<sup>2</sup>", " m²"},
-    {"itd", &THx::itd, " &deg;C", " °C"},
-    {"lmtd", &THx::lmtd, " &deg;C", " °C"},
-    {"Qmax", &THx::Qmax, " kW", " kW"},
-    {"Ntu", &THx::ntu, "", ""},
-    {"e", &THx::e, "", ""},
-};
-
-constexpr TRow dutyRows[] = {
-    {"Q", &THx::Q, " kW", " kW"},
-};
-
-const TBlock blocks[] = {
-    {"Hot fluid", &THx::hotFluid, hotRows},
-    {"Cold fluid", &THx::coldFluid, coldRows},
-    {"VuduD", &THx::heatXType, exchangerRows},
-    {"Duty", &THx::method, dutyRows},
+// Indexed by TUnit.
+constexpr TUnitText unitTexts[] = {
+    {"", ""},
+    {" &deg;C", " °C"},
+    {" kg/s", " kg/s"},
+    {" kJ/kg&middot;K", " kJ/kg·K"},
+    {" kW/K", " kW/K"},
+    {" kW/m&sup2;&middot;K", " kW/m²·K"},
+    {" m<sup>2</sup>", " m²"},
+    {" kW", " kW"},
 };
 
 const char* const htmlHead[] = {
@@ -71,37 +38,55 @@ const char* const htmlHead[] = {
     "<body>",
 };
 
-QString RowText(const char* format, const TRow& row, const THx& hx, const char* unit)
+struct TFormTexts
 {
-    return Format(QLatin1StringView(format),
-                  {QString::fromLatin1(row.label), hx.*row.field, QString::fromUtf8(unit)});
+    const char* blockSeparator;
+    const char* blockTitle;
+    const char* number;
+    const char* text;
+};
+
+constexpr TFormTexts htmlTexts = {"<p>&nbsp;</p>", "<p class=\"hd\"><b>%s</b>: %s</p>",
+                                  "<p>%s = %0.3f%s</p>", "<p>%s: %s</p>"};
+constexpr TFormTexts plainTexts = {"", "%s: %s", "%s = %0.3f%s", "%s: %s"};
+
+const TFormTexts& TextsOf(TForm form)
+{
+    return form == TForm::rfHtml ? htmlTexts : plainTexts;
 }
 
 } // namespace
 
-void TResultsPage::WriteHtml(const THx& hx, QStringList& lines)
+TResultsPage::TResultsPage(TForm form, QStringList& lines) : m_form(form), m_lines(lines)
 {
-    for (const char* line : htmlHead)
-        lines << QString::fromLatin1(line);
-    for (const TBlock& block : blocks) {
-        if (&block != &blocks[0])
-            lines << QStringLiteral("<p>&nbsp;</p>");
-        lines << Format(QStringLiteral("<p class=\"hd\"><b>%s</b>: %s</p>"),
-                        {QString::fromLatin1(block.title), hx.*block.name});
-        for (const TRow& row : block.rows)
-            lines << RowText("<p>%s = %0.3f%s</p>", row, hx, row.htmlUnit);
-    }
-    lines << QStringLiteral("</body>") << QStringLiteral("</html>");
+    if (m_form == TForm::rfHtml)
+        for (const char* line : htmlHead)
+            m_lines << QString::fromLatin1(line);
 }
 
-void TResultsPage::WriteText(const THx& hx, QStringList& lines)
+void TResultsPage::Block(QLatin1StringView title, const QString& name)
 {
-    for (const TBlock& block : blocks) {
-        if (&block != &blocks[0])
-            lines << QString();
-        lines << Format(QStringLiteral("%s: %s"),
-                        {QString::fromLatin1(block.title), hx.*block.name});
-        for (const TRow& row : block.rows)
-            lines << RowText("%s = %0.3f%s", row, hx, row.textUnit);
-    }
+    if (!m_firstBlock)
+        m_lines << QString::fromLatin1(TextsOf(m_form).blockSeparator);
+    m_firstBlock = false;
+    m_lines << Format(QLatin1StringView(TextsOf(m_form).blockTitle), {QString(title), name});
+}
+
+void TResultsPage::Number(QLatin1StringView label, double value, TUnit unit)
+{
+    const TUnitText& unitText = unitTexts[std::size_t(unit)];
+    const char* spelling = m_form == TForm::rfHtml ? unitText.html : unitText.text;
+    m_lines << Format(QLatin1StringView(TextsOf(m_form).number),
+                      {QString(label), value, QString::fromUtf8(spelling)});
+}
+
+void TResultsPage::Text(QLatin1StringView label, const QString& text)
+{
+    m_lines << Format(QLatin1StringView(TextsOf(m_form).text), {QString(label), text});
+}
+
+void TResultsPage::End()
+{
+    if (m_form == TForm::rfHtml)
+        m_lines << QStringLiteral("</body>") << QStringLiteral("</html>");
 }

@@ -1,5 +1,6 @@
 #include "SolveOutcome.h"
 
+#include "ArrangementError.h"
 #include "MathError.h"
 #include "Verdict.h"
 
@@ -11,6 +12,11 @@ QString NoSolutionText()
 QString NoSolutionText(const EMathError& error)
 {
     return NoSolutionText() + QStringLiteral(" (") + QString::fromLatin1(error.what()) + u')';
+}
+
+QString NoSolutionText(const EArrangementError& error)
+{
+    return NoSolutionText() + QStringLiteral(" (") + QString::fromUtf8(error.what()) + u')';
 }
 
 QString InfeasibleText(const QString& method, const TVerdict& verdict)

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class EArrangementError;
 class EMathError;
 class TVerdict;
 
@@ -9,6 +10,9 @@ class TVerdict;
 QString NoSolutionText();
 // The same, followed by the fault in parentheses, for the headless outputs.
 QString NoSolutionText(const EMathError& error);
+// The same, followed by what is wrong with the type's arrangement, in parentheses:
+// the window's status line and the headless outputs alike.
+QString NoSolutionText(const EArrangementError& error);
 // "Infeasible  (" + method + "): " + the first finding: the status of a case
 // that solved but that its verdict finds infeasible.
 QString InfeasibleText(const QString& method, const TVerdict& verdict);

@@ -2,6 +2,7 @@
 
 #include "AppFolders.h"
 #include "ApplicationErrors.h"
+#include "ArrangementError.h"
 #include "CaseFile.h"
 #include "CurrentHx.h"
 #include "Feasibility.h"
@@ -137,7 +138,8 @@ bool SelectItemNamed(QComboBox& dropDown, const QString& name)
 }
 
 // A table entry for a drop-down's selection; nullptr without one.
-const double* TableEntry(const QList<double>& table, const QComboBox& dropDown)
+template <typename Entry>
+const Entry* TableEntry(const QList<Entry>& table, const QComboBox& dropDown)
 {
     const int index = dropDown.currentIndex();
     return index >= 0 && index < table.size() ? &table[index] : nullptr;
@@ -389,9 +391,7 @@ void TMainForm::LoadTables()
     cbCold->addItems(tables.FluidNames());
     cbHex->clear();
     cbHex->addItems(tables.HeatXTypeNames());
-    m_typeUo.clear();
-    for (const THeatXTypeEntry& type : tables.HeatXTypes())
-        m_typeUo << type.Uo;
+    m_types = tables.HeatXTypes();
 }
 
 void TMainForm::ActionResetExecute()
@@ -584,8 +584,8 @@ void TMainForm::cbColdChange()
 // Without a selection the Uo field keeps its value.
 void TMainForm::cbHexChange()
 {
-    if (const double* uo = TableEntry(m_typeUo, *cbHex))
-        eduo->SetValue(*uo);
+    if (const THeatXTypeEntry* type = TableEntry(m_types, *cbHex))
+        eduo->SetValue(type->Uo);
     SetStatus(false);
 }
 
@@ -608,6 +608,7 @@ void TMainForm::ActionCalcExecute()
     cbHexChange();
     try {
         THx& hx = CurrentHx();
+        hx.arrangement = SelectedArrangement();
         const THx given = hx;
         const int mask = MaskFromCheckBoxes();
         m_solvedMask = mask;
@@ -623,12 +624,26 @@ void TMainForm::ActionCalcExecute()
         ShowDiagnostics(diagnostics.join(QLatin1Char('\n')));
         ShowChart();
         ShowVerdict(verdict);
+    } catch (const EArrangementError& error) {
+        ShowFailure(NoSolutionText(error), uoRead);
     } catch (...) {
-        ClearResults();
-        // The next Calc sizes with the Uo the user gave, not the type's default.
-        eduo->SetValue(uoRead);
-        ShowStatus(QStringLiteral("No solution with this data..."));
+        ShowFailure(QStringLiteral("No solution with this data..."), uoRead);
     }
+}
+
+void TMainForm::ShowFailure(const QString& status, double uoRead)
+{
+    ClearResults();
+    // The next Calc sizes with the Uo the user gave, not the type's default.
+    eduo->SetValue(uoRead);
+    ShowStatus(status);
+}
+
+// Without a selection no type names an arrangement: counter flow.
+TFlowArrangement TMainForm::SelectedArrangement() const
+{
+    const THeatXTypeEntry* type = TableEntry(m_types, *cbHex);
+    return type ? type->Arrangement() : TFlowArrangement();
 }
 
 // What QPlainTextEdit::setPlainText does, less its reformatting of the whole

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CurrentHx.h"
+#include "LookupTables.h"
 #include "RecentFiles.h"
 
 #include <QList>
@@ -107,8 +108,12 @@ private:
     void ShowChart();
     void ClearChart();
     void ShowDiagnostics(const QString& text);
+    // The selected type's arrangement; raises EArrangementError for an unknown one.
+    TFlowArrangement SelectedArrangement() const;
     void ShowStatus(const QString& text, bool alarm = false);
     void ShowVerdict(const TVerdict& verdict);
+    // A failed Calc: no results, the Uo field back at the Uo that Calc read.
+    void ShowFailure(const QString& status, double uoRead);
     void ClearResults();
     QAction* CreateAction(const QString& name, const QString& caption, int image,
                           void (TMainForm::*handler)());
@@ -123,7 +128,7 @@ private:
     QString m_settingsKeyPath;
     bool m_firstActivation = false;
     QStringList m_pageList;
-    QList<double> m_typeUo;
+    QList<THeatXTypeEntry> m_types;
     QList<double> m_fluidCp;
     int m_solvedMask = InitialCaseMask; // as the last Calc gave it to Solve
     TRecentFiles m_recentFiles;

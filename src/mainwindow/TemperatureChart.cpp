@@ -60,8 +60,13 @@ void ShowTemperatureChart(TChartPanel& chart, const THx& hx)
     TChartLine& cold = AddStreamLine(chart, ColdColour);
     hot.AddPoint(0, hx.thi);
     hot.AddPoint(1, hx.tho);
-    cold.AddPoint(0, hx.tco);
-    cold.AddPoint(1, hx.tci);
+    if (hx.arrangement.Kind() == TFlowArrangement::TKind::akParallelFlow) {
+        cold.AddPoint(0, hx.tci);
+        cold.AddPoint(1, hx.tco);
+    } else {
+        cold.AddPoint(0, hx.tco);
+        cold.AddPoint(1, hx.tci);
+    }
     chart.SetXRange(0, 1);
     chart.AutoScaleY(MaxYTicks, hx.tci - YRangeMargin, hx.thi + YRangeMargin, YFloor);
     chart.Redraw();

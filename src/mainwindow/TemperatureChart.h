@@ -3,10 +3,12 @@
 class TChartPanel;
 class THx;
 
-// The main window's chart of the two stream temperatures along a counter-flow
-// exchanger: x runs from the hot inlet end (0) to the hot outlet end (1); the
-// hot stream is red, the cold stream green, both straight lines between their
-// end temperatures in °C.
+// The main window's chart of the two stream temperatures along the exchanger:
+// x runs from the hot inlet end (0) to the hot outlet end (1); the hot stream is
+// red, the cold stream green, both straight lines between their end
+// temperatures in °C. The cold stream enters at x = 1 (counter flow), or at
+// x = 0 beside the hot inlet for parallel flow; the other arrangements, which
+// have no single position along the flow, are drawn as counter flow.
 
 // The window design's settings of the chart (no lines, all four limits 1.0).
 void ConfigureTemperatureChart(TChartPanel& chart);

@@ -174,7 +174,7 @@ void BatchSolverTest::rowsMatchDirectSolvesExactly()
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows[0], QStringLiteral("method,coldFluid,hotFluid,heatXType,thi,tho,mh,cph,ch,tci,"
                                      "tco,mc,cpc,cc,Uo,Ao,lmtd,cmax,cmin,itd,e,ntu,cr,Q,Qmax,"
-                                     "findings,status"));
+                                     "arrangement,F,findings,status"));
     const TLookupTables tables = ShippedTables();
     for (const QString& line : {defaultLine, lmtdLine}) {
         THx hx = SolvedInitialCase();
@@ -182,8 +182,8 @@ void BatchSolverTest::rowsMatchDirectSolvesExactly()
         arguments.ApplyTo(hx, tables);
         hx.Solve(arguments.mask);
         const QStringList fields = Fields(rows[line == defaultLine ? 1 : 2]);
-        QCOMPARE(fields.size(), 27);
-        QCOMPARE(fields[25], QString()); // no findings
+        QCOMPARE(fields.size(), 29);
+        QCOMPARE(fields[27], QString()); // no findings
         QCOMPARE(fields[0], hx.method);
         QCOMPARE(fields[1], hx.coldFluid);
         QCOMPARE(fields[2], hx.hotFluid);
@@ -191,6 +191,8 @@ void BatchSolverTest::rowsMatchDirectSolvesExactly()
         for (std::size_t i = 0; i < std::size(HxNumberFields); ++i)
             QVERIFY2(StrToFloat(fields[4 + qsizetype(i)]) == hx.*HxNumberFields[i].member,
                      HxNumberFields[i].name);
+        QCOMPARE(fields[25], QStringLiteral("counter-flow"));
+        QCOMPARE(fields[26], QStringLiteral("1"));
         QCOMPARE(fields.last(), QStringLiteral("Solved"));
     }
     QVERIFY(rows[2].startsWith(QStringLiteral("LMTD method,air,water,tube in tube,")));
@@ -220,7 +222,7 @@ void BatchSolverTest::badLinesGiveAStatusAndTheBatchGoesOn()
     QFETCH(QString, status);
     const QStringList rows = RunBatch((defaultLine + '\n' + line + "\r\n" + defaultLine).toUtf8());
     QCOMPARE(rows.size(), 4);
-    QCOMPARE(rows[2], QString(26, u',') + status);
+    QCOMPARE(rows[2], QString(28, u',') + status);
     QVERIFY(rows[1].endsWith(QStringLiteral(",Solved")));
     QCOMPARE(rows[3], rows[1]);
 }

@@ -149,7 +149,7 @@ void ExecutableTest::infeasibleCaseInEveryOutput()
     QCOMPARE(batch.code, 0);
     const QStringList rows = batch.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(rows.size(), 2);
-    QVERIFY(rows[0].endsWith(",Qmax,findings,status"));
+    QVERIFY(rows[0].endsWith(",Qmax,arrangement,F,findings,status"));
     QVERIFY(rows[1].startsWith("Cold fluid specified,water,oil,"));
     QVERIFY2(rows[1].endsWith(",\"" + findings + "\",\"Infeasible: " + cross + "\""),
              qPrintable(rows[1]));
@@ -233,7 +233,7 @@ void ExecutableTest::badInput_data()
     QTest::newRow("negative type index")
         << "shipped" << WithValue(9, "-1") << QByteArray() << 2
         << "kelvane: --solve: TYPE (value 9): -1 is not an entry of the exchanger type table "
-           "(entries 0 to 4)";
+           "(entries 0 to 10)";
     QTest::newRow("mask as a number with decimals")
         << "shipped" << WithValue(13, "111.5") << QByteArray() << 2
         << "kelvane: --solve: MASK (value 13): '111.5' is not a valid integer value";
@@ -260,13 +260,13 @@ void ExecutableTest::badInput_data()
         << "shipped" << QStringList{"--batch"}
         << QByteArray("garbage\n\x01\x02\xff\xfe\nKelvane,0,35\n"
                       "Kelvane,0,nan,12,1,1,6,13,0.8,0,37,38,23.529,111\n")
-        << 0 << ",,,,,,,,,,,,,,,,,,,,,,,,,,expected 13 values after the tag but found 2";
+        << 0 << ",,,,,,,,,,,,,,,,,,,,,,,,,,,,expected 13 values after the tag but found 2";
     QByteArray binary;
     for (int i = 0; i < 4096; ++i)
         binary += char((i * 131 + 7) % 256);
     QTest::newRow("batch of binary bytes")
         << "shipped" << QStringList{"--batch"} << binary << 0
-        << ",,,,,,,,,,,,,,,,,,,,,,,,,,\"not a case line: it must start with \"\"Kelvane,\"\"\"";
+        << ",,,,,,,,,,,,,,,,,,,,,,,,,,,,\"not a case line: it must start with \"\"Kelvane,\"\"\"";
     const QString emptyFluids =
         "kelvane: --solve: HOT (value 1): 0 is not an entry of the fluid table (it is empty)";
     const QString emptyTypes = "kelvane: --solve: TYPE (value 9): 0 is not an entry of the "

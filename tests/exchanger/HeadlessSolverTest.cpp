@@ -132,7 +132,7 @@ void HeadlessSolverTest::exitCodesAndMessages_data()
     QStringList badValue = initialCaseValues;
     badValue[7] = "0,8";
     QStringList badIndex = initialCaseValues;
-    badIndex[8] = "5";
+    badIndex[8] = "11";
 
     QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: kelvane --solve"
                           << "";
@@ -158,7 +158,7 @@ void HeadlessSolverTest::exitCodesAndMessages_data()
     QTest::newRow("bad value") << QStringList{"--solve"} + badValue << 2 << ""
                                << "MC (value 8): '0,8' is not a valid floating point value";
     QTest::newRow("index outside the table") << QStringList{"--solve"} + badIndex << 2 << ""
-                                             << "TYPE (value 9): 5 is not an entry";
+                                             << "TYPE (value 9): 11 is not an entry";
     QTest::newRow("unknown option") << QStringList{"--solve", "--fast"} << 2 << ""
                                     << "unknown option '--fast'";
     QTest::newRow("unknown short option") << QStringList{"-x"} << 2 << ""
@@ -211,8 +211,8 @@ void HeadlessSolverTest::jsonHoldsEveryFieldAtFullPrecision()
     const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
     QCOMPARE(error.error, QJsonParseError::NoError);
     const THx hx = SolvedThroughTables(lmtdCase);
-    // The record's fields, then "verdict" and "findings".
-    QCOMPARE(json.size(), qsizetype(std::size(HxTextFields) + std::size(HxNumberFields) + 2));
+    // The record's fields, the arrangement and F, then "verdict" and "findings".
+    QCOMPARE(json.size(), qsizetype(HxOutputCount + 2));
     QCOMPARE(json.value("verdict").toString(), QStringLiteral("feasible"));
     QCOMPARE(json.value("findings").toArray().size(), 0);
     QCOMPARE(json.keys().size(), json.size());
@@ -222,6 +222,8 @@ void HeadlessSolverTest::jsonHoldsEveryFieldAtFullPrecision()
         QVERIFY2(json.value(QLatin1StringView(field.name)).toDouble() == hx.*field.member,
                  field.name);
     QCOMPARE(json.value("method").toString(), QStringLiteral("LMTD method"));
+    QCOMPARE(json.value("arrangement").toString(), QStringLiteral("counter-flow"));
+    QCOMPARE(json.value("F").toDouble(), 1.0);
     // Record order, as the fields stand in the record.
     QVERIFY(run.out.startsWith(QStringLiteral("{\"method\":\"LMTD method\",\"coldFluid\":")));
     QVERIFY(run.out.contains(QStringLiteral("\"Q\":")));

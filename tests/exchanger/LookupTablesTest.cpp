@@ -1,5 +1,6 @@
 #include "LookupTablesTest.h"
 
+#include "ArrangementError.h"
 #include "IniFile.h"
 #include "LookupTables.h"
 #include "TestFiles.h"
@@ -111,8 +112,19 @@ void LookupTablesTest::shippedTables()
     QCOMPARE(tables.FluidAt(0)->cp, 1.023);
     QCOMPARE(tables.FluidAt(1)->cp, 4.193);
     QCOMPARE(tables.FluidAt(2)->cp, 2.0);
+    // The five ideal counter-flow types first, as before, then one per arrangement.
     QCOMPARE(tables.HeatXTypeNames(),
-             (QStringList{"fin and tube", "shell and tube", "tube in tube", "compact", "plate"}));
+             (QStringList{"fin and tube", "shell and tube", "tube in tube", "compact", "plate",
+                          "parallel flow", "shell and tube, 1 shell pass",
+                          "shell and tube, 2 shell passes", "cross flow, both unmixed",
+                          "cross flow, hot mixed", "cross flow, cold mixed"}));
+    QStringList arrangements;
+    for (const THeatXTypeEntry& type : tables.HeatXTypes())
+        arrangements << QString(type.Arrangement().Key());
+    QCOMPARE(arrangements,
+             (QStringList{"counter-flow", "counter-flow", "counter-flow", "counter-flow",
+                          "counter-flow", "parallel-flow", "shell-and-tube-1", "shell-and-tube-2",
+                          "cross-flow-unmixed", "cross-flow-hot-mixed", "cross-flow-cold-mixed"}));
 
     // Every entry states its own number; none falls back to a default by a typo.
     const TIniFile fluids(folder + "/fluids.ini");
@@ -125,5 +137,58 @@ void LookupTablesTest::shippedTables()
     for (const THeatXTypeEntry& type : tables.HeatXTypes()) {
         QVERIFY2(types.ReadFloat(type.name, "Uo", -1) == type.Uo, qPrintable(type.name));
         QVERIFY2(type.Uo >= 10 && type.Uo <= 10000, qPrintable(type.name));
+        // Counter flow by the absence of the key: the types that were there keep it so.
+        QVERIFY2(types.KeyExists(type.name, "arrangement") != type.Arrangement().IsCounterFlow(),
+                 qPrintable(type.name));
+    }
+}
+
+void LookupTablesTest::typesNameTheirArrangement_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("no key: counter flow") << QByteArray("rho=1.2") << "counter-flow"
+                                          << "";
+    QTest::newRow("named") << QByteArray("arrangement=shell-and-tube-2") << "shell-and-tube-2"
+                           << "";
+    QTest::newRow("any letter case, blanks around")
+        << QByteArray("Arrangement =  Cross-Flow-Hot-Mixed ") << "cross-flow-hot-mixed"
+        << "";
+    QTest::newRow("unknown value")
+        << QByteArray("arrangement=zigzag") << ""
+        << "unknown arrangement \"zigzag\" in heatxtype.ini, section [odd one]";
+    QTest::newRow("too many shell passes")
+        << QByteArray("arrangement=shell-and-tube-9") << ""
+        << "unknown arrangement \"shell-and-tube-9\" in heatxtype.ini, section [odd one]";
+    QTest::newRow("empty value") << QByteArray("arrangement=") << ""
+                                 << "unknown arrangement \"\" in heatxtype.ini, section [odd one]";
+}
+
+// An unknown arrangement keeps its type listed with its Uo; only using the
+// type reports it, naming the file, the section and the value. The types
+// around it are not touched.
+void LookupTablesTest::typesNameTheirArrangement()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, key);
+    QFETCH(QString, error);
+    WriteFile("heatxtype.ini",
+              "[plate]\nUo=3000\n[odd one]\nUo=45\n" + line + "\n[spiral]\nUo=700\n");
+    const TLookupTables tables = TLookupTables::LoadFrom(m_dir.path());
+    QCOMPARE(tables.HeatXTypeNames(), (QStringList{"plate", "odd one", "spiral"}));
+    QCOMPARE(tables.HeatXTypeAt(1)->Uo, 45.0);
+    QVERIFY(tables.HeatXTypeAt(0)->Arrangement().IsCounterFlow());
+    QVERIFY(tables.HeatXTypeAt(2)->Arrangement().IsCounterFlow());
+    const THeatXTypeEntry& odd = *tables.HeatXTypeAt(1);
+    if (error.isEmpty()) {
+        QCOMPARE(QString(odd.Arrangement().Key()), key);
+        return;
+    }
+    try {
+        odd.Arrangement();
+        QFAIL("no error for an unknown arrangement");
+    } catch (const EArrangementError& e) {
+        QCOMPARE(QString::fromUtf8(e.what()), error);
     }
 }

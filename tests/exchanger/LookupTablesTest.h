@@ -3,8 +3,8 @@
 #include <QObject>
 #include <QTemporaryDir>
 
-// The fluid and exchanger type tables: file order, defaults, missing files and
-// the tables that ship with the program.
+// The fluid and exchanger type tables: file order, defaults, missing files,
+// arrangements and the tables that ship with the program.
 class LookupTablesTest : public QObject
 {
     Q_OBJECT
@@ -19,6 +19,8 @@ private slots:
     void missingFilesGiveEmptyTables();
     void lookupsNeverReadOutOfRange();
     void shippedTables();
+    void typesNameTheirArrangement_data();
+    void typesNameTheirArrangement();
 
 private:
     QString WriteFile(const QString& name, const QByteArray& text);

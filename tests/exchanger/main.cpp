@@ -1,7 +1,10 @@
+#include "ArrangementExecutableTest.h"
+#include "ArrangementSolveTest.h"
 #include "BatchSolverTest.h"
 #include "CaseArgumentsTest.h"
 #include "ExecutableTest.h"
 #include "FeasibilityTest.h"
+#include "FlowRelationTest.h"
 #include "FormulasTest.h"
 #include "HeadlessSolverTest.h"
 #include "HxModelTest.h"
@@ -14,6 +17,7 @@
 #include <QCoreApplication>
 
 // One executable for the exchanger folder: list every test class here.
-KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, SolverTest, FeasibilityTest,
-                  ResultsPageTest, LookupTablesTest, CaseArgumentsTest, NamedCaseFileTest,
-                  BatchSolverTest, HeadlessSolverTest, ExecutableTest)
+KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, FlowRelationTest, SolverTest,
+                  FeasibilityTest, ResultsPageTest, LookupTablesTest, CaseArgumentsTest,
+                  NamedCaseFileTest, BatchSolverTest, HeadlessSolverTest, ExecutableTest,
+                  ArrangementSolveTest, ArrangementExecutableTest)

@@ -5,6 +5,7 @@
 #include "Format.h"
 #include "HTMLView.h"
 #include "Hx.h"
+#include "LookupTables.h"
 #include "Main.h"
 #include "NumberParse.h"
 #include "PageStore.h"
@@ -113,6 +114,42 @@ QStringList MemoLines(TMainForm& form)
 QString DefaultCaseLine()
 {
     return "Kelvane,0,35,13,1,1,5,11,0.895,0,37,41.8,22.506,111";
+}
+
+// The position of a shipped exchanger type in the drop-down.
+int TypeIndex(const QString& name)
+{
+    const int index = int(TLookupTables::LoadFrom(ProgramDir()).HeatXTypeNames().indexOf(name));
+    if (index < 0)
+        qFatal("no exchanger type %s", qPrintable(name));
+    return index;
+}
+
+// Command-line values of one case on the exchanger type `name`.
+QStringList CaseOnType(const char* values, const QString& name)
+{
+    return QString::fromLatin1(values).arg(TypeIndex(name)).split(u' ');
+}
+
+// Oil at 120 -> 40 °C, 1 kg/s, against water from 20 °C, 1 kg/s, Uo 500 W/m²°C,
+// hot fluid specified: e 0.8 at Cr 0.477.
+constexpr const char* hotOilCase = "2 120 40 1 1 20 0 1 %1 500 0 0 111";
+
+// The mean height of the green (cold stream) pixels in column x of the chart.
+double ColdLineHeight(const QImage& chart, int x)
+{
+    double sum = 0;
+    int count = 0;
+    for (int y = 0; y < chart.height(); ++y) {
+        const QColor c = chart.pixelColor(x, y);
+        if (c.green() > 100 && c.red() < 60 && c.blue() < 60) {
+            sum += y;
+            ++count;
+        }
+    }
+    if (count == 0)
+        qFatal("no cold stream pixel in column %d", x);
+    return sum / count;
 }
 
 } // namespace
@@ -878,4 +915,111 @@ void MainWindowTest::missingOrEmptyTablesStillSolve()
         QCOMPARE(CurrentHx().cpc, 4.193);
     }
     QCOMPARE(Field(*form, "eduo")->text(), QString("37"));
+}
+
+// Another arrangement than counter flow: the same duty and lmtd, the area
+// divided by F, and the page and memo say so.
+void MainWindowTest::shellPassesCorrectTheArea()
+{
+    double counterFlowArea = 0;
+    {
+        auto form = MakeForm(CaseOnType(hotOilCase, "shell and tube"));
+        QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+        QVERIFY(!form->HTMLView->toPlainText().contains("arrangement"));
+        QVERIFY(form->DiagMemo->toPlainText().contains("Uo Ao lmtd = 160.000 kW"));
+        counterFlowArea = CurrentHx().Ao;
+    }
+    auto form = MakeForm(CaseOnType(hotOilCase, "shell and tube, 2 shell passes"));
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    const THx& hx = CurrentHx();
+    QVERIFY(hx.F > 0.5 && hx.F < 1);
+    QVERIFY(std::abs(hx.Ao - counterFlowArea / hx.F) <= 1e-12 * hx.Ao);
+    QCOMPARE(Field(*form, "edao")->text(), Format("%0.1f", {counterFlowArea / hx.F}));
+    const QString page = form->HTMLView->toPlainText();
+    QVERIFY(page.contains("arrangement: shell and tube, 2 shell passes"));
+    QVERIFY(page.contains("F = " + Format("%0.3f", {hx.F})));
+    QVERIFY(form->DiagMemo->toPlainText().contains("Uo Ao F lmtd = 160.000 kW"));
+}
+
+// Both streams enter at the left: the cold line rises from tci there, where
+// counter flow draws it falling from tco.
+void MainWindowTest::parallelFlowChartsBothStreamsFromTheLeft()
+{
+    const char* eNtuCase = "2 120 0 2 1 20 0 0.8 %1 500 6.5 0 237";
+    for (const QString type : {"parallel flow", "tube in tube"}) {
+        auto form = MakeForm(CaseOnType(eNtuCase, type));
+        QTRY_COMPARE(form->Label13->text(), QString("Solved  (e-Ntu method)..."));
+        const THx& hx = CurrentHx();
+        const bool parallel = type == "parallel flow";
+        QCOMPARE(form->tChart->Lines().size(), std::size_t(2));
+        const auto& hot = form->tChart->Lines()[0]->Points();
+        const auto& cold = form->tChart->Lines()[1]->Points();
+        QCOMPARE(hot[0]->X, 0.0);
+        QCOMPARE(hot[0]->Y, hx.thi);
+        QCOMPARE(hot[1]->Y, hx.tho);
+        QCOMPARE(cold[0]->X, 0.0);
+        QCOMPARE(cold[0]->Y, parallel ? hx.tci : hx.tco);
+        QCOMPARE(cold[1]->X, 1.0);
+        QCOMPARE(cold[1]->Y, parallel ? hx.tco : hx.tci);
+        const QImage chart = form->tChart->grab().toImage();
+        const double left = ColdLineHeight(chart, 56);
+        const double right = ColdLineHeight(chart, chart.width() - 26);
+        QVERIFY2(parallel ? left > right : left < right, qPrintable(type));
+    }
+}
+
+// The type stays in the drop-down with its Uo; Calc with it names what is
+// wrong and shows no results; the other types still solve.
+void MainWindowTest::unknownArrangementIsNoSolution()
+{
+    QFile types(m_programDir->path() + "/heatxtype.ini");
+    QVERIFY(types.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    types.write("[fin and tube]\nUo=37\n[odd one]\nUo=40\narrangement=zig-zag\n");
+    types.close();
+    auto form = MakeForm();
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    form->cbHex->setFocus();
+    QTest::keyClick(form->cbHex, Qt::Key_Down);
+    QCOMPARE(form->cbHex->currentText(), QString("odd one"));
+    QCOMPARE(Field(*form, "eduo")->text(), QString("40"));
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(),
+             QString("No solution with this data... (unknown arrangement \"zig-zag\" in "
+                     "heatxtype.ini, section [odd one])"));
+    QVERIFY(form->HTMLView->toPlainText().trimmed().isEmpty());
+    QVERIFY(form->DiagMemo->toPlainText().isEmpty());
+    QCOMPARE(form->tChart->Lines().size(), std::size_t(0));
+    form->cbHex->setFocus();
+    QTest::keyClick(form->cbHex, Qt::Key_Up);
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+}
+
+// Oil cooled from 120 to 40 °C by water heated from 20 to 60 °C, duty given:
+// counter flow sizes it, one shell pass cannot reach it. The status names the
+// arrangement, e and the limit in red; what was solved up to there stays shown.
+void MainWindowTest::oneShellPassCannotReachTheDuty()
+{
+    const char* dutyCase = "2 120 40 1 1 20 60 1 %1 500 10 160 347";
+    {
+        auto form = MakeForm(CaseOnType(dutyCase, "shell and tube"));
+        QTRY_COMPARE(form->Label13->text(), QString("Solved  (Duty specified)..."));
+        QCOMPARE(Field(*form, "edao")->text(), QString("8.8"));
+    }
+    auto form = MakeForm(CaseOnType(dutyCase, "shell and tube, 1 shell pass"));
+    const QString finding = "effectiveness beyond the reach of shell and tube, 1 shell pass: "
+                            "e 0.800, limit 0.764 at Cr 0.500";
+    QTRY_COMPARE(form->Label13->text(), "Infeasible  (Duty specified): " + finding);
+    QVERIFY(StatusShowsRed(*form));
+    QVERIFY(StatusFitsItsLine(*form));
+    const QStringList memo = MemoLines(*form);
+    QCOMPARE(memo.size(), 11);
+    QCOMPARE(memo[7], QString("Uo Ao F lmtd = 0.000 kW"));
+    QCOMPARE(memo[10], finding);
+    const QString page = form->HTMLView->toPlainText();
+    for (const char* line : {"arrangement: shell and tube, 1 shell pass", "mc = 0.954 kg/s",
+                             "lmtd = 36.410", "F = 0.000", "e = 0.800", "Q = 160.000 kW"})
+        QVERIFY2(page.contains(QString::fromUtf8(line)), line);
+    QCOMPARE(Field(*form, "edmc")->text(), QString("0.9540"));
+    QCOMPARE(form->tChart->Lines().size(), std::size_t(2));
 }

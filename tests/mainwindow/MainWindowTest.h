@@ -59,6 +59,10 @@ private slots:
     void typeWithoutUoGivesTwenty();
     void missingOrEmptyTablesStillSolve_data();
     void missingOrEmptyTablesStillSolve();
+    void shellPassesCorrectTheArea();
+    void parallelFlowChartsBothStreamsFromTheLeft();
+    void unknownArrangementIsNoSolution();
+    void oneShellPassCannotReachTheDuty();
 
 private:
     // A window as the program makes it; `show` activates it, which runs the first Calc.
