@@ -2,16 +2,11 @@
 
 #include "AppFolders.h"
 #include "FormPlacement.h"
-#include "QtPlatform.h"
 #include "SettingsStore.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -196,40 +191,4 @@ void TestFormPlacement::maximisedWindowKeepsItsNormalPlace()
     QCOMPARE(store.ReadString("Maximised", "Visible", ""), QString("1"));
     QCOMPARE(store.ReadInteger("Maximised", "Left", -1), normal.x());
     QCOMPARE(store.ReadInteger("Maximised", "Width", -1), normal.width());
-}
-
-void TestFormPlacement::qtPlatformInstallsItselfForItsLifetime()
-{
-    TPlatform* before = &TPlatform::Current();
-    {
-        TQtPlatform platform;
-        QCOMPARE(&TPlatform::Current(), static_cast<TPlatform*>(&platform));
-    }
-    QCOMPARE(&TPlatform::Current(), before);
-}
-
-void TestFormPlacement::qtPlatformClipboardRoundTrip()
-{
-    TQtPlatform platform;
-    TPlatform::Current().SetClipboardText("Kelvane,0,35,13");
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("Kelvane,0,35,13"));
-    QGuiApplication::clipboard()->setText("from elsewhere");
-    QCOMPARE(TPlatform::Current().ClipboardText(), QString("from elsewhere"));
-}
-
-void TestFormPlacement::qtPlatformShowsPlainOkBox()
-{
-    TQtPlatform platform;
-    QString shownText;
-    int buttons = 0;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        shownText = box->text();
-        buttons = int(box->buttons().size());
-        box->button(QMessageBox::Ok)->click();
-    });
-    TPlatform::Current().ShowMessage("File name not known");
-    QCOMPARE(shownText, QString("File name not known"));
-    QCOMPARE(buttons, 1);
 }

@@ -20,8 +20,4 @@ private slots:
     void winState_data();
     void winState();
     void maximisedWindowKeepsItsNormalPlace();
-
-    void qtPlatformInstallsItselfForItsLifetime();
-    void qtPlatformClipboardRoundTrip();
-    void qtPlatformShowsPlainOkBox();
 };

@@ -1,0 +1,56 @@
+#include "TestQtPlatform.h"
+
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+void TestQtPlatform::headlessStandInKeepsTheClipboardInTheProcess()
+{
+    TPlatform& headless = TPlatform::Current();
+    QGuiApplication::clipboard()->setText("desktop text");
+    headless.SetClipboardText("Kelvane,0,35,13");
+    QCOMPARE(headless.ClipboardText(), QString("Kelvane,0,35,13"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("desktop text"));
+    QVERIFY(!headless.OpenDocument(QCoreApplication::applicationFilePath()));
+}
+
+void TestQtPlatform::qtPlatformInstallsItselfForItsLifetime()
+{
+    TPlatform* before = &TPlatform::Current();
+    {
+        TQtPlatform platform;
+        QCOMPARE(&TPlatform::Current(), static_cast<TPlatform*>(&platform));
+    }
+    QCOMPARE(&TPlatform::Current(), before);
+}
+
+void TestQtPlatform::qtPlatformClipboardRoundTrip()
+{
+    TQtPlatform platform;
+    TPlatform::Current().SetClipboardText("Kelvane,0,35,13");
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("Kelvane,0,35,13"));
+    QGuiApplication::clipboard()->setText("from elsewhere");
+    QCOMPARE(TPlatform::Current().ClipboardText(), QString("from elsewhere"));
+}
+
+void TestQtPlatform::qtPlatformShowsPlainOkBox()
+{
+    TQtPlatform platform;
+    QString shownText;
+    int buttons = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        shownText = box->text();
+        buttons = int(box->buttons().size());
+        box->button(QMessageBox::Ok)->click();
+    });
+    TPlatform::Current().ShowMessage("File name not known");
+    QCOMPARE(shownText, QString("File name not known"));
+    QCOMPARE(buttons, 1);
+}
