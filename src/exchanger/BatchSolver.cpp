@@ -6,7 +6,6 @@
 #include "CurrentHx.h"
 #include "HxFields.h"
 #include "LineReader.h"
-#include "MathError.h"
 #include "SolveOutcome.h"
 
 #include <QIODevice>
@@ -50,18 +49,24 @@ void TBatchSolver::WriteHeader(TCsvWriter& csv)
     csv.EndRow();
 }
 
+// A line that does not parse and a case without a solution are reported, not
+// raised: a batch of them would otherwise spend most of its time unwinding.
 void TBatchSolver::SolveLine(const QString& line, TCsvWriter& csv)
 {
     try {
-        const TCaseArguments arguments = TCaseArguments::FromCaseLine(line);
+        TCaseArguments arguments;
+        if (const std::string problem = arguments.ReadCaseLine(line); !problem.empty()) {
+            WriteFailure(csv, QString::fromStdString(problem));
+            return;
+        }
         m_hx = m_initial;
         arguments.ApplyTo(m_hx, m_tables);
-        m_hx.Solve(arguments.mask);
+        if (const std::optional<TMathFault> fault = m_hx.SolveOrFault(arguments.mask)) {
+            WriteFailure(csv, NoSolutionText(*fault));
+            return;
+        }
     } catch (const ECaseInputError& error) {
         WriteFailure(csv, QString::fromStdString(error.what()));
-        return;
-    } catch (const EMathError& error) {
-        WriteFailure(csv, NoSolutionText(error));
         return;
     }
     for (const THxTextField& field : HxTextFields)

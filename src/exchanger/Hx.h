@@ -1,9 +1,11 @@
 #pragma once
 
+#include "MathError.h"
 #include "SpecMask.h"
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class TXMLFile;
 namespace pugi {
@@ -47,6 +49,11 @@ public:
     // values in place. A floating-point fault raises EMathError before any
     // non-finite value is stored; the steps done until then stay in the record.
     void Solve(int mask);
+    // As Solve, but the fault is returned rather than raised, for a caller that
+    // reports it and drops the case, as the batch does: raising and catching
+    // would cost more than the solve. After a fault the derived values are
+    // unspecified and may be NaN.
+    [[nodiscard]] std::optional<TMathFault> SolveOrFault(int mask);
 
     void SetHotFluid(const QString& name);
     void SetColdFluid(const QString& name);

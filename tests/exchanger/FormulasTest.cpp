@@ -82,6 +82,41 @@ void FormulasTest::checkedUnderflowIsSilent()
     QCOMPARE(Checked::Ln(1), 0.0);
 }
 
+void FormulasTest::recorderKeepsTheFirstFault_data()
+{
+    checkedFaults_data();
+}
+
+void FormulasTest::recorderKeepsTheFirstFault()
+{
+    QFETCH(std::function<double()>, operation);
+    QFETCH(TMathFault, fault);
+    const Checked::TFaultRecorder recorder;
+    QVERIFY(std::isnan(operation()));
+    QVERIFY(recorder.Fault() == fault);
+    // Later faults of every kind leave the first one standing.
+    QVERIFY(std::isnan(Checked::Div(1, 0)));
+    QVERIFY(std::isnan(Checked::Div(0, 0)));
+    QVERIFY(std::isnan(Checked::Exp(710)));
+    QVERIFY(recorder.Fault() == fault);
+}
+
+void FormulasTest::recordersNest()
+{
+    {
+        const Checked::TFaultRecorder outer;
+        {
+            const Checked::TFaultRecorder inner;
+            Checked::Div(1, 0);
+            QVERIFY(inner.Fault() == TMathFault::mfZeroDivide);
+        }
+        QVERIFY(!outer.Fault());
+        Checked::Ln(-1);
+        QVERIFY(outer.Fault() == TMathFault::mfInvalidOp);
+    }
+    QVERIFY_THROWS_EXCEPTION(EMathError, Checked::Div(1, 0));
+}
+
 void FormulasTest::faultMessages()
 {
     QCOMPARE(QString(EMathError(TMathFault::mfZeroDivide).what()),
@@ -163,6 +198,37 @@ void FormulasTest::effectivenessUnguardedFaults()
     } catch (const EMathError& error) {
         QCOMPARE(error.Fault(), fault);
     }
+}
+
+// The batch solves under a recorder: the fallback must not depend on a raised fault.
+void FormulasTest::effectivenessUnderARecorder_data()
+{
+    effectiveness_data();
+}
+
+void FormulasTest::effectivenessUnderARecorder()
+{
+    QFETCH(double, cr);
+    QFETCH(double, ntu);
+    QFETCH(QString, expected);
+    const Checked::TFaultRecorder recorder;
+    QCOMPARE(Fixed4(Effectiveness(cr, ntu)), expected);
+    QVERIFY(!recorder.Fault());
+}
+
+void FormulasTest::effectivenessUnguardedFaultsAreRecorded_data()
+{
+    effectivenessUnguardedFaults_data();
+}
+
+void FormulasTest::effectivenessUnguardedFaultsAreRecorded()
+{
+    QFETCH(double, cr);
+    QFETCH(double, ntu);
+    QFETCH(TMathFault, fault);
+    const Checked::TFaultRecorder recorder;
+    QVERIFY(std::isnan(Effectiveness(cr, ntu)));
+    QVERIFY(recorder.Fault() == fault);
 }
 
 void FormulasTest::counterflowEffectiveness_data()
