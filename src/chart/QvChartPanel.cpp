@@ -93,7 +93,8 @@ void TChartPanel::Clear()
 TChartLine* TChartPanel::AddLine(TColor colour, std::uint8_t pointType, const QImage* bitmap,
                                  int size, const TPointVec& shape)
 {
-    auto line = std::make_unique<TChartLine>(this, colour, pointType, size, shape);
+    auto line = std::make_unique<TChartLine>(
+        this, [this](TColor c) { return DrawingForm(c); }, colour, pointType, size, shape);
     line->SetPen(psSolid, 1);
     line->SetMarkerStyle(colour, colour, psSolid, 2);
     if (bitmap)
