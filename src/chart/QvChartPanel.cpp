@@ -552,9 +552,9 @@ void TChartPanel::mousePressEvent(QMouseEvent* event)
 {
     QFrame::mousePressEvent(event);
     const QPoint pos = event->position().toPoint();
-    const TDoublePoint data = PixelToData(pos.x(), pos.y());
-    m_cursorX = data.X;
-    m_cursorY = data.Y;
+    const TDoublePoint cursor = PixelToData(pos.x(), pos.y());
+    m_cursorX = cursor.X;
+    m_cursorY = cursor.Y;
     if (HitTest(pos.x(), pos.y()))
         m_dragging = true;
 }
@@ -562,9 +562,9 @@ void TChartPanel::mousePressEvent(QMouseEvent* event)
 void TChartPanel::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
-    const TDoublePoint data = PixelToData(pos.x(), pos.y());
-    m_cursorX = data.X;
-    m_cursorY = data.Y;
+    const TDoublePoint cursor = PixelToData(pos.x(), pos.y());
+    m_cursorX = cursor.X;
+    m_cursorY = cursor.Y;
     const bool wasDragging = m_dragging;
     if (m_dragging) {
         // Outside the plot a dragged point stays where it last was.
