@@ -10,7 +10,7 @@ packages=(
   libpugixml-dev libsimpleini-dev
   libbenchmark-dev
   poppler-utils xvfb xauth time desktop-file-utils
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
 )
 
 missing=()
