@@ -34,7 +34,7 @@ public:
     static double Report(TMathFault fault);
 
 private:
-    TFaultRecorder* m_outer;
+    TFaultRecorder* m_outer = nullptr;
     std::optional<TMathFault> m_fault;
 };
 

@@ -23,5 +23,5 @@ public:
     void SetClipboardText(const QString& text) override;
 
 private:
-    TPlatform* m_previous;
+    TPlatform* m_previous = nullptr;
 };

@@ -40,10 +40,10 @@ public:
         activateWindow();
     }
 
-    QPushButton* start;
-    TFmtEdit* edit;
-    TFmtEdit* other;
-    TFmtEditLabel* label;
+    QPushButton* start = nullptr;
+    TFmtEdit* edit = nullptr;
+    TFmtEdit* other = nullptr;
+    TFmtEditLabel* label = nullptr;
 };
 
 // A mass flow field as the main window sets one up: kg/s, 0.01 to 1000.
