@@ -15,7 +15,7 @@ const QLatin1StringView caseLineTag("Kelvane");
 const QString caseLineFormat =
     QStringLiteral("Kelvane,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d");
 
-// One value: its name, where it goes (an integer or a number) and, for the nine
+// One value: its name in messages and usage texts, where it goes (an integer or a number) and, for the nine
 // numbers, its bit in the mask of given values.
 struct TValueSpec
 {
@@ -75,11 +75,6 @@ const Entry& TableEntry(const Entry* entry, int valueIndex, int index, const cha
 }
 
 } // namespace
-
-const char* TCaseArguments::ValueName(int index)
-{
-    return valueSpecs.at(std::size_t(index)).name;
-}
 
 TMaskBit TCaseArguments::MaskBitOf(TValue number)
 {

@@ -43,8 +43,6 @@ struct TCaseArguments
         cvQ,
         cvMask
     };
-    // "HOT", "THI", ... "MASK": the value names used in messages and usage texts.
-    static const char* ValueName(int index);
     // The mask bit of one of the nine numbers thi ... Q.
     static TMaskBit MaskBitOf(TValue number);
 
