@@ -15,8 +15,8 @@ const QLatin1StringView caseLineTag("Kelvane");
 const QString caseLineFormat =
     QStringLiteral("Kelvane,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d");
 
-// One value: its name in messages and usage texts, where it goes (an integer or a number) and, for the nine
-// numbers, its bit in the mask of given values.
+// One value: its name in messages and usage texts, where it goes (an integer or a number) and, for
+// the nine numbers, its bit in the mask of given values.
 struct TValueSpec
 {
     const char* name = nullptr;

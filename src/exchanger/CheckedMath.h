@@ -91,6 +91,22 @@ inline double Exp(double x)
     return r;
 }
 
+// Runs compute() under a TFaultRecorder and gives the first fault it met, none
+// when it met none. What compute() raises past that fault, in code a raised
+// fault would have stopped short of, counts as that fault.
+template <typename Compute> std::optional<TMathFault> FirstFault(Compute compute)
+{
+    const TFaultRecorder recorder;
+    try {
+        compute();
+    } catch (...) {
+        if (recorder.Fault())
+            return recorder.Fault();
+        throw;
+    }
+    return recorder.Fault();
+}
+
 // compute(), or fallback() when a step of compute() faults. compute() must have
 // no effect but its result: it may run on past its fault.
 template <typename Compute, typename Fallback> double OrElse(Compute compute, Fallback fallback)

@@ -45,17 +45,7 @@ void THx::Solve(int mask)
 
 std::optional<TMathFault> THx::SolveOrFault(int mask)
 {
-    const Checked::TFaultRecorder recorder;
-    try {
-        Solve(mask);
-    } catch (...) {
-        // Past its first fault the solve runs on NaN, into whatever a raised
-        // fault would have stopped short of.
-        if (recorder.Fault())
-            return recorder.Fault();
-        throw;
-    }
-    return recorder.Fault();
+    return Checked::FirstFault([&] { Solve(mask); });
 }
 
 void THx::LmtdMethod()

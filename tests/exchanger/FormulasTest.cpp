@@ -7,6 +7,7 @@
 #include <QTest>
 #include <functional>
 #include <limits>
+#include <stdexcept>
 
 Q_DECLARE_METATYPE(TMathFault)
 Q_DECLARE_METATYPE(std::function<double()>)
@@ -115,6 +116,21 @@ void FormulasTest::recordersNest()
         QVERIFY(outer.Fault() == TMathFault::mfInvalidOp);
     }
     QVERIFY_THROWS_EXCEPTION(EMathError, Checked::Div(1, 0));
+}
+
+void FormulasTest::firstFaultStandsForWhatFollowsIt()
+{
+    using Checked::FirstFault;
+    QVERIFY(!FirstFault([] { Checked::Add(1, 2); }));
+    QVERIFY(FirstFault([] { Checked::Ln(0); }) == TMathFault::mfZeroDivide);
+    // Raised after the fault, where a raised fault would have stopped first.
+    QVERIFY(FirstFault([] {
+                Checked::Exp(710);
+                throw std::logic_error("reached only past the fault");
+            }) == TMathFault::mfOverflow);
+    // Raised before any fault: it is no fault of the arithmetic.
+    QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                             FirstFault([] { throw std::logic_error("before any fault"); }));
 }
 
 void FormulasTest::faultMessages()

@@ -14,6 +14,7 @@ private slots:
     void recorderKeepsTheFirstFault_data();
     void recorderKeepsTheFirstFault();
     void recordersNest();
+    void firstFaultStandsForWhatFollowsIt();
     void faultMessages();
     void lmtd_data();
     void lmtd();
