@@ -2,7 +2,6 @@
 // parses them exactly as the batch solver does and writes their 13 values back
 // as CSV at full precision, but solves nothing. Standard input to standard output.
 #include "CaseArguments.h"
-#include "CaseInputError.h"
 #include "CsvWriter.h"
 #include "LineReader.h"
 
@@ -18,13 +17,13 @@ int main()
     TLineReader reader(in);
     QByteArrayView line;
     while (reader.ReadLine(line)) {
-        try {
-            const TCaseArguments a = TCaseArguments::FromCaseLine(QString::fromUtf8(line));
+        TCaseArguments a;
+        if (const std::string problem = a.ReadCaseLine(QString::fromUtf8(line)); !problem.empty()) {
+            csv.AddText(QString::fromStdString(problem));
+        } else {
             for (double value : {double(a.hotFluid), a.thi, a.tho, a.mh, double(a.coldFluid), a.tci,
                                  a.tco, a.mc, double(a.heatXType), a.Uo, a.Ao, a.Q, double(a.mask)})
                 csv.AddNumber(value);
-        } catch (const ECaseInputError& error) {
-            csv.AddText(QString::fromStdString(error.what()));
         }
         csv.EndRow();
     }

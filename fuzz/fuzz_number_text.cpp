@@ -12,14 +12,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QString text = QString::fromUtf8(FuzzBytes(data, size));
     try {
-        (void)StrToFloat(CleanNumberText(text));
+        double cleaned = 0;
+        (void)TryStrToFloat(CleanNumberText(text), cleaned);
     } catch (const EConvertError&) {
+        // An exponent CleanNumberText cannot take: all this run looks for is a crash.
     }
     double first = 0;
     double second = 0;
     try {
         ParseFraction(text, first, second);
     } catch (const EConvertError&) {
+        // Not a number or a fraction: all this run looks for is a crash.
     }
     double value = 0;
     int integer = 0;

@@ -14,7 +14,7 @@ packages=(
   # Tests: PDF text, desktop entry check, a virtual X display and its window titles
   poppler-utils desktop-file-utils xvfb xauth x11-utils time
   # Sanitizer and fuzz builds
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
 )
 
 if [ "${1:-}" = --list ]; then

@@ -7,8 +7,6 @@ class TAxisTransform
 public:
     explicit TAxisTransform(bool logarithmic = false) : m_logarithmic(logarithmic) {}
 
-    bool IsLogarithmic() const { return m_logarithmic; }
-
     // On a logarithmic axis a value <= 0 (or one whose logarithm fails) maps to log10(0.01) = -2.
     double Forward(double value) const;
     double Inverse(double stored) const;

@@ -31,8 +31,6 @@ public:
     int PlotHeight() const { return m_plotRect.Height(); }
     long double XScale() const { return m_xScale; } // pixels per stored X unit
     long double YScale() const { return m_yScale; }
-    const TAxisLimits& XAxis() const { return m_x; }
-    const TAxisLimits& YAxis() const { return m_y; }
 
     QPoint DataToPixel(double x, double y) const;
     TDoublePoint PixelToData(int px, int py) const;

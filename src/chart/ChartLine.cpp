@@ -1,6 +1,5 @@
 #include "ChartLine.h"
 
-#include "QvChartPanel.h"
 #include "ScaleSteps.h"
 
 namespace {
@@ -12,10 +11,10 @@ int GlyphSize(const QImage& glyph)
 
 } // namespace
 
-TChartLine::TChartLine(TChartPanel* panel, TColor colour, std::uint8_t pointType, int size,
-                       const TPointVec& shape)
-    : Panel(panel), PointType(pointType), Size(size), Shape(shape),
-      LineColour(panel->DrawingForm(colour))
+TChartLine::TChartLine(TChartPanel* panel, TDrawingForm drawingForm, TColor colour,
+                       std::uint8_t pointType, int size, const TPointVec& shape)
+    : Panel(panel), PointType(pointType), Size(size), Shape(shape), LineColour(drawingForm(colour)),
+      m_drawingForm(std::move(drawingForm))
 {
 }
 
@@ -32,8 +31,8 @@ void TChartLine::SetPen(std::uint8_t style, int width)
 void TChartLine::SetMarkerStyle(TColor penColour, TColor brushColour, std::uint8_t penStyle,
                                 int penWidth)
 {
-    MarkerPenColour = Panel->DrawingForm(penColour);
-    MarkerBrushColour = Panel->DrawingForm(brushColour);
+    MarkerPenColour = m_drawingForm(penColour);
+    MarkerBrushColour = m_drawingForm(brushColour);
     MarkerPenStyle = penStyle;
     MarkerPenWidth = penWidth;
     for (const auto& point : m_points)
@@ -48,7 +47,7 @@ void TChartLine::SetGlyph(QImage glyph)
 
 TChartPoint* TChartLine::AddPoint(double x, double y)
 {
-    auto point = std::make_unique<TChartPoint>(Panel, x, y);
+    auto point = std::make_unique<TChartPoint>(Panel, m_drawingForm, x, y);
     point->PenColour = LineColour;
     point->BrushColour = LineColour;
     point->PointType = PointType;

@@ -8,15 +8,19 @@
 #include <vector>
 
 // A polyline of the chart: its points in the order added, the pen of its
-// segments and the marker its new points get. Colours are held in the panel's
-// drawing form. Made by TChartPanel::AddLine; owns its points and its glyph.
+// segments and the marker its new points get. Colours are held in the drawing
+// form that `drawingForm` gives. Made by TChartPanel::AddLine; owns its points
+// and its glyph.
 class TChartLine
 {
 public:
     using TChartPointVec = std::vector<std::unique_ptr<TChartPoint>>;
 
-    TChartLine(TChartPanel* panel, TColor colour, std::uint8_t pointType, int size,
-               const TPointVec& shape);
+    TChartLine(TChartPanel* panel, TDrawingForm drawingForm, TColor colour, std::uint8_t pointType,
+               int size, const TPointVec& shape);
+    // Its points refer to its drawing form: it stays where it was made.
+    TChartLine(const TChartLine&) = delete;
+    TChartLine& operator=(const TChartLine&) = delete;
 
     // Sets the segment pen and gives it to every point already in the line.
     void SetPen(std::uint8_t style, int width);
@@ -30,11 +34,11 @@ public:
     // Takes a glyph already converted for drawing; new points and Size follow it.
     void SetGlyph(QImage glyph);
 
-    TChartPanel* Panel; // not owned
-    std::uint8_t PointType;
-    int Size;
+    TChartPanel* Panel = nullptr; // the chart it belongs to; not owned
+    std::uint8_t PointType = ptNone;
+    int Size = 0;
     TPointVec Shape;
-    TColor LineColour;
+    TColor LineColour = 0;
     std::uint8_t PenStyle = psSolid;
     int PenWidth = 1;
     TColor MarkerPenColour = 0;
@@ -43,6 +47,7 @@ public:
     int MarkerPenWidth = 1;
 
 private:
+    TDrawingForm m_drawingForm;
     TChartPointVec m_points;
     std::unique_ptr<QImage> m_glyph;
 };

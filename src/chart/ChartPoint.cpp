@@ -1,14 +1,15 @@
 #include "ChartPoint.h"
 
-#include "QvChartPanel.h"
-
-TChartPoint::TChartPoint(TChartPanel* panel, double x, double y) : Panel(panel), X(x), Y(y) {}
+TChartPoint::TChartPoint(TChartPanel* panel, const TDrawingForm& drawingForm, double x, double y)
+    : Panel(panel), X(x), Y(y), m_drawingForm(&drawingForm)
+{
+}
 
 void TChartPoint::SetStyle(TColor penColour, TColor brushColour, std::uint8_t penStyle,
                            int penWidth, bool convertColour)
 {
-    PenColour = convertColour ? Panel->DrawingForm(penColour) : penColour;
-    BrushColour = convertColour ? Panel->DrawingForm(brushColour) : brushColour;
+    PenColour = convertColour ? (*m_drawingForm)(penColour) : penColour;
+    BrushColour = convertColour ? (*m_drawingForm)(brushColour) : brushColour;
     PenStyle = penStyle;
     PenWidth = penWidth;
 }

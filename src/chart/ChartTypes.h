@@ -130,6 +130,10 @@ struct TShiftState
     Qt::MouseButtons Buttons;
 };
 
+// A colour's drawing form for the chart's current GridColor (TChartPanel::DrawingForm),
+// handed to its lines and points so that they need not know the panel.
+using TDrawingForm = std::function<TColor(TColor colour)>;
+
 // Asked before each step of a point drag; clearing `allow` stops the drag.
 using TAllowPointMoveEvent =
     std::function<void(TChartPanel* sender, TShiftState shift, int x, int y, bool& allow)>;

@@ -93,7 +93,8 @@ void TChartPanel::Clear()
 TChartLine* TChartPanel::AddLine(TColor colour, std::uint8_t pointType, const QImage* bitmap,
                                  int size, const TPointVec& shape)
 {
-    auto line = std::make_unique<TChartLine>(this, colour, pointType, size, shape);
+    auto line = std::make_unique<TChartLine>(
+        this, [this](TColor c) { return DrawingForm(c); }, colour, pointType, size, shape);
     line->SetPen(psSolid, 1);
     line->SetMarkerStyle(colour, colour, psSolid, 2);
     if (bitmap)
@@ -551,9 +552,9 @@ void TChartPanel::mousePressEvent(QMouseEvent* event)
 {
     QFrame::mousePressEvent(event);
     const QPoint pos = event->position().toPoint();
-    const TDoublePoint data = PixelToData(pos.x(), pos.y());
-    m_cursorX = data.X;
-    m_cursorY = data.Y;
+    const TDoublePoint cursor = PixelToData(pos.x(), pos.y());
+    m_cursorX = cursor.X;
+    m_cursorY = cursor.Y;
     if (HitTest(pos.x(), pos.y()))
         m_dragging = true;
 }
@@ -561,9 +562,9 @@ void TChartPanel::mousePressEvent(QMouseEvent* event)
 void TChartPanel::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
-    const TDoublePoint data = PixelToData(pos.x(), pos.y());
-    m_cursorX = data.X;
-    m_cursorY = data.Y;
+    const TDoublePoint cursor = PixelToData(pos.x(), pos.y());
+    m_cursorX = cursor.X;
+    m_cursorY = cursor.Y;
     const bool wasDragging = m_dragging;
     if (m_dragging) {
         // Outside the plot a dragged point stays where it last was.

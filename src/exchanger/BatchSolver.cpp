@@ -8,7 +8,6 @@
 #include "Feasibility.h"
 #include "HxFields.h"
 #include "LineReader.h"
-#include "MathError.h"
 #include "SolveOutcome.h"
 
 #include <QIODevice>
@@ -59,18 +58,30 @@ void TBatchSolver::WriteHeader(TCsvWriter& csv)
     csv.EndRow();
 }
 
+// A line that does not parse and a case without a solution are reported, not
+// raised: a batch of them would otherwise spend most of its time unwinding.
 void TBatchSolver::SolveLine(const QString& line, TCsvWriter& csv)
 {
     TVerdict verdict;
     try {
-        const TCaseArguments arguments = TCaseArguments::FromCaseLine(line);
+        TCaseArguments arguments;
+        if (const std::string problem = arguments.ReadCaseLine(line); !problem.empty()) {
+            WriteFailure(csv, QString::fromStdString(problem));
+            return;
+        }
         m_hx = m_initial;
         arguments.ApplyTo(m_hx, m_tables);
-        verdict = SolveWithVerdict(m_hx, arguments.mask);
+        const THx given = m_hx;
+        if (const std::optional<TMathFault> fault = m_hx.SolveOrFault(arguments.mask)) {
+            WriteFailure(csv, NoSolutionText(*fault));
+            return;
+        }
+        verdict = JudgeSolve(given, m_hx, arguments.mask);
     } catch (const ECaseInputError& error) {
         WriteFailure(csv, QString::fromStdString(error.what()));
         return;
     } catch (const EMathError& error) {
+        // Raised outside the checked arithmetic: an overflow of the diagnostic products.
         WriteFailure(csv, NoSolutionText(error));
         return;
     } catch (const EArrangementError& error) {

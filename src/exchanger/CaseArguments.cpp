@@ -1,55 +1,51 @@
 #include "CaseArguments.h"
 
 #include "CaseInputError.h"
-#include "ConvertError.h"
+#include "Format.h"
 #include "Hx.h"
 #include "LookupTables.h"
 #include "NumberParse.h"
+#include "UoUnits.h"
 
-#include <array>
+#include <algorithm>
 
 namespace {
 
-constexpr std::array<const char*, TCaseArguments::Count> valueNames = {
-    "HOT", "THI", "THO", "MH", "COLD", "TCI", "TCO", "MC", "TYPE", "UO", "AO", "Q", "MASK"};
+const QLatin1StringView caseLineTag("Kelvane");
+const QString caseLineFormat =
+    QStringLiteral("Kelvane,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d");
 
-[[noreturn]] void RaiseBadValue(int index, const std::string& reason)
+// One value: its name in messages and usage texts, where it goes (an integer or a number) and, for
+// the nine numbers, its bit in the mask of given values.
+struct TValueSpec
 {
-    throw ECaseInputError(std::string(valueNames[index]) + " (value " + std::to_string(index + 1) +
-                          "): " + reason);
-}
-
-// Reads the values in order, naming the first one that does not convert. The
-// values are views into the caller's text: no copy is made per value.
-class TValueReader
-{
-public:
-    explicit TValueReader(const QStringView* values) : m_values(values) {}
-
-    void Read(int& target)
-    {
-        ReadWith(target, [](const QString& t) { return StrToInt(t); });
-    }
-    void Read(double& target)
-    {
-        ReadWith(target, [](const QString& t) { return StrToFloat(t); });
-    }
-
-private:
-    template <typename T, typename Convert> void ReadWith(T& target, Convert convert)
-    {
-        const QStringView value = m_values[m_index];
-        try {
-            target = convert(QString::fromRawData(value.data(), value.size()));
-        } catch (const EConvertError& error) {
-            RaiseBadValue(m_index, error.what());
-        }
-        ++m_index;
-    }
-
-    const QStringView* m_values;
-    int m_index = 0;
+    const char* name = nullptr;
+    int TCaseArguments::*integer = nullptr;
+    double TCaseArguments::*number = nullptr;
+    int maskBit = -1;
 };
+
+constexpr std::array<TValueSpec, TCaseArguments::Count> valueSpecs = {{
+    {"HOT", &TCaseArguments::hotFluid, nullptr},
+    {"THI", nullptr, &TCaseArguments::thi, mbThi},
+    {"THO", nullptr, &TCaseArguments::tho, mbTho},
+    {"MH", nullptr, &TCaseArguments::mh, mbMh},
+    {"COLD", &TCaseArguments::coldFluid, nullptr},
+    {"TCI", nullptr, &TCaseArguments::tci, mbTci},
+    {"TCO", nullptr, &TCaseArguments::tco, mbTco},
+    {"MC", nullptr, &TCaseArguments::mc, mbMc},
+    {"TYPE", &TCaseArguments::heatXType, nullptr},
+    {"UO", nullptr, &TCaseArguments::Uo, mbUo},
+    {"AO", nullptr, &TCaseArguments::Ao, mbAo},
+    {"Q", nullptr, &TCaseArguments::Q, mbQ},
+    {"MASK", &TCaseArguments::mask, nullptr},
+}};
+
+std::string BadValue(int index, const std::string& reason)
+{
+    return std::string(valueSpecs[std::size_t(index)].name) + " (value " +
+           std::to_string(index + 1) + "): " + reason;
+}
 
 bool IsTrimmable(QChar c)
 {
@@ -65,94 +61,146 @@ QStringView Trimmed(QStringView text)
     return text;
 }
 
-// The fields of a case line, split as SplitTextToArray splits at commas (the
-// whole text trimmed; each field up to its comma as it stands; the rest after a
-// comma trimmed; an empty last rest adds nothing), as views into the line. Keeps
-// the first `fields.size()` fields and returns how many there are.
-template <std::size_t N>
-qsizetype SplitCaseLine(QStringView line, std::array<QStringView, N>& fields)
-{
-    qsizetype count = 0;
-    QStringView rest = Trimmed(line);
-    for (qsizetype comma = rest.indexOf(u','); comma >= 0; comma = rest.indexOf(u',')) {
-        if (count < qsizetype(N))
-            fields[std::size_t(count)] = rest.first(comma);
-        ++count;
-        rest = Trimmed(rest.sliced(comma + 1));
-    }
-    if (!rest.isEmpty()) {
-        if (count < qsizetype(N))
-            fields[std::size_t(count)] = rest;
-        ++count;
-    }
-    return count;
-}
-
-TCaseArguments ParseValues(const QStringView* values)
-{
-    TCaseArguments a;
-    TValueReader reader(values);
-    reader.Read(a.hotFluid);
-    reader.Read(a.thi);
-    reader.Read(a.tho);
-    reader.Read(a.mh);
-    reader.Read(a.coldFluid);
-    reader.Read(a.tci);
-    reader.Read(a.tco);
-    reader.Read(a.mc);
-    reader.Read(a.heatXType);
-    reader.Read(a.Uo);
-    reader.Read(a.Ao);
-    reader.Read(a.Q);
-    reader.Read(a.mask);
-    return a;
-}
-
 template <typename Entry>
 const Entry& TableEntry(const Entry* entry, int valueIndex, int index, const char* table,
                         qsizetype size)
 {
     if (!entry)
-        RaiseBadValue(valueIndex, std::to_string(index) + " is not an entry of the " + table +
-                                      " table (" +
-                                      (size == 0 ? std::string("it is empty")
-                                                 : "entries 0 to " + std::to_string(size - 1)) +
-                                      ")");
+        throw ECaseInputError(BadValue(
+            valueIndex, std::to_string(index) + " is not an entry of the " + table + " table (" +
+                            (size == 0 ? std::string("it is empty")
+                                       : "entries 0 to " + std::to_string(size - 1)) +
+                            ")"));
     return *entry;
 }
 
 } // namespace
+
+TMaskBit TCaseArguments::MaskBitOf(TValue number)
+{
+    return TMaskBit(valueSpecs[std::size_t(number)].maskBit);
+}
+
+std::string TCaseArguments::Read(const TTexts& texts, const TConverted& converted)
+{
+    for (int i = 0; i < Count; ++i) {
+        const TValueSpec& spec = valueSpecs[std::size_t(i)];
+        // A view of the caller's text: no copy is made per value.
+        const QString text =
+            QString::fromRawData(texts[std::size_t(i)].data(), texts[std::size_t(i)].size());
+        double number = 0;
+        if (spec.integer) {
+            int value = 0;
+            if (!TryStrToInt(text, value))
+                return BadValue(i, InvalidIntegerMessage(text));
+            this->*spec.integer = value;
+            number = value;
+        } else {
+            if (!TryStrToFloat(text, this->*spec.number))
+                return BadValue(i, InvalidFloatMessage(text));
+            number = this->*spec.number;
+        }
+        if (converted)
+            converted(TValue(i), number);
+    }
+    return {};
+}
+
+std::string TCaseArguments::ReadCaseLine(QStringView line)
+{
+    TTexts texts;
+    const std::string problem = SplitCaseLine(line, texts);
+    return problem.empty() ? Read(texts) : problem;
+}
+
+std::string TCaseArguments::SplitCaseLine(QStringView line, TTexts& texts)
+{
+    // The tag, then the values as far as there is room; every field is counted.
+    qsizetype count = 0;
+    QStringView tag;
+    const auto keep = [&](QStringView field) {
+        if (count == 0)
+            tag = field;
+        else if (count <= Count)
+            texts[std::size_t(count - 1)] = field;
+        ++count;
+    };
+    QStringView rest = Trimmed(line);
+    for (qsizetype comma = rest.indexOf(u','); comma >= 0; comma = rest.indexOf(u',')) {
+        keep(rest.first(comma));
+        rest = Trimmed(rest.sliced(comma + 1));
+    }
+    if (!rest.isEmpty())
+        keep(rest);
+    if (count == 0 || tag.compare(caseLineTag, Qt::CaseInsensitive) != 0)
+        return "not a case line: it must start with \"Kelvane,\"";
+    if (count != Count + 1)
+        return "expected " + std::to_string(Count) + " values after the tag but found " +
+               std::to_string(count - 1);
+    return {};
+}
+
+TCaseArguments::TTexts TCaseArguments::Texts(const QStringList& values, qsizetype first)
+{
+    TTexts texts;
+    for (int i = 0; i < Count; ++i)
+        texts[std::size_t(i)] = values.at(first + i);
+    return texts;
+}
 
 TCaseArguments TCaseArguments::Parse(const QStringList& values, qsizetype first)
 {
     if (first < 0 || values.size() - first != Count)
         throw ECaseInputError("expected " + std::to_string(Count) + " values but found " +
                               std::to_string(std::max<qsizetype>(values.size() - first, 0)));
-    std::array<QStringView, Count> views;
-    for (int i = 0; i < Count; ++i)
-        views[std::size_t(i)] = values[first + i];
-    return ParseValues(views.data());
+    TCaseArguments arguments;
+    if (const std::string problem = arguments.Read(Texts(values, first)); !problem.empty())
+        throw ECaseInputError(problem);
+    return arguments;
 }
 
 TCaseArguments TCaseArguments::FromCaseLine(const QString& line)
 {
-    std::array<QStringView, Count + 1> fields;
-    const qsizetype count = SplitCaseLine(line, fields);
-    if (count == 0 || fields[0].compare(QLatin1StringView("Kelvane"), Qt::CaseInsensitive) != 0)
-        throw ECaseInputError("not a case line: it must start with \"Kelvane,\"");
-    if (count != Count + 1)
-        throw ECaseInputError("expected " + std::to_string(Count) +
-                              " values after the tag but found " + std::to_string(count - 1));
-    return ParseValues(fields.data() + 1);
+    TCaseArguments arguments;
+    if (const std::string problem = arguments.ReadCaseLine(line); !problem.empty())
+        throw ECaseInputError(problem);
+    return arguments;
+}
+
+QString TCaseArguments::CaseLine() const
+{
+    return Format(caseLineFormat,
+                  {std::int64_t(hotFluid), thi, tho, mh, std::int64_t(coldFluid), tci, tco, mc,
+                   std::int64_t(heatXType), Uo, Ao, Q, std::int64_t(mask)});
+}
+
+TCaseArguments TCaseArguments::FromCase(const THx& hx, int hotFluid, int coldFluid, int heatXType,
+                                        int mask)
+{
+    TCaseArguments a;
+    a.hotFluid = hotFluid;
+    a.thi = hx.thi;
+    a.tho = hx.tho;
+    a.mh = hx.mh;
+    a.coldFluid = coldFluid;
+    a.tci = hx.tci;
+    a.tco = hx.tco;
+    a.mc = hx.mc;
+    a.heatXType = heatXType;
+    a.Uo = UoInWatts(hx.Uo);
+    a.Ao = hx.Ao;
+    a.Q = hx.Q;
+    a.mask = mask;
+    return a;
 }
 
 void TCaseArguments::ApplyTo(THx& hx, const TLookupTables& tables) const
 {
     const TFluid& hot =
-        TableEntry(tables.FluidAt(hotFluid), 0, hotFluid, "fluid", tables.Fluids().size());
-    const TFluid& cold =
-        TableEntry(tables.FluidAt(coldFluid), 4, coldFluid, "fluid", tables.Fluids().size());
-    const THeatXTypeEntry& type = TableEntry(tables.HeatXTypeAt(heatXType), 8, heatXType,
+        TableEntry(tables.FluidAt(hotFluid), cvHotFluid, hotFluid, "fluid", tables.Fluids().size());
+    const TFluid& cold = TableEntry(tables.FluidAt(coldFluid), cvColdFluid, coldFluid, "fluid",
+                                    tables.Fluids().size());
+    const THeatXTypeEntry& type = TableEntry(tables.HeatXTypeAt(heatXType), cvHeatXType, heatXType,
                                              "exchanger type", tables.HeatXTypes().size());
     const TFlowArrangement& arrangement = type.Arrangement();
     hx.thi = thi;
@@ -161,7 +209,7 @@ void TCaseArguments::ApplyTo(THx& hx, const TLookupTables& tables) const
     hx.tci = tci;
     hx.tco = tco;
     hx.mc = mc;
-    hx.Uo = 0.001 * Uo;
+    hx.Uo = UoFromWatts(Uo);
     hx.Ao = Ao;
     hx.Q = Q;
     // The tables' specific heats stand in for the built-in ones.

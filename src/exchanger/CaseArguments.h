@@ -1,18 +1,50 @@
 #pragma once
 
+#include "SpecMask.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <array>
+#include <functional>
+#include <string>
 
 class THx;
 class TLookupTables;
 
 // The 13 values of a case as the command line and the case line carry them:
 // fluid and type as 0-based table indexes, Uo in W/m²°C, the mask of given values
-// as a decimal integer.
+// as a decimal integer. The one reader and writer of that format, for the main
+// window's clipboard and command line as for --solve and --batch.
+//
+//   TCaseArguments::TTexts texts;
+//   std::string problem = TCaseArguments::SplitCaseLine(line, texts);
+//   if (problem.empty())
+//       problem = arguments.Read(texts, [](TCaseArguments::TValue value, double number) {...});
+//   TCaseArguments::FromCase(hx, hot, cold, type, mask).CaseLine()
 struct TCaseArguments
 {
     static constexpr int Count = 13;
+    // The values in their order.
+    enum TValue : int
+    {
+        cvHotFluid,
+        cvThi,
+        cvTho,
+        cvMh,
+        cvColdFluid,
+        cvTci,
+        cvTco,
+        cvMc,
+        cvHeatXType,
+        cvUo,
+        cvAo,
+        cvQ,
+        cvMask
+    };
+    // The mask bit of one of the nine numbers thi ... Q.
+    static TMaskBit MaskBitOf(TValue number);
 
     int hotFluid = 0;
     double thi = 0;
@@ -28,12 +60,40 @@ struct TCaseArguments
     double Q = 0;
     int mask = 0;
 
-    // Converts values[first] ... values[first + 12] ("." decimal separator,
-    // optional exponent). Raises ECaseInputError naming the first bad value.
+    // The texts of the 13 values, views into the caller's text.
+    using TTexts = std::array<QStringView, Count>;
+    // Told of each value as it converts: an index or the mask as a whole number.
+    using TConverted = std::function<void(TValue value, double number)>;
+
+    // Converts the texts into these values, in order ("." decimal separator,
+    // optional exponent; indexes and the mask decimal integers), telling
+    // `converted` of each value as it converts. Stops at the first that does not
+    // convert and returns the problem naming it ("MH (value 4): 'x' is not a
+    // valid floating point value"); empty when every value converted.
+    std::string Read(const TTexts& texts, const TConverted& converted = {});
+    // Reads a case line (SplitCaseLine, then Read); empty or the problem.
+    std::string ReadCaseLine(QStringView line);
+
+    // The value texts of a case line "Kelvane,HOT,THI,...,MASK": the tag in any
+    // letter case; the line split at commas as SplitTextToArray splits it (the
+    // whole line trimmed, each field up to its comma as it stands, the rest after
+    // a comma trimmed, so one trailing comma adds nothing). Returns the problem
+    // when the line is no case line, empty otherwise.
+    static std::string SplitCaseLine(QStringView line, TTexts& texts);
+    // values[first] ... values[first + 12]; the list must hold them.
+    static TTexts Texts(const QStringList& values, qsizetype first);
+
+    // The raising forms, for callers whose errors are exceptions: ECaseInputError
+    // with the problem. Parse takes the 13 values from values[first] on.
     static TCaseArguments Parse(const QStringList& values, qsizetype first = 0);
-    // A case line "Kelvane,HOT,THI,...,MASK" (tag in any letter case, blanks
-    // around fields allowed, one trailing comma ignored).
     static TCaseArguments FromCaseLine(const QString& line);
+
+    // The case line "Kelvane,0,35.000,...,111": indexes and mask as integers,
+    // the nine numbers with three decimals.
+    QString CaseLine() const;
+    // The nine numbers of `hx` with the given indexes and mask.
+    static TCaseArguments FromCase(const THx& hx, int hotFluid, int coldFluid, int heatXType,
+                                   int mask);
 
     // Fills `hx` as the main window does before Calc: the nine values (Uo in
     // kW/(m²·K)), the fluids with their table cp, the type name and arrangement.

@@ -1,8 +1,12 @@
 #include "CheckedMath.h"
 
+#include <limits>
+
 namespace Checked {
 
 namespace {
+
+thread_local TFaultRecorder* innermost = nullptr;
 
 bool BothFinite(double a, double b)
 {
@@ -11,26 +15,47 @@ bool BothFinite(double a, double b)
 
 } // namespace
 
-void RaiseDivisionFault(double dividend, double divisor)
+TFaultRecorder::TFaultRecorder() : m_outer(innermost)
+{
+    innermost = this;
+}
+
+TFaultRecorder::~TFaultRecorder()
+{
+    innermost = m_outer;
+}
+
+double TFaultRecorder::Report(TMathFault fault)
+{
+    if (!innermost)
+        throw EMathError(fault);
+    if (!innermost->m_fault)
+        innermost->m_fault = fault;
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
+double RaiseDivisionFault(double dividend, double divisor)
 {
     if (!BothFinite(dividend, divisor) || (divisor == 0 && dividend == 0))
-        throw EMathError(TMathFault::mfInvalidOp);
-    throw EMathError(divisor == 0 ? TMathFault::mfZeroDivide : TMathFault::mfOverflow);
+        return TFaultRecorder::Report(TMathFault::mfInvalidOp);
+    return TFaultRecorder::Report(divisor == 0 ? TMathFault::mfZeroDivide : TMathFault::mfOverflow);
 }
 
-void RaiseResultFault(double a, double b)
+double RaiseResultFault(double a, double b)
 {
-    throw EMathError(BothFinite(a, b) ? TMathFault::mfOverflow : TMathFault::mfInvalidOp);
+    return TFaultRecorder::Report(BothFinite(a, b) ? TMathFault::mfOverflow
+                                                   : TMathFault::mfInvalidOp);
 }
 
-void RaiseLogFault(double x)
+double RaiseLogFault(double x)
 {
-    throw EMathError(x == 0 ? TMathFault::mfZeroDivide : TMathFault::mfInvalidOp);
+    return TFaultRecorder::Report(x == 0 ? TMathFault::mfZeroDivide : TMathFault::mfInvalidOp);
 }
 
-void RaiseExpFault(double x)
+double RaiseExpFault(double x)
 {
-    throw EMathError(std::isfinite(x) ? TMathFault::mfOverflow : TMathFault::mfInvalidOp);
+    return TFaultRecorder::Report(std::isfinite(x) ? TMathFault::mfOverflow
+                                                   : TMathFault::mfInvalidOp);
 }
 
 } // namespace Checked

@@ -259,10 +259,15 @@ TVerdict CheckFeasibility(const TSolvedCase& solve)
     return verdict;
 }
 
+TVerdict JudgeSolve(const THx& given, const THx& solved, int mask)
+{
+    solved.DiagnosticProducts(); // an overflow here fails the case, as in the diagnostic lines
+    return CheckFeasibility({given, solved, mask, SolveComputes(mask)});
+}
+
 TVerdict SolveWithVerdict(THx& hx, int mask)
 {
     const THx given = hx;
     hx.Solve(mask);
-    hx.DiagnosticProducts(); // an overflow here fails the case, as in the diagnostic lines
-    return CheckFeasibility({given, hx, mask, SolveComputes(mask)});
+    return JudgeSolve(given, hx, mask);
 }

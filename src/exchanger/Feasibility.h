@@ -26,6 +26,10 @@ struct TSolvedCase
 // duty. Findings never contain ';', so a list of them can be joined with "; ".
 TVerdict CheckFeasibility(const TSolvedCase& solve);
 
+// Judges `solved`, which Solve made from `given` with `mask`. Raises EMathError
+// when a product of the diagnostic lines overflows, as the diagnostic lines do.
+TVerdict JudgeSolve(const THx& given, const THx& solved, int mask);
+
 // Solves `hx` with `mask` and judges the result. Raises EMathError when the
 // solve faults or when a product of the diagnostic lines overflows, which is
 // where a text of the results fails too, so every output fails on the same cases.

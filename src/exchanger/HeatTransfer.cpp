@@ -28,13 +28,9 @@ double Effectiveness(double cr, double ntu)
 {
     if (cr == 0)
         return Sub(1, Exp(-ntu));
-    try {
-        if (cr == 1)
-            return Div(ntu, Add(1, ntu));
-        return CounterflowEffectiveness(cr, ntu);
-    } catch (const EMathError&) {
-        return Div(ntu, Add(ntu, 0.5));
-    }
+    return Checked::OrElse(
+        [&] { return cr == 1 ? Div(ntu, Add(1, ntu)) : CounterflowEffectiveness(cr, ntu); },
+        [&] { return Div(ntu, Add(ntu, 0.5)); });
 }
 
 double CounterflowEffectiveness(double cr, double ntu)

@@ -71,6 +71,11 @@ void THx::SolveByMethod(int mask)
     }
 }
 
+std::optional<TMathFault> THx::SolveOrFault(int mask)
+{
+    return Checked::FirstFault([&] { Solve(mask); });
+}
+
 void THx::LmtdMethod()
 {
     method = QStringLiteral("LMTD method");

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "FlowArrangement.h"
+#include "MathError.h"
 #include "SpecMask.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 class TResultsPage;
 class TXMLFile;
@@ -59,6 +61,11 @@ public:
     // domain, has no ntu or effectiveness for the values), Solve ends there
     // without an error: F is 0 and the steps done until then stay.
     void Solve(int mask);
+    // As Solve, but the fault is returned rather than raised, for a caller that
+    // reports it and drops the case, as the batch does: raising and catching
+    // would cost more than the solve. After a fault the derived values are
+    // unspecified and may be NaN.
+    [[nodiscard]] std::optional<TMathFault> SolveOrFault(int mask);
 
     void SetHotFluid(const QString& name);
     void SetColdFluid(const QString& name);

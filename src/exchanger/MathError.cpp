@@ -1,8 +1,6 @@
 #include "MathError.h"
 
-namespace {
-
-const char* FaultText(TMathFault fault)
+const char* MathFaultText(TMathFault fault)
 {
     switch (fault) {
     case TMathFault::mfZeroDivide:
@@ -15,6 +13,6 @@ const char* FaultText(TMathFault fault)
     return "Floating point fault";
 }
 
-} // namespace
-
-EMathError::EMathError(TMathFault fault) : std::runtime_error(FaultText(fault)), m_fault(fault) {}
+EMathError::EMathError(TMathFault fault) : std::runtime_error(MathFaultText(fault)), m_fault(fault)
+{
+}

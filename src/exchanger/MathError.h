@@ -10,6 +10,10 @@ enum class TMathFault
     mfOverflow
 };
 
+// "Floating point division by zero", "Invalid floating point operation",
+// "Floating point overflow".
+const char* MathFaultText(TMathFault fault);
+
 // A floating-point fault caught before its non-finite result could be stored.
 class EMathError : public std::runtime_error
 {

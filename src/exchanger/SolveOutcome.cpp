@@ -9,9 +9,15 @@ QString NoSolutionText()
     return QStringLiteral("No solution with this data...");
 }
 
+QString NoSolutionText(TMathFault fault)
+{
+    return NoSolutionText() + QStringLiteral(" (") + QString::fromLatin1(MathFaultText(fault)) +
+           u')';
+}
+
 QString NoSolutionText(const EMathError& error)
 {
-    return NoSolutionText() + QStringLiteral(" (") + QString::fromLatin1(error.what()) + u')';
+    return NoSolutionText(error.Fault());
 }
 
 QString NoSolutionText(const EArrangementError& error)

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "MathError.h"
+
 #include <QString>
 
 class EArrangementError;
-class EMathError;
 class TVerdict;
 
 // "No solution with this data...", the text every failed solve is reported with.
 QString NoSolutionText();
 // The same, followed by the fault in parentheses, for the headless outputs.
+QString NoSolutionText(TMathFault fault);
 QString NoSolutionText(const EMathError& error);
 // The same, followed by what is wrong with the type's arrangement, in parentheses:
 // the window's status line and the headless outputs alike.

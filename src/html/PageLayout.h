@@ -31,7 +31,7 @@ private:
     QImage m_resolution;
     // Parent of the copy: answers its resource requests with nothing.
     THTMLDocument m_resourceGate;
-    QTextDocument* m_document;
+    QTextDocument* m_document = nullptr;
     QPointF m_origin;
     QSizeF m_pageSize;
     double m_scale;

@@ -3,18 +3,17 @@
 #include "AppFolders.h"
 #include "ApplicationErrors.h"
 #include "ArrangementError.h"
+#include "CaseArguments.h"
 #include "CaseFile.h"
 #include "CurrentHx.h"
 #include "Feasibility.h"
 #include "FileDialog.h"
 #include "FormPlacement.h"
-#include "Format.h"
 #include "HTMLView.h"
 #include "Hx.h"
 #include "LastCase.h"
 #include "LookupTables.h"
 #include "NumberParse.h"
-#include "NumberText.h"
 #include "Platform.h"
 #include "QvChartPanel.h"
 #include "QvFmtEdit.h"
@@ -24,6 +23,7 @@
 #include "TemperatureChart.h"
 #include "ToolbarImages.h"
 #include "UnitsCatalogue.h"
+#include "UoUnits.h"
 #include "VerInfoRes.h"
 #include "XMLFile.h"
 
@@ -76,9 +76,6 @@ const TFieldRow FieldRows[] = {
 };
 static_assert(std::size(FieldRows) == TLastCase::FieldCount);
 
-const QString CaseLineTag = QStringLiteral("Kelvane");
-const QString CaseLineFormat =
-    QStringLiteral("Kelvane,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d");
 const QString CaseFileName = QStringLiteral("sample.xml");
 // The status line's maroon; an infeasible case shows in red.
 const QString StatusStyle = QStringLiteral("color: #800000;");
@@ -495,7 +492,7 @@ void TMainForm::ReadFieldsIntoCase()
     hx.tci = FieldNumber(*edtci);
     hx.tco = FieldNumber(*edtco);
     hx.mc = FieldNumber(*edmc);
-    hx.Uo = 0.001 * FieldNumber(*eduo);
+    hx.Uo = UoFromWatts(FieldNumber(*eduo));
     hx.Ao = FieldNumber(*edao);
     hx.Q = FieldNumber(*edq);
 }
@@ -509,7 +506,7 @@ void TMainForm::WriteCaseIntoFields()
     edtci->SetValue(hx.tci);
     edtco->SetValue(hx.tco);
     edmc->SetValue(hx.mc);
-    eduo->SetValue(1000.0 * hx.Uo);
+    eduo->SetValue(UoInWatts(hx.Uo));
     edao->SetValue(hx.Ao);
     edq->SetValue(hx.Q);
 }
@@ -709,43 +706,65 @@ void TMainForm::ActionHelpExecute()
 // ---------------------------------------------------------------------------
 // Clipboard line and command line
 
-void TMainForm::Copytoclipboard1Click()
+namespace {
+
+// One value of a case line or the command line into its control.
+void ApplyCaseValue(TMainForm& form, TCaseArguments::TValue value, double number)
 {
-    const THx& hx = CurrentHx();
-    const QString line =
-        Format(CaseLineFormat, {std::int64_t(cbHot->currentIndex()), hx.thi, hx.tho, hx.mh,
-                                std::int64_t(cbCold->currentIndex()), hx.tci, hx.tco, hx.mc,
-                                std::int64_t(cbHex->currentIndex()), 1000.0 * hx.Uo, hx.Ao, hx.Q,
-                                std::int64_t(MaskFromCheckBoxes())});
-    TPlatform::Current().SetClipboardText(line);
+    switch (value) {
+    case TCaseArguments::cvHotFluid:
+        SetItemIndex(*form.cbHot, int(number));
+        break;
+    case TCaseArguments::cvColdFluid:
+        SetItemIndex(*form.cbCold, int(number));
+        break;
+    case TCaseArguments::cvHeatXType:
+        SetItemIndex(*form.cbHex, int(number));
+        break;
+    case TCaseArguments::cvMask:
+        form.CheckBoxesFromMask(int(number));
+        break;
+    default: // the nine numbers, in the order of their check boxes
+        (form.*FieldRows[TCaseArguments::MaskBitOf(value)].field)->SetValue(number);
+        break;
+    }
 }
 
+// Each value goes to its control as it converts; the first that does not stops
+// there, with the message, and what was set before it stays set.
+void ApplyCaseTexts(TMainForm& form, const TCaseArguments::TTexts& texts)
+{
+    TCaseArguments values;
+    const std::string problem =
+        values.Read(texts, [&form](TCaseArguments::TValue value, double number) {
+            ApplyCaseValue(form, value, number);
+        });
+    if (!problem.empty())
+        TPlatform::Current().ShowMessage(QStringLiteral("Invalid command line arguments..."));
+}
+
+} // namespace
+
+void TMainForm::Copytoclipboard1Click()
+{
+    const TCaseArguments values =
+        TCaseArguments::FromCase(CurrentHx(), cbHot->currentIndex(), cbCold->currentIndex(),
+                                 cbHex->currentIndex(), MaskFromCheckBoxes());
+    TPlatform::Current().SetClipboardText(values.CaseLine());
+}
+
+// A text that is not a case line is ignored without a message.
 void TMainForm::Pastefromclipboard1Click()
 {
-    const QStringList fields = SplitTextToArray(TPlatform::Current().ClipboardText(), u',');
-    if (fields.size() == 14 && fields[0].compare(CaseLineTag, Qt::CaseInsensitive) == 0)
-        ApplyCaseArguments(fields);
+    const QString text = TPlatform::Current().ClipboardText();
+    TCaseArguments::TTexts texts;
+    if (TCaseArguments::SplitCaseLine(text, texts).empty())
+        ApplyCaseTexts(*this, texts);
 }
 
 void TMainForm::ApplyCaseArguments(const QStringList& arguments)
 {
-    try {
-        SetItemIndex(*cbHot, StrToInt(arguments.at(1)));
-        edthi->SetValue(StrToFloat(arguments.at(2)));
-        edtho->SetValue(StrToFloat(arguments.at(3)));
-        edmh->SetValue(StrToFloat(arguments.at(4)));
-        SetItemIndex(*cbCold, StrToInt(arguments.at(5)));
-        edtci->SetValue(StrToFloat(arguments.at(6)));
-        edtco->SetValue(StrToFloat(arguments.at(7)));
-        edmc->SetValue(StrToFloat(arguments.at(8)));
-        SetItemIndex(*cbHex, StrToInt(arguments.at(9)));
-        eduo->SetValue(StrToFloat(arguments.at(10)));
-        edao->SetValue(StrToFloat(arguments.at(11)));
-        edq->SetValue(StrToFloat(arguments.at(12)));
-        CheckBoxesFromMask(StrToInt(arguments.at(13)));
-    } catch (const std::exception&) {
-        TPlatform::Current().ShowMessage(QStringLiteral("Invalid command line arguments..."));
-    }
+    ApplyCaseTexts(*this, TCaseArguments::Texts(arguments, 1));
 }
 
 // ---------------------------------------------------------------------------

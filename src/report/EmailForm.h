@@ -21,15 +21,15 @@ public:
     // The message as the fields now hold it.
     TMailMessage Message() const;
 
-    QLineEdit* FromAddr;
-    QLineEdit* FromName;
-    QLineEdit* Company;
-    QLineEdit* ToAddr;
-    QLineEdit* Subject;
-    QPlainTextEdit* Body;
-    QListWidget* Attachments;
-    QPushButton* SendBtn;
-    QPushButton* CancelBtn;
+    QLineEdit* FromAddr = nullptr;
+    QLineEdit* FromName = nullptr;
+    QLineEdit* Company = nullptr;
+    QLineEdit* ToAddr = nullptr;
+    QLineEdit* Subject = nullptr;
+    QPlainTextEdit* Body = nullptr;
+    QListWidget* Attachments = nullptr;
+    QPushButton* SendBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 
 private:
     void SendBtnClick();

@@ -15,9 +15,9 @@ public:
     // The page number entered when the dialog was accepted, held to the pages.
     int EnteredPage() const { return m_enteredPage; }
 
-    TPageNumEdit* PageNum;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
+    TPageNumEdit* PageNum = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 
 public slots:
     void accept() override;

@@ -28,8 +28,8 @@ public:
 
     bool Cancelled() const { return m_cancelled; }
 
-    QLabel* StatusLabel;
-    QPushButton* CancelButton;
+    QLabel* StatusLabel = nullptr;
+    QPushButton* CancelButton = nullptr;
 
 protected:
     // Escape and the close box cancel the job like the Cancel button.

@@ -64,34 +64,34 @@ public:
     // The message the e-mail button gives the composer.
     TMailMessage ReportMessage() const;
 
-    QToolButton* PrevPageBut;
-    QToolButton* NextPageBut;
-    QComboBox* ZoomBox;
-    QToolButton* FitPageBut;
-    QToolButton* FitWidthBut;
-    QToolButton* GridBut;
-    QComboBox* UnitsBox;
-    QToolButton* ZoomCursorBut;
-    QToolButton* HandCursorBut;
-    QToolButton* OnePageBut;
-    QToolButton* TwoPageBut;
-    QToolButton* PrintBut;
-    QToolButton* EmailBut;
-    QToolButton* CloseBut;
-    QToolButton* FirstPageSpeed;
-    QToolButton* PrevPageSpeed;
-    QToolButton* NextPageSpeed;
-    QToolButton* LastPageSpeed;
-    QToolButton* PageNumSpeed;
-    QLabel* CurPageLabel;
-    QLabel* ZoomLabel;
-    QLabel* HintLabel;
-    QScrollArea* ScrollBox1;
-    QWidget* ContainPanel;
-    QFrame* PagePanel;
-    QFrame* PagePanel2;
-    TPaintBox* PB1;
-    TPaintBox* PB2;
+    QToolButton* PrevPageBut = nullptr;
+    QToolButton* NextPageBut = nullptr;
+    QComboBox* ZoomBox = nullptr;
+    QToolButton* FitPageBut = nullptr;
+    QToolButton* FitWidthBut = nullptr;
+    QToolButton* GridBut = nullptr;
+    QComboBox* UnitsBox = nullptr;
+    QToolButton* ZoomCursorBut = nullptr;
+    QToolButton* HandCursorBut = nullptr;
+    QToolButton* OnePageBut = nullptr;
+    QToolButton* TwoPageBut = nullptr;
+    QToolButton* PrintBut = nullptr;
+    QToolButton* EmailBut = nullptr;
+    QToolButton* CloseBut = nullptr;
+    QToolButton* FirstPageSpeed = nullptr;
+    QToolButton* PrevPageSpeed = nullptr;
+    QToolButton* NextPageSpeed = nullptr;
+    QToolButton* LastPageSpeed = nullptr;
+    QToolButton* PageNumSpeed = nullptr;
+    QLabel* CurPageLabel = nullptr;
+    QLabel* ZoomLabel = nullptr;
+    QLabel* HintLabel = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    QWidget* ContainPanel = nullptr;
+    QFrame* PagePanel = nullptr;
+    QFrame* PagePanel2 = nullptr;
+    TPaintBox* PB1 = nullptr;
+    TPaintBox* PB2 = nullptr;
 
 public slots:
     // Closing releases the page store.

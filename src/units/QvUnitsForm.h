@@ -31,6 +31,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QListWidget* m_listBox;
+    QListWidget* m_listBox = nullptr;
     QvCustomEdit* m_ownerEdit = nullptr;
 };

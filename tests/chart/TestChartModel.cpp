@@ -147,6 +147,37 @@ void TestChartModel::addLineStoresTheDrawingForm()
     QCOMPARE(chart.Lines().size(), std::size_t(1));
 }
 
+// A line needs no panel: what it stores comes from the drawing form it is given.
+void TestChartModel::lineAndPointsConvertThroughTheDrawingFormTheyAreGiven()
+{
+    QList<TColor> asked;
+    const auto inverted = [&asked](TColor colour) {
+        asked << colour;
+        return colour ^ 0xFFFFFF;
+    };
+    TChartLine line(nullptr, inverted, clRed, ptSquare, 6, {});
+    QCOMPARE(line.LineColour, TColor(0xFFFF00));
+    line.SetMarkerStyle(clGreen, clWhite, psDash, 3);
+    QCOMPARE(line.MarkerPenColour, TColor(0xFF7FFF));
+    QCOMPARE(line.MarkerBrushColour, TColor(0x000000));
+    // A new point takes the marker colours as they are, already converted.
+    TChartPoint* point = line.AddPoint(1, 2);
+    QCOMPARE(point->Panel, nullptr);
+    QCOMPARE(point->PenColour, TColor(0xFF7FFF));
+    QCOMPARE(point->BrushColour, TColor(0x000000));
+    // Existing points convert the new marker colours themselves.
+    line.SetMarkerStyle(clBlack, clRed, psSolid, 1);
+    QCOMPARE(point->PenColour, TColor(0xFFFFFF));
+    QCOMPARE(point->BrushColour, TColor(0xFFFF00));
+    point->SetStyle(0x123456, 0x654321, psSolid, 1, false);
+    QCOMPARE(point->PenColour, TColor(0x123456));
+    point->SetStyle(0x123456, 0x654321, psSolid, 1, true);
+    QCOMPARE(point->PenColour, TColor(0xEDCBA9));
+    QCOMPARE(point->BrushColour, TColor(0x9ABCDE));
+    QCOMPARE(asked, QList<TColor>({clRed, clGreen, clWhite, clBlack, clRed, clBlack, clRed,
+                                   0x123456, 0x654321}));
+}
+
 void TestChartModel::addPointTakesTheLineMarker()
 {
     TChartPanel chart;

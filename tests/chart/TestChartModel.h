@@ -16,6 +16,7 @@ private slots:
     void autoScaleYOnLogarithmicAxisLeavesTicks();
     void addLineStoresTheDrawingForm();
     void addPointTakesTheLineMarker();
+    void lineAndPointsConvertThroughTheDrawingFormTheyAreGiven();
     void setPenAndMarkerStyleReachExistingPoints();
     void glyphSetsTheMarkerSize();
     void lineWithoutMarkersHasNoMovablePoints();

@@ -27,8 +27,8 @@ struct TDragFixture
     QPoint MiddlePixel() const { return chart->DataToPixel(middle->X, middle->Y); }
 
     std::unique_ptr<TChartPanel> chart;
-    TChartLine* line;
-    TChartPoint* middle;
+    TChartLine* line = nullptr;
+    TChartPoint* middle = nullptr;
 };
 
 } // namespace

@@ -98,8 +98,8 @@ void TestChartPainting::equalLimitsDrawNoScales()
     chart->SetScaleXLabel("position");
     chart->SetScaleYLabel("temperature");
     chart->Redraw();
-    QCOMPARE(chart->XScale(), (long double)chart->PlotWidth());
-    QCOMPARE(chart->YScale(), (long double)chart->PlotHeight());
+    QCOMPARE(chart->XScale(), static_cast<long double>(chart->PlotWidth()));
+    QCOMPARE(chart->YScale(), static_cast<long double>(chart->PlotHeight()));
     const TRect& plot = chart->PlotRect();
     QVERIFY(!HasInk(chart->Canvas(),
                     QRect(plot.Left + 1, plot.Top, plot.Width() - 1, plot.Height()), kWhite));

@@ -275,8 +275,8 @@ void TestScales::layoutWithEqualLimitsScalesByOne()
 {
     const TChartLayout layout(QSize(246 - 1, 239 - 1), QMargins(50, 25, 20, 40), Linear(1, 1),
                               Linear(1, 1));
-    QCOMPARE(layout.XScale(), (long double)layout.PlotWidth());
-    QCOMPARE(layout.YScale(), (long double)layout.PlotHeight());
+    QCOMPARE(layout.XScale(), static_cast<long double>(layout.PlotWidth()));
+    QCOMPARE(layout.YScale(), static_cast<long double>(layout.PlotHeight()));
 }
 
 void TestScales::layoutHoldsFarPointsInIntegerRange()

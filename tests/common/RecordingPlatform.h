@@ -31,5 +31,5 @@ public:
     QString clipboard;
 
 private:
-    TPlatform* m_previous;
+    TPlatform* m_previous = nullptr;
 };

@@ -205,6 +205,12 @@ void BatchSolverTest::badLinesGiveAStatusAndTheBatchGoesOn_data()
     QTest::newRow("no solution")
         << "Kelvane,0,35,35,1,1,6,13,0.8,0,37,38,23.529,259"
         << "No solution with this data... (Floating point division by zero)";
+    QTest::newRow("no solution: zero duty over zero conductance")
+        << "Kelvane,0,35,35,1,1,5,11,0.895,0,0,41.8,22.506,111"
+        << "No solution with this data... (Invalid floating point operation)";
+    QTest::newRow("no solution: duty too large")
+        << "Kelvane,0,35,13,1e308,1,5,11,0.895,0,37,41.8,22.506,111"
+        << "No solution with this data... (Floating point overflow)";
     QTest::newRow("bad field") << "Kelvane,0,35,13,1,1,5,x,0.895,0,37,41.8,22.506,111"
                                << "TCO (value 7): 'x' is not a valid floating point value";
     QTest::newRow("wrong tag") << "Calc,0,35,13,1,1,5,11,0.895,0,37,41.8,22.506,111"

@@ -2,8 +2,10 @@
 
 #include "CaseArguments.h"
 #include "CaseInputError.h"
+#include "CaseLineRows.h"
 #include "HxTestSupport.h"
 #include "LookupTables.h"
+#include "NumberParse.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>
@@ -97,27 +99,7 @@ void CaseArgumentsTest::wrongCountIsRefused()
 
 void CaseArgumentsTest::caseLine_data()
 {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("error");
-    const QString values = "0,35,13,1,1,5,11,0.895,0,37,41.8,22.506,111";
-    QTest::newRow("the default case") << "Kelvane," + values << "";
-    QTest::newRow("tag in capitals") << "KELVANE," + values << "";
-    QTest::newRow("blanks and a line end around fields") << " Kelvane, " + values + " \r"
-                                                         << "";
-    QTest::newRow("one trailing comma") << "Kelvane," + values + ","
-                                        << "";
-    QTest::newRow("two trailing commas") << "Kelvane," + values + ",,"
-                                         << "expected 13 values after the tag but found 14";
-    QTest::newRow("shortened tag")
-        << "Kelvan," + values << "not a case line: it must start with \"Kelvane,\"";
-    QTest::newRow("fifteenth field") << "Kelvane," + values + ",7"
-                                     << "expected 13 values after the tag but found 14";
-    QTest::newRow("blank before the first comma stays with the tag")
-        << "Kelvane ," + values << "not a case line: it must start with \"Kelvane,\"";
-    QTest::newRow("blank before a later comma is part of the value")
-        << "Kelvane,0 ,35 ,13," + values.section(',', 3) << "";
-    QTest::newRow("empty line") << ""
-                                << "not a case line: it must start with \"Kelvane,\"";
+    AddCaseLineRows();
     QTest::newRow("bad field") << "Kelvane,0,35,13,x,1,5,11,0.895,0,37,41.8,22.506,111"
                                << "MH (value 4): 'x' is not a valid floating point value";
 }
@@ -125,9 +107,9 @@ void CaseArgumentsTest::caseLine_data()
 void CaseArgumentsTest::caseLine()
 {
     QFETCH(QString, line);
-    QFETCH(QString, error);
-    if (!error.isEmpty()) {
-        QCOMPARE(ErrorOf([&] { TCaseArguments::FromCaseLine(line); }), error);
+    QFETCH(QString, problem);
+    if (!problem.isEmpty()) {
+        QCOMPARE(ErrorOf([&] { TCaseArguments::FromCaseLine(line); }), problem);
         return;
     }
     const TCaseArguments a = TCaseArguments::FromCaseLine(line);
@@ -135,6 +117,95 @@ void CaseArgumentsTest::caseLine()
     QCOMPARE(a.mc, 0.895);
     QCOMPARE(a.Q, 22.506);
     QCOMPARE(a.mask, 111);
+}
+
+void CaseArgumentsTest::readTellsEachValueAsItConverts_data()
+{
+    QTest::addColumn<int>("badIndex");
+    QTest::addColumn<QString>("badText");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("every value converts") << -1 << ""
+                                          << "";
+    QTest::newRow("a bad number stops before it")
+        << 3 << "x"
+        << "MH (value 4): 'x' is not a valid floating point value";
+    QTest::newRow("a bad first value tells nothing")
+        << 0 << "1.5"
+        << "HOT (value 1): '1.5' is not a valid integer value";
+    QTest::newRow("a bad mask after twelve values")
+        << 12 << "7e"
+        << "MASK (value 13): '7e' is not a valid integer value";
+}
+
+void CaseArgumentsTest::readTellsEachValueAsItConverts()
+{
+    QFETCH(int, badIndex);
+    QFETCH(QString, badText);
+    QFETCH(QString, problem);
+    QStringList texts = defaultCase;
+    if (badIndex >= 0)
+        texts[badIndex] = badText;
+    QList<int> told;
+    QList<double> numbers;
+    TCaseArguments a;
+    const std::string result =
+        a.Read(TCaseArguments::Texts(texts, 0), [&](TCaseArguments::TValue value, double number) {
+            told << value;
+            numbers << number;
+        });
+    QCOMPARE(QString::fromStdString(result), problem);
+    const int converted = badIndex >= 0 ? badIndex : TCaseArguments::Count;
+    QList<int> inOrder;
+    QList<double> expected;
+    for (int i = 0; i < converted; ++i) {
+        inOrder << i;
+        expected << StrToFloat(defaultCase[i]);
+    }
+    QCOMPARE(told, inOrder);
+    QCOMPARE(numbers, expected);
+    // The values read so far stand in the record too.
+    if (converted > TCaseArguments::cvTho) {
+        QCOMPARE(a.thi, 35.0);
+        QCOMPARE(a.tho, 13.0);
+    }
+}
+
+void CaseArgumentsTest::caseLineOfACase_data()
+{
+    QTest::addColumn<THxValues>("set");
+    QTest::addColumn<QList<int>>("indexesAndMask");
+    QTest::addColumn<QString>("line");
+    const THxValues defaultValues = {{"thi", 35.0}, {"tho", 13.0}, {"mh", 1.0},
+                                     {"tci", 5.0},  {"tco", 11.0}, {"mc", 0.895},
+                                     {"Uo", 0.037}, {"Ao", 41.8},  {"Q", 22.506}};
+    QTest::newRow("the default case, Uo in W/m2 degC")
+        << defaultValues << QList<int>{0, 1, 0, 111}
+        << "Kelvane,0,35.000,13.000,1.000,1,5.000,11.000,0.895,0,37.000,41.800,22.506,111";
+    QTest::newRow("negative values, no selection, three decimals")
+        << THxValues{{"thi", -10.25}, {"tho", -20.0}, {"mh", 0.0004},
+                     {"tci", -40.0},  {"tco", -30.5}, {"mc", 12.5},
+                     {"Uo", 2.5},     {"Ao", 0.01},   {"Q", 1234.5678}}
+        << QList<int>{-1, 2, 4, 0}
+        << "Kelvane,-1,-10.250,-20.000,0.000,2,-40.000,-30.500,12.500,4,2500.000,0.010,"
+           "1234.568,0";
+}
+
+// The line a case gives, and the same values read back from it.
+void CaseArgumentsTest::caseLineOfACase()
+{
+    QFETCH(THxValues, set);
+    QFETCH(QList<int>, indexesAndMask);
+    QFETCH(QString, line);
+    THx hx;
+    SetFields(hx, set);
+    const TCaseArguments a = TCaseArguments::FromCase(hx, indexesAndMask[0], indexesAndMask[1],
+                                                      indexesAndMask[2], indexesAndMask[3]);
+    QCOMPARE(a.CaseLine(), line);
+    TCaseArguments read;
+    QCOMPARE(QString::fromStdString(read.ReadCaseLine(line)), QString());
+    QCOMPARE(QList<int>({read.hotFluid, read.coldFluid, read.heatXType, read.mask}),
+             indexesAndMask);
+    QCOMPARE(read.CaseLine(), line);
 }
 
 void CaseArgumentsTest::appliesAsTheMainWindowDoes()

@@ -2,7 +2,8 @@
 
 #include <QObject>
 
-// The 13 case values of the command line and the case line, and how they fill a record.
+// The 13 case values of the command line and the case line: reading them, writing
+// the case line, and how they fill a record.
 class CaseArgumentsTest : public QObject
 {
     Q_OBJECT
@@ -14,6 +15,10 @@ private slots:
     void wrongCountIsRefused();
     void caseLine_data();
     void caseLine();
+    void readTellsEachValueAsItConverts_data();
+    void readTellsEachValueAsItConverts();
+    void caseLineOfACase_data();
+    void caseLineOfACase();
     void appliesAsTheMainWindowDoes();
     void indexOutsideItsTableIsRefused_data();
     void indexOutsideItsTableIsRefused();

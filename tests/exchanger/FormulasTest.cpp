@@ -7,6 +7,7 @@
 #include <QTest>
 #include <functional>
 #include <limits>
+#include <stdexcept>
 
 Q_DECLARE_METATYPE(TMathFault)
 Q_DECLARE_METATYPE(std::function<double()>)
@@ -80,6 +81,56 @@ void FormulasTest::checkedUnderflowIsSilent()
     const double denormal = Checked::Div(1e-300, 1e10);
     QVERIFY(denormal > 0 && denormal < std::numeric_limits<double>::min());
     QCOMPARE(Checked::Ln(1), 0.0);
+}
+
+void FormulasTest::recorderKeepsTheFirstFault_data()
+{
+    checkedFaults_data();
+}
+
+void FormulasTest::recorderKeepsTheFirstFault()
+{
+    QFETCH(std::function<double()>, operation);
+    QFETCH(TMathFault, fault);
+    const Checked::TFaultRecorder recorder;
+    QVERIFY(std::isnan(operation()));
+    QVERIFY(recorder.Fault() == fault);
+    // Later faults of every kind leave the first one standing.
+    QVERIFY(std::isnan(Checked::Div(1, 0)));
+    QVERIFY(std::isnan(Checked::Div(0, 0)));
+    QVERIFY(std::isnan(Checked::Exp(710)));
+    QVERIFY(recorder.Fault() == fault);
+}
+
+void FormulasTest::recordersNest()
+{
+    {
+        const Checked::TFaultRecorder outer;
+        {
+            const Checked::TFaultRecorder inner;
+            Checked::Div(1, 0);
+            QVERIFY(inner.Fault() == TMathFault::mfZeroDivide);
+        }
+        QVERIFY(!outer.Fault());
+        Checked::Ln(-1);
+        QVERIFY(outer.Fault() == TMathFault::mfInvalidOp);
+    }
+    QVERIFY_THROWS_EXCEPTION(EMathError, Checked::Div(1, 0));
+}
+
+void FormulasTest::firstFaultStandsForWhatFollowsIt()
+{
+    using Checked::FirstFault;
+    QVERIFY(!FirstFault([] { Checked::Add(1, 2); }));
+    QVERIFY(FirstFault([] { Checked::Ln(0); }) == TMathFault::mfZeroDivide);
+    // Raised after the fault, where a raised fault would have stopped first.
+    QVERIFY(FirstFault([] {
+                Checked::Exp(710);
+                throw std::logic_error("reached only past the fault");
+            }) == TMathFault::mfOverflow);
+    // Raised before any fault: it is no fault of the arithmetic.
+    QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                             FirstFault([] { throw std::logic_error("before any fault"); }));
 }
 
 void FormulasTest::faultMessages()
@@ -163,6 +214,37 @@ void FormulasTest::effectivenessUnguardedFaults()
     } catch (const EMathError& error) {
         QCOMPARE(error.Fault(), fault);
     }
+}
+
+// The batch solves under a recorder: the fallback must not depend on a raised fault.
+void FormulasTest::effectivenessUnderARecorder_data()
+{
+    effectiveness_data();
+}
+
+void FormulasTest::effectivenessUnderARecorder()
+{
+    QFETCH(double, cr);
+    QFETCH(double, ntu);
+    QFETCH(QString, expected);
+    const Checked::TFaultRecorder recorder;
+    QCOMPARE(Fixed4(Effectiveness(cr, ntu)), expected);
+    QVERIFY(!recorder.Fault());
+}
+
+void FormulasTest::effectivenessUnguardedFaultsAreRecorded_data()
+{
+    effectivenessUnguardedFaults_data();
+}
+
+void FormulasTest::effectivenessUnguardedFaultsAreRecorded()
+{
+    QFETCH(double, cr);
+    QFETCH(double, ntu);
+    QFETCH(TMathFault, fault);
+    const Checked::TFaultRecorder recorder;
+    QVERIFY(std::isnan(Effectiveness(cr, ntu)));
+    QVERIFY(recorder.Fault() == fault);
 }
 
 void FormulasTest::counterflowEffectiveness_data()

@@ -11,6 +11,10 @@ private slots:
     void checkedFaults_data();
     void checkedFaults();
     void checkedUnderflowIsSilent();
+    void recorderKeepsTheFirstFault_data();
+    void recorderKeepsTheFirstFault();
+    void recordersNest();
+    void firstFaultStandsForWhatFollowsIt();
     void faultMessages();
     void lmtd_data();
     void lmtd();
@@ -18,6 +22,10 @@ private slots:
     void effectiveness();
     void effectivenessUnguardedFaults_data();
     void effectivenessUnguardedFaults();
+    void effectivenessUnderARecorder_data();
+    void effectivenessUnderARecorder();
+    void effectivenessUnguardedFaultsAreRecorded_data();
+    void effectivenessUnguardedFaultsAreRecorded();
     void counterflowEffectiveness_data();
     void counterflowEffectiveness();
     void ntuFromEffectiveness_data();

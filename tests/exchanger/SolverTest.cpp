@@ -190,6 +190,60 @@ void SolverTest::failureKeepsTheStepsAlreadyDone()
     QCOMPARE(Fixed3(hx.Ao), QStringLiteral("51.660"));
 }
 
+void SolverTest::solveOrFaultReturnsTheFault_data()
+{
+    failures_data();
+}
+
+void SolverTest::solveOrFaultReturnsTheFault()
+{
+    QFETCH(bool, fromSolved);
+    QFETCH(THxValues, set);
+    QFETCH(int, mask);
+    QFETCH(TMathFault, fault);
+    THx hx = Prepared(fromSolved, set);
+    QVERIFY(hx.SolveOrFault(mask) == fault);
+}
+
+void SolverTest::solveOrFaultAgreesWithSolve_data()
+{
+    QTest::addColumn<THxValues>("set");
+    QTest::newRow("the initial case") << THxValues{};
+    QTest::newRow("no hot flow") << THxValues{{"mh", 0.0}};
+    QTest::newRow("no flows") << THxValues{{"mh", 0.0}, {"mc", 0.0}};
+    QTest::newRow("hot temperatures equal") << THxValues{{"tho", 35.0}};
+    QTest::newRow("cold temperatures equal") << THxValues{{"tco", 6.0}};
+    QTest::newRow("hot inlet at the cold inlet") << THxValues{{"tci", 35.0}};
+    QTest::newRow("crossed temperatures") << THxValues{{"tho", 6.0}, {"tco", 40.0}};
+    QTest::newRow("no Uo and no area") << THxValues{{"Uo", 0.0}, {"Ao", 0.0}};
+    QTest::newRow("equal capacity rates at ntu -1: the effectiveness falls back") << THxValues{
+        {"mh", 1.0}, {"cph", 1.0}, {"mc", 1.0}, {"cpc", 1.0}, {"Uo", -1.0}, {"Ao", 1.0}};
+    QTest::newRow("huge flow overflows") << THxValues{{"mh", 1e308}, {"Q", 1e308}};
+    QTest::newRow("no specific heats") << THxValues{{"cph", 0.0}, {"cpc", 0.0}};
+}
+
+// Every mask on each case: the same outcome, fault or record, either way.
+void SolverTest::solveOrFaultAgreesWithSolve()
+{
+    QFETCH(THxValues, set);
+    for (int mask = 0; mask < 512; ++mask) {
+        THx raising = Prepared(false, set);
+        QString raised;
+        try {
+            raising.Solve(mask);
+        } catch (const EMathError& error) {
+            raised = QString::fromLatin1(error.what());
+        }
+        THx reporting = Prepared(false, set);
+        const std::optional<TMathFault> fault = reporting.SolveOrFault(mask);
+        const QString where = QStringLiteral("mask %1").arg(mask);
+        QVERIFY2(raised == (fault ? QString::fromLatin1(MathFaultText(*fault)) : QString()),
+                 qPrintable(where + ": raised '" + raised + "'"));
+        if (!fault)
+            QVERIFY2(RecordText(reporting) == RecordText(raising), qPrintable(where));
+    }
+}
+
 void SolverTest::solvedRecordKeepsItsInvariants_data()
 {
     QTest::addColumn<int>("mask");

@@ -17,6 +17,10 @@ private slots:
     void failures_data();
     void failures();
     void failureKeepsTheStepsAlreadyDone();
+    void solveOrFaultReturnsTheFault_data();
+    void solveOrFaultReturnsTheFault();
+    void solveOrFaultAgreesWithSolve_data();
+    void solveOrFaultAgreesWithSolve();
     void solvedRecordKeepsItsInvariants_data();
     void solvedRecordKeepsItsInvariants();
 };

@@ -2,16 +2,11 @@
 
 #include "AppFolders.h"
 #include "FormPlacement.h"
-#include "QtPlatform.h"
 #include "SettingsStore.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -239,43 +234,4 @@ void TestFormPlacement::minimisedOrMaximisedWindowReturnsToItsFrame()
     QTRY_COMPARE(int(restarted->windowState()), state);
     restarted->showNormal();
     QTRY_COMPARE(restarted->frameGeometry(), frame);
-}
-
-void TestFormPlacement::qtPlatformInstallsItselfForItsLifetime()
-{
-    TPlatform* before = &TPlatform::Current();
-    {
-        TQtPlatform platform("Kelvane");
-        QCOMPARE(&TPlatform::Current(), static_cast<TPlatform*>(&platform));
-    }
-    QCOMPARE(&TPlatform::Current(), before);
-}
-
-void TestFormPlacement::qtPlatformClipboardRoundTrip()
-{
-    TQtPlatform platform("Kelvane");
-    TPlatform::Current().SetClipboardText("Kelvane,0,35,13");
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("Kelvane,0,35,13"));
-    QGuiApplication::clipboard()->setText("from elsewhere");
-    QCOMPARE(TPlatform::Current().ClipboardText(), QString("from elsewhere"));
-}
-
-void TestFormPlacement::qtPlatformShowsPlainOkBox()
-{
-    TQtPlatform platform("Kelvane");
-    QString shownText;
-    QString title;
-    int buttons = 0;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        shownText = box->text();
-        title = box->windowTitle();
-        buttons = int(box->buttons().size());
-        box->button(QMessageBox::Ok)->click();
-    });
-    TPlatform::Current().ShowMessage("File name not known");
-    QCOMPARE(shownText, QString("File name not known"));
-    QCOMPARE(title, QString("Kelvane"));
-    QCOMPARE(buttons, 1);
 }

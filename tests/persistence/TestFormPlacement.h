@@ -22,8 +22,4 @@ private slots:
     void maximisedWindowKeepsItsNormalPlace();
     void minimisedOrMaximisedWindowReturnsToItsFrame_data();
     void minimisedOrMaximisedWindowReturnsToItsFrame();
-
-    void qtPlatformInstallsItselfForItsLifetime();
-    void qtPlatformClipboardRoundTrip();
-    void qtPlatformShowsPlainOkBox();
 };

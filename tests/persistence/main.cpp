@@ -1,4 +1,3 @@
-#include "TestAppFolders.h"
 #include "TestFormPlacement.h"
 #include "TestIniFile.h"
 #include "TestInterruptedSave.h"
@@ -8,5 +7,5 @@
 
 #include <QApplication>
 
-KELVANE_TEST_MAIN(QApplication, TestIniFile, TestAppFolders, TestSettingsStore, TestXMLFile,
-                  TestFormPlacement, TestInterruptedSave)
+KELVANE_TEST_MAIN(QApplication, TestIniFile, TestSettingsStore, TestXMLFile, TestFormPlacement,
+                  TestInterruptedSave)

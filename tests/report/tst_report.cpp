@@ -913,7 +913,7 @@ public:
     QString failure;
 
 private:
-    TMailHandOver* m_previous;
+    TMailHandOver* m_previous = nullptr;
 };
 
 // An executable "xdg-email" that writes its arguments, one a line, to

@@ -41,7 +41,7 @@ public:
 
 private:
     QByteArray m_block;
-    TVersionSource* m_previous;
+    TVersionSource* m_previous = nullptr;
 };
 
 TVersionBlockSpec KelvaneSpec()

@@ -41,10 +41,10 @@ public:
         activateWindow();
     }
 
-    QPushButton* start;
-    TFmtEdit* edit;
-    TFmtEdit* other;
-    TFmtEditLabel* label;
+    QPushButton* start = nullptr;
+    TFmtEdit* edit = nullptr;
+    TFmtEdit* other = nullptr;
+    TFmtEditLabel* label = nullptr;
 };
 
 // A units label of a class the field does not know, recording the links the

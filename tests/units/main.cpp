@@ -1,7 +1,4 @@
 #include "FmtEditTest.h"
-#include "FormatTest.h"
-#include "NumberTextTest.h"
-#include "RoundTripTextTest.h"
 #include "TestMain.h"
 #include "UnitsCatalogueTest.h"
 #include "UnitsFormTest.h"
@@ -10,5 +7,4 @@
 #include <QApplication>
 
 // One executable for the units folder: list every test class here.
-KELVANE_TEST_MAIN(QApplication, NumberTextTest, FormatTest, RoundTripTextTest, UnitsCatalogueTest,
-                  UnitsSettingTest, UnitsFormTest, FmtEditTest)
+KELVANE_TEST_MAIN(QApplication, UnitsCatalogueTest, UnitsSettingTest, UnitsFormTest, FmtEditTest)

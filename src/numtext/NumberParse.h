@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 // Number conversion with "." as the decimal separator whatever the locale.
 // Leading and trailing blanks are allowed; anything else that is not part of
@@ -13,3 +14,6 @@ int StrToInt(const QString& text);
 // As the two above, false instead of the error.
 bool TryStrToFloat(const QString& text, double& value);
 bool TryStrToInt(const QString& text, int& value);
+// The messages of the two errors, for a caller that reports rather than raises them.
+std::string InvalidFloatMessage(const QString& text);
+std::string InvalidIntegerMessage(const QString& text);

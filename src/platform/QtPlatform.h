@@ -27,5 +27,5 @@ public:
 
 private:
     QString m_title;
-    TPlatform* m_previous;
+    TPlatform* m_previous = nullptr;
 };

@@ -129,11 +129,21 @@ bool TryStrToInt(const QString& text, int& value)
     return true;
 }
 
+std::string InvalidFloatMessage(const QString& text)
+{
+    return "'" + text.toStdString() + "' is not a valid floating point value";
+}
+
+std::string InvalidIntegerMessage(const QString& text)
+{
+    return "'" + text.toStdString() + "' is not a valid integer value";
+}
+
 double StrToFloat(const QString& text)
 {
     double value = 0;
     if (!TryStrToFloat(text, value))
-        throw EConvertError("'" + text.toStdString() + "' is not a valid floating point value");
+        throw EConvertError(InvalidFloatMessage(text));
     return value;
 }
 
@@ -141,6 +151,6 @@ int StrToInt(const QString& text)
 {
     int value = 0;
     if (!TryStrToInt(text, value))
-        throw EConvertError("'" + text.toStdString() + "' is not a valid integer value");
+        throw EConvertError(InvalidIntegerMessage(text));
     return value;
 }

@@ -21,6 +21,7 @@ public:
 
     // The installed services; a headless stand-in until a GUI installs its own.
     static TPlatform& Current();
-    // Installs `platform` (not owned) and returns the one it replaces; nullptr restores the stand-in.
+    // Installs `platform` (not owned) and returns the one it replaces; nullptr restores the
+    // stand-in.
     static TPlatform* Install(TPlatform* platform);
 };
