@@ -6,19 +6,6 @@
 
 #include <QTest>
 
-namespace {
-
-// Each case starts from the initial case, solved once when `fromSolved` is set
-// (as the shared case is after start-up), then gets `set`.
-THx Prepared(bool fromSolved, const THxValues& set)
-{
-    THx hx = fromSolved ? SolvedInitialCase() : InitialCase();
-    SetFields(hx, set);
-    return hx;
-}
-
-} // namespace
-
 void FeasibilityTest::verdicts_data()
 {
     QTest::addColumn<bool>("fromSolved");

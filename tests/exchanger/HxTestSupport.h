@@ -67,3 +67,12 @@ inline QString RecordText(const THx& hx)
             QLatin1StringView(field.name) + u'=' + FloatToRoundTripText(hx.*field.member) + u';';
     return text;
 }
+
+// A case of a table: the initial case, solved once when `fromSolved` is set
+// (as the shared case is after start-up), then given `set`.
+inline THx Prepared(bool fromSolved, const THxValues& set)
+{
+    THx hx = fromSolved ? SolvedInitialCase() : InitialCase();
+    SetFields(hx, set);
+    return hx;
+}

@@ -8,19 +8,6 @@
 
 Q_DECLARE_METATYPE(TMathFault)
 
-namespace {
-
-// Each case starts from the initial case, solved once when `fromSolved` is set
-// (as the shared case is after start-up), then gets `set` and is solved with `mask`.
-THx Prepared(bool fromSolved, const THxValues& set)
-{
-    THx hx = fromSolved ? SolvedInitialCase() : InitialCase();
-    SetFields(hx, set);
-    return hx;
-}
-
-} // namespace
-
 void SolverTest::methods_data()
 {
     QTest::addColumn<bool>("fromSolved");
