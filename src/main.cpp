@@ -35,12 +35,20 @@ int RunHeadless(int argc, char** argv, const QStringList& arguments)
     return RunSolver(arguments);
 }
 
+// Qt's own options take one dash; a first argument of two that is not the
+// window's own is the solver's to answer, so a mistyped command needs no display.
+bool IsLongOptionOfTheSolver(const QStringList& arguments)
+{
+    return !arguments.isEmpty() && arguments.first().startsWith(QStringLiteral("--")) &&
+           arguments.first() != QuitAfterStartOption();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const QStringList arguments = ArgumentsOf(argc, argv);
-    if (THeadlessSolver::IsHeadlessCommand(arguments))
+    if (THeadlessSolver::IsHeadlessCommand(arguments) || IsLongOptionOfTheSolver(arguments))
         return RunHeadless(argc, argv, arguments);
     // Qt's own options (-style, -platform...) may come first: the window's
     // start-up takes them out before it looks at the rest.

@@ -55,12 +55,6 @@ public:
     TUnitsSettingsScope& operator=(const TUnitsSettingsScope&) = delete;
 };
 
-// Ends the program once the window has been shown and solved. It leaves the
-// event loop by exit(), not quit(), which would close the window and so
-// remember the case and placement: a start-up benchmark leaves the user's
-// settings as they were.
-const QString QuitAfterStartOption = QStringLiteral("--quit-after-start");
-
 // The solved window's paint waits as a low-priority update request: it is
 // painted first, so the run ends with the window shown solved.
 void QuitAfterStart()
@@ -74,7 +68,7 @@ void QuitAfterStart()
 bool IsCommandOption(const QStringList& arguments)
 {
     return arguments.size() > 1 && THeadlessSolver::LooksLikeOption(arguments[1]) &&
-           arguments[1] != QuitAfterStartOption;
+           arguments[1] != QuitAfterStartOption();
 }
 
 } // namespace
@@ -82,7 +76,7 @@ bool IsCommandOption(const QStringList& arguments)
 int RunProgram(const QStringList& arguments)
 {
     QStringList windowArguments = arguments;
-    const bool quitAfterStart = windowArguments.removeAll(QuitAfterStartOption) > 0;
+    const bool quitAfterStart = windowArguments.removeAll(QuitAfterStartOption()) > 0;
 
     // Process-wide objects in start-up order; they go in the reverse order.
     InitMakerRecord();
@@ -103,6 +97,15 @@ int RunProgram(const QStringList& arguments)
         exitCode = QApplication::exec();
     }
     return exitCode;
+}
+
+// Ends the program once the window has been shown and solved. It leaves the
+// event loop by exit(), not quit(), which would close the window and so
+// remember the case and placement: a start-up benchmark leaves the user's
+// settings as they were.
+QString QuitAfterStartOption()
+{
+    return QStringLiteral("--quit-after-start");
 }
 
 int RunMainWindow(int argc, char** argv, TCommandRunner runCommand)

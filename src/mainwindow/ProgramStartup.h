@@ -2,6 +2,9 @@
 
 #include <QStringList>
 
+// The window's own option: start, show the case solved and end.
+QString QuitAfterStartOption();
+
 // Runs a command-line command (the arguments without the program path);
 // returns the process exit code.
 using TCommandRunner = int (*)(const QStringList& arguments);

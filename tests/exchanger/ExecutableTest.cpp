@@ -105,6 +105,19 @@ void ExecutableTest::versionIsTheBuildVersion()
     QCOMPARE(result.out, QStringLiteral("Kelvane " KELVANE_VERSION "\n"));
 }
 
+// A script on a machine without a desktop gets the answer, not the windowing
+// system's failure to start.
+void ExecutableTest::mistypedLongOptionNeedsNoDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    const TResult result = RunProgram(m_program, {"--slove", "1"}, {}, environment);
+    QCOMPARE(result.code, 2);
+    QVERIFY2(result.err.startsWith("kelvane: unknown option '--slove'"), qPrintable(result.err));
+}
+
 void ExecutableTest::batchFromStandardInput()
 {
     const TResult result = RunProgram(m_program, {"--batch"},

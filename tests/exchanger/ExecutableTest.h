@@ -13,6 +13,7 @@ private slots:
     void exitCodes_data();
     void exitCodes();
     void versionIsTheBuildVersion();
+    void mistypedLongOptionNeedsNoDisplay();
     void batchFromStandardInput();
     void infeasibleCaseInEveryOutput();
     void windowStartLoadsNoImagePlugin();
