@@ -42,7 +42,7 @@ QStringList Shown(TMainForm& form)
 // with the keyboard.
 void ChooseUnit(TMainForm& form, const QString& name, int row)
 {
-    WhenModalShown<TUnitsForm>([row](TUnitsForm* list) {
+    WhenModal<TUnitsForm>([row](TUnitsForm* list) {
         QTest::keyClick(list->ListBox1(), Qt::Key_Home);
         for (int i = 0; i < row; ++i)
             QTest::keyClick(list->ListBox1(), Qt::Key_Down);

@@ -371,7 +371,7 @@ void OpenSaveAsTest::dialogsStartInTheDocumentsFolderWithTheCaseFilter()
         };
     };
 
-    WhenModalShown<QFileDialog>(answer("typed"));
+    WhenModal<QFileDialog>(answer("typed"));
     PressSaveAs(*form);
     QCOMPARE(asked.folder, QDir::cleanPath(UserDataFolder));
     QCOMPARE(asked.filters, QStringList{"Kelvane cases (*.xml)"});
@@ -383,7 +383,7 @@ void OpenSaveAsTest::dialogsStartInTheDocumentsFolderWithTheCaseFilter()
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     ChooseItem(form->cbHot, 2);
     SetMask(*form, 111 + 256);
-    WhenModalShown<QFileDialog>(answer("typed.xml"));
+    WhenModal<QFileDialog>(answer("typed.xml"));
     PressOpen(*form);
     QCOMPARE(asked.folder, QDir::cleanPath(UserDataFolder));
     QCOMPARE(asked.filters, QStringList{"Kelvane cases (*.xml)"});

@@ -5,6 +5,7 @@
 #include "Main.h"
 #include "RecordingPlatform.h"
 #include "SettingsStore.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,20 +64,3 @@ public:
     TRecordingPlatform platform;
     std::unique_ptr<TCurrentHxScope> currentHx;
 };
-
-// Runs `answer` on the modal dialog of type T once it runs, then closes it
-// should the answer leave it open, so that a failing test never hangs.
-template <typename T> void WhenModalShown(std::function<void(T*)> answer, int attempts = 200)
-{
-    QTimer::singleShot(attempts == 200 ? 0 : 10, [answer, attempts] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            if (attempts > 0)
-                WhenModalShown<T>(answer, attempts - 1);
-            return;
-        }
-        answer(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}

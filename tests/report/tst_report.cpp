@@ -17,6 +17,7 @@
 #include "RecordingPlatform.h"
 #include "ResultsPageFixture.h"
 #include "TestMain.h"
+#include "WhenModal.h"
 #include "XdgEmailHandOver.h"
 
 #include <QComboBox>
@@ -54,25 +55,6 @@ void UseLetterPdfPrinter(const QString& outputFile = QString())
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setResolution(300);
     UseWholePrintableArea(printer);
-}
-
-// Runs `answer` on the modal window of type Window that the next action
-// opens, as soon as it is up; gives up (closing whatever is modal) after some seconds.
-template <typename Window> void WhenModal(std::function<void(Window*)> answer, int tries = 500)
-{
-    QTimer::singleShot(10, [answer, tries] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* window = qobject_cast<Window*>(modal)) {
-            const QPointer<QWidget> guard(window);
-            answer(window);
-            // An answer cut short by a failed check must not leave the test waiting.
-            if (guard && QApplication::activeModalWidget() == guard)
-                guard->close();
-        } else if (tries > 0)
-            WhenModal<Window>(answer, tries - 1);
-        else if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-    });
 }
 
 // Clicks Cancel on the progress window as soon as a job lets input through.

@@ -1,10 +1,11 @@
 #include "FmtEditTest.h"
 
 #include "ConvertError.h"
-#include "ModalUnitsList.h"
 #include "QvFmtEdit.h"
+#include "QvUnitsForm.h"
 #include "RecordingPlatform.h"
 #include "UnitsLabelLink.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -355,7 +356,7 @@ void FmtEditTest::escapeAfterUnitSwitchKeepsHeldValue()
     w.edit->setFocus();
     QCOMPARE(w.edit->text(), entryText);
 
-    WhenUnitsListShown([row](TUnitsForm* form) {
+    WhenModal<TUnitsForm>([row](TUnitsForm* form) {
         QListWidget* list = form->ListBox1();
         QTest::mousePress(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
@@ -689,7 +690,7 @@ void FmtEditTest::labelClickAppliesChosenUnitToEveryEdit()
     QStringList items;
     int selectedOnOpen = -1;
     bool listFocused = false;
-    WhenUnitsListShown([&](TUnitsForm* form) {
+    WhenModal<TUnitsForm>([&](TUnitsForm* form) {
         shownAt = form->pos();
         for (int i = 0; i < form->ListBox1()->count(); ++i)
             items << form->ListBox1()->item(i)->text();
@@ -716,7 +717,7 @@ void FmtEditTest::labelClickAppliesChosenUnitToEveryEdit()
     QVERIFY(qAbs(w.other->GetValue().ToFloat() - 2.0) < 0.05 / 7936.64);
 
     // Back to kg/s through the list: the base value is kept up to the shown rounding.
-    WhenUnitsListShown([](TUnitsForm* form) {
+    WhenModal<TUnitsForm>([](TUnitsForm* form) {
         QTest::keyClick(form->ListBox1(), Qt::Key_Home);
         QTest::keyClick(form->ListBox1(), Qt::Key_Escape);
     });
@@ -731,7 +732,7 @@ void FmtEditTest::labelClickRoundTripsTemperatureUnits()
     QVERIFY(QTest::qWaitForWindowActive(&w));
     MakeTemperatureField(w.edit, w.label);
     const auto chooseRow = [&w](int row) {
-        WhenUnitsListShown([row](TUnitsForm* form) {
+        WhenModal<TUnitsForm>([row](TUnitsForm* form) {
             const QRect item = form->ListBox1()->visualItemRect(form->ListBox1()->item(row));
             QTest::mousePress(form->ListBox1()->viewport(), Qt::LeftButton, {}, item.center());
         });
@@ -757,7 +758,7 @@ void FmtEditTest::labelClickOnNoneTypeAppliesFirstIndex()
     w.edit->SetUnitsValue(4); // utNone keeps any index
     QCOMPARE(w.edit->UnitsValue(), 4);
     int count = -1;
-    WhenUnitsListShown([&count](TUnitsForm* form) {
+    WhenModal<TUnitsForm>([&count](TUnitsForm* form) {
         count = form->ListBox1()->count();
         QTest::keyClick(form->ListBox1(), Qt::Key_Return);
     });

@@ -1,8 +1,8 @@
 #include "UnitsFormTest.h"
 
-#include "ModalUnitsList.h"
 #include "QvFmtEdit.h"
 #include "QvUnitsForm.h"
+#include "WhenModal.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -114,7 +114,7 @@ void UnitsFormTest::shownModallyAtComputedSize()
     form.FillUnitsList();
     QSize shown;
     QRect listGeometry;
-    WhenUnitsListShown([&](TUnitsForm* modal) {
+    WhenModal<TUnitsForm>([&](TUnitsForm* modal) {
         shown = modal->size();
         listGeometry = modal->ListBox1()->geometry();
         QTest::keyClick(modal->ListBox1(), Qt::Key_Escape);
@@ -153,7 +153,7 @@ void UnitsFormTest::closesOnKey()
     form.FillUnitsList();
     bool listFocused = false;
     bool openAfterArrow = false;
-    WhenUnitsListShown([&](TUnitsForm* shown) {
+    WhenModal<TUnitsForm>([&](TUnitsForm* shown) {
         listFocused = QTest::qWaitFor([shown] { return shown->ListBox1()->hasFocus(); });
         QTest::keyClick(shown->ListBox1(), Qt::Key_Down);
         openAfterArrow = shown->isVisible();
@@ -173,7 +173,7 @@ void UnitsFormTest::mousePressSelectsItemAndCloses()
     TUnitsForm form;
     form.SetOwnerEdit(&edit);
     form.FillUnitsList();
-    WhenUnitsListShown([](TUnitsForm* shown) {
+    WhenModal<TUnitsForm>([](TUnitsForm* shown) {
         QListWidget* list = shown->ListBox1();
         QTest::mousePress(list->viewport(), Qt::RightButton, {},
                           list->visualItemRect(list->item(2)).center());
@@ -191,7 +191,7 @@ void UnitsFormTest::mousePressBelowItemsKeepsSelection()
     TUnitsForm form;
     form.SetOwnerEdit(&edit);
     form.FillUnitsList();
-    WhenUnitsListShown([](TUnitsForm* shown) {
+    WhenModal<TUnitsForm>([](TUnitsForm* shown) {
         QListWidget* list = shown->ListBox1();
         QTest::mousePress(list->viewport(), Qt::LeftButton, {},
                           QPoint(5, list->viewport()->height() - 2));
