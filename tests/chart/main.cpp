@@ -1,13 +1,13 @@
-#include "TestChartCanvas.h"
-#include "TestChartDemo.h"
-#include "TestChartModel.h"
-#include "TestChartMouse.h"
-#include "TestChartPainting.h"
+#include "ChartCanvasTest.h"
+#include "ChartDemoTest.h"
+#include "ChartModelTest.h"
+#include "ChartMouseTest.h"
+#include "ChartPaintingTest.h"
+#include "ScaleStepsTest.h"
+#include "ScalesTest.h"
 #include "TestMain.h"
-#include "TestScaleSteps.h"
-#include "TestScales.h"
 
 #include <QApplication>
 
-KELVANE_TEST_MAIN(QApplication, TestScaleSteps, TestScales, TestChartModel, TestChartCanvas,
-                  TestChartPainting, TestChartMouse, TestChartDemo)
+KELVANE_TEST_MAIN(QApplication, ScaleStepsTest, ScalesTest, ChartModelTest, ChartCanvasTest,
+                  ChartPaintingTest, ChartMouseTest, ChartDemoTest)

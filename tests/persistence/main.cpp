@@ -1,11 +1,11 @@
-#include "TestFormPlacement.h"
-#include "TestIniFile.h"
-#include "TestInterruptedSave.h"
+#include "FormPlacementTest.h"
+#include "IniFileTest.h"
+#include "InterruptedSaveTest.h"
+#include "SettingsStoreTest.h"
 #include "TestMain.h"
-#include "TestSettingsStore.h"
-#include "TestXMLFile.h"
+#include "XMLFileTest.h"
 
 #include <QApplication>
 
-KELVANE_TEST_MAIN(QApplication, TestIniFile, TestSettingsStore, TestXMLFile, TestFormPlacement,
-                  TestInterruptedSave)
+KELVANE_TEST_MAIN(QApplication, IniFileTest, SettingsStoreTest, XMLFileTest, FormPlacementTest,
+                  InterruptedSaveTest)

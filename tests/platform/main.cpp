@@ -1,8 +1,8 @@
-#include "TestAppFolders.h"
+#include "AppFoldersTest.h"
+#include "QtPlatformTest.h"
 #include "TestMain.h"
-#include "TestQtPlatform.h"
 
 #include <QApplication>
 
 // One executable for the platform folder: list every test class here.
-KELVANE_TEST_MAIN(QApplication, TestAppFolders, TestQtPlatform)
+KELVANE_TEST_MAIN(QApplication, AppFoldersTest, QtPlatformTest)

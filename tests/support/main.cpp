@@ -1,8 +1,8 @@
+#include "MakerRecordTest.h"
+#include "RefrigLibTest.h"
 #include "TestMain.h"
-#include "TestMakerRecord.h"
-#include "TestRefrigLib.h"
-#include "TestVerInfoRes.h"
+#include "VerInfoResTest.h"
 
 #include <QCoreApplication>
 
-KELVANE_TEST_MAIN(QCoreApplication, TestVerInfoRes, TestMakerRecord, TestRefrigLib)
+KELVANE_TEST_MAIN(QCoreApplication, VerInfoResTest, MakerRecordTest, RefrigLibTest)
