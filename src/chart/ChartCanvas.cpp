@@ -37,7 +37,7 @@ QRect PenPath(const TRect& bounds)
 }
 
 // Labels come and go with the data; the prepared texts are dropped past this many.
-constexpr qsizetype kMaxPreparedTexts = 256;
+constexpr qsizetype MaxPreparedTexts = 256;
 
 // A laid-out text draws as the single-line text box does only without control
 // characters and line or paragraph separators, which the box treats its own way.
@@ -248,7 +248,7 @@ const TChartCanvas::TPreparedText& TChartCanvas::Prepared(const QString& text) c
 {
     if (const auto known = m_prepared.constFind(text); known != m_prepared.cend())
         return *known;
-    if (m_prepared.size() >= kMaxPreparedTexts)
+    if (m_prepared.size() >= MaxPreparedTexts)
         m_prepared.clear();
     TPreparedText prepared{m_metrics.horizontalAdvance(text), std::nullopt};
     if (IsPlainLine(text)) {

@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr TColor kGridLineColor = 0xEBE2E0;
-constexpr int kHitDistance = 3;
+constexpr TColor GridLineColor = 0xEBE2E0;
+constexpr int HitDistance = 3;
 
 bool IsLogX(TScaleType type)
 {
@@ -212,7 +212,7 @@ bool TChartPanel::HitTest(int px, int py)
             if (!point->Movable)
                 continue;
             const QPoint p = DataToPixel(point->X, point->Y);
-            if (std::abs(p.x() - px) <= kHitDistance && std::abs(p.y() - py) <= kHitDistance) {
+            if (std::abs(p.x() - px) <= HitDistance && std::abs(p.y() - py) <= HitDistance) {
                 m_hitPoint = point.get();
                 m_hitLine = line.get();
                 return true;
@@ -311,7 +311,7 @@ void TChartPanel::DrawXScale()
     const double min = XMin(), max = XMax();
     if (!(min < max) || !std::isfinite(max - min))
         return;
-    m_canvas.PenColor = Rgb(kGridLineColor);
+    m_canvas.PenColor = Rgb(GridLineColor);
     if (IsLogX(m_scaleType))
         DrawLogScale(true, min, max, halfH);
     else
@@ -327,7 +327,7 @@ void TChartPanel::DrawYScale()
     const double min = YMin(), max = YMax();
     if (!(min < max) || !std::isfinite(max - min))
         return;
-    m_canvas.PenColor = Rgb(kGridLineColor);
+    m_canvas.PenColor = Rgb(GridLineColor);
     if (IsLogY(m_scaleType))
         DrawLogScale(false, min, max, halfH);
     else

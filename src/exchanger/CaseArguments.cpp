@@ -12,7 +12,7 @@
 namespace {
 
 const QLatin1StringView caseLineTag("Kelvane");
-const QString caseLineFormat =
+const QString CaseLineFormat =
     QStringLiteral("Kelvane,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d");
 
 // One value: its name in messages and usage texts, where it goes (an integer or a number) and, for
@@ -169,7 +169,7 @@ TCaseArguments TCaseArguments::FromCaseLine(const QString& line)
 
 QString TCaseArguments::CaseLine() const
 {
-    return Format(caseLineFormat,
+    return Format(CaseLineFormat,
                   {std::int64_t(hotFluid), thi, tho, mh, std::int64_t(coldFluid), tci, tco, mc,
                    std::int64_t(heatXType), Uo, Ao, Q, std::int64_t(mask)});
 }

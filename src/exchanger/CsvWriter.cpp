@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr qsizetype bufferSize = 1 << 16;
+constexpr qsizetype BufferSize = 1 << 16;
 
 bool NeedsQuotes(QChar c)
 {
@@ -17,7 +17,7 @@ bool NeedsQuotes(QChar c)
 
 } // namespace
 
-TCsvWriter::TCsvWriter(QIODevice& device) : m_device(device), m_buffer(bufferSize) {}
+TCsvWriter::TCsvWriter(QIODevice& device) : m_device(device), m_buffer(BufferSize) {}
 
 // Whatever is still buffered goes out; a failure here has no one left to tell.
 TCsvWriter::~TCsvWriter()

@@ -16,7 +16,7 @@ struct TKeyedArrangement
 
 using L = QLatin1StringView;
 
-constexpr TKeyedArrangement keyedArrangements[] = {
+constexpr TKeyedArrangement KeyedArrangements[] = {
     {L("counter-flow"), TKind::akCounterFlow, 1},
     {L("parallel-flow"), TKind::akParallelFlow, 1},
     {L("shell-and-tube-1"), TKind::akShellAndTube, 1},
@@ -31,13 +31,13 @@ constexpr TKeyedArrangement keyedArrangements[] = {
     {L("cross-flow-hot-mixed"), TKind::akCrossFlowHotMixed, 1},
     {L("cross-flow-cold-mixed"), TKind::akCrossFlowColdMixed, 1},
 };
-static_assert(std::size(keyedArrangements) == 5 + TFlowArrangement::MaxShellPasses);
+static_assert(std::size(KeyedArrangements) == 5 + TFlowArrangement::MaxShellPasses);
 
 } // namespace
 
 std::optional<TFlowArrangement> TFlowArrangement::FromKey(QStringView key)
 {
-    for (const TKeyedArrangement& keyed : keyedArrangements)
+    for (const TKeyedArrangement& keyed : KeyedArrangements)
         if (key.compare(keyed.key, Qt::CaseInsensitive) == 0)
             return TFlowArrangement(keyed.kind, keyed.shellPasses);
     return {};
@@ -45,10 +45,10 @@ std::optional<TFlowArrangement> TFlowArrangement::FromKey(QStringView key)
 
 QLatin1StringView TFlowArrangement::Key() const
 {
-    for (const TKeyedArrangement& keyed : keyedArrangements)
+    for (const TKeyedArrangement& keyed : KeyedArrangements)
         if (keyed.kind == m_kind && keyed.shellPasses == m_shellPasses)
             return keyed.key;
-    return keyedArrangements[0].key;
+    return KeyedArrangements[0].key;
 }
 
 QString TFlowArrangement::Name() const

@@ -14,7 +14,7 @@ struct TUnitText
 };
 
 // Indexed by TUnit.
-constexpr TUnitText unitTexts[] = {
+constexpr TUnitText UnitTexts[] = {
     {"", ""},
     {" &deg;C", " °C"},
     {" kg/s", " kg/s"},
@@ -46,13 +46,13 @@ struct TFormTexts
     const char* text;
 };
 
-constexpr TFormTexts htmlTexts = {"<p>&nbsp;</p>", "<p class=\"hd\"><b>%s</b>: %s</p>",
+constexpr TFormTexts HtmlTexts = {"<p>&nbsp;</p>", "<p class=\"hd\"><b>%s</b>: %s</p>",
                                   "<p>%s = %0.3f%s</p>", "<p>%s: %s</p>"};
-constexpr TFormTexts plainTexts = {"", "%s: %s", "%s = %0.3f%s", "%s: %s"};
+constexpr TFormTexts PlainTexts = {"", "%s: %s", "%s = %0.3f%s", "%s: %s"};
 
 const TFormTexts& TextsOf(TForm form)
 {
-    return form == TForm::rfHtml ? htmlTexts : plainTexts;
+    return form == TForm::rfHtml ? HtmlTexts : PlainTexts;
 }
 
 } // namespace
@@ -74,7 +74,7 @@ void TResultsPage::Block(QLatin1StringView title, const QString& name)
 
 void TResultsPage::Number(QLatin1StringView label, double value, TUnit unit)
 {
-    const TUnitText& unitText = unitTexts[std::size_t(unit)];
+    const TUnitText& unitText = UnitTexts[std::size_t(unit)];
     const char* spelling = m_form == TForm::rfHtml ? unitText.html : unitText.text;
     m_lines << Format(QLatin1StringView(TextsOf(m_form).number),
                       {QString(label), value, QString::fromUtf8(spelling)});

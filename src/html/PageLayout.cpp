@@ -7,18 +7,18 @@
 
 namespace {
 
-constexpr double cmPerInch = 2.54;
+constexpr double CmPerInch = 2.54;
 // The text layout places lines and page breaks on a grid of 1/64 unit.
-constexpr double layoutGrid = 1.0 / 64;
+constexpr double LayoutGrid = 1.0 / 64;
 
 double OnLayoutGrid(double length)
 {
-    return std::floor(length / layoutGrid) * layoutGrid;
+    return std::floor(length / LayoutGrid) * LayoutGrid;
 }
 
 double Dots(double centimetres, int resolution)
 {
-    return centimetres / cmPerInch * resolution;
+    return centimetres / CmPerInch * resolution;
 }
 
 QImage ResolutionDevice(const TPageGeometry& geometry)
@@ -73,7 +73,7 @@ void THTMLPageLayout::PaintPage(QPainter& painter, int index) const
     // The layout draws every line that touches the clip, also one that ends
     // where this page begins or begins where it ends; those belong to the
     // neighbouring pages.
-    context.clip = view.adjusted(0, layoutGrid, 0, -layoutGrid);
+    context.clip = view.adjusted(0, LayoutGrid, 0, -LayoutGrid);
     context.palette.setColor(QPalette::Text, Qt::black);
     m_document->documentLayout()->draw(&painter, context);
     painter.restore();

@@ -24,12 +24,12 @@ struct TPow10
 constexpr TPow10 pow10Table[] = {
 #include "RoundTripPow10.inc"
 };
-constexpr int kMin = -324;
+constexpr int Min = -324;
 
-constexpr int significandBits = 52;
-constexpr uint64 hiddenBit = uint64(1) << significandBits;
-constexpr int exponentBias = 1075; // bias and significand width: value = c × 2^q
-constexpr int qMin = 1 - exponentBias;
+constexpr int SignificandBits = 52;
+constexpr uint64 hiddenBit = uint64(1) << SignificandBits;
+constexpr int ExponentBias = 1075; // bias and significand width: value = c × 2^q
+constexpr int qMin = 1 - ExponentBias;
 
 // A number `digits` × 10^`exponent`.
 struct TDecimal
@@ -76,7 +76,7 @@ TDecimal ShortestDecimal(int q, uint64 c)
     const uint64 cbl = narrowBelow ? cb - 1 : cb - 2;
     const int k = narrowBelow ? FloorLog10ThreeQuartersPow2(q) : FloorLog10Pow2(q);
     const int h = q + FloorLog2Pow10(-k) + 2;
-    const TPow10& g = pow10Table[k - kMin];
+    const TPow10& g = pow10Table[k - Min];
     const uint64 vb = RoundToOdd(g, cb << h);
     const uint64 lower = RoundToOdd(g, cbl << h) + odd;
     const uint64 upper = RoundToOdd(g, cbr << h) - odd;
@@ -209,13 +209,13 @@ char* WriteFixed(char* out, const TDecimal& d, int length, int exponent10)
 char* WriteRoundTripText(char* out, double value)
 {
     const auto bits = std::bit_cast<uint64>(value);
-    const int biasedExponent = int(bits >> significandBits) & 0x7ff;
+    const int biasedExponent = int(bits >> SignificandBits) & 0x7ff;
     // Zero, subnormals, infinities and NaN are rare: the library writes them.
     if (biasedExponent == 0 || biasedExponent == 0x7ff)
         return std::to_chars(out, out + RoundTripTextRoom, value).ptr;
 
     const uint64 c = hiddenBit | (bits & (hiddenBit - 1));
-    const int q = biasedExponent - exponentBias;
+    const int q = biasedExponent - ExponentBias;
     // A whole number below 2^53 is its own shortest decimal.
     const bool whole = q < 0 && q > -53 && ((c >> -q) << -q) == c;
     const TDecimal d = WithoutTrailingZeros(whole ? TDecimal{c >> -q, 0} : ShortestDecimal(q, c));

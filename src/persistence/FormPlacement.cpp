@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr int kStateNormal = 0;
-constexpr int kStateMinimised = 1;
-constexpr int kStateMaximised = 2;
+constexpr int StateNormal = 0;
+constexpr int StateMinimised = 1;
+constexpr int StateMaximised = 2;
 
 QString SectionOf(const QWidget* window)
 {
@@ -23,17 +23,17 @@ QString SectionOf(const QWidget* window)
 int WinStateOf(const QWidget* window)
 {
     if (window->isMinimized()) {
-        return kStateMinimised;
+        return StateMinimised;
     }
-    return window->isMaximized() ? kStateMaximised : kStateNormal;
+    return window->isMaximized() ? StateMaximised : StateNormal;
 }
 
 Qt::WindowStates WindowStatesOf(int winState)
 {
     switch (winState) {
-    case kStateMinimised:
+    case StateMinimised:
         return Qt::WindowMinimized;
-    case kStateMaximised:
+    case StateMaximised:
         return Qt::WindowMaximized;
     default:
         return Qt::WindowNoState;
@@ -95,7 +95,7 @@ void RestoreFormPlacement(QWidget* window, bool restoreVisibility, bool restoreS
     }
     window->move(left, top);
     if (store.ValueExists(section, QStringLiteral("WinState"))) {
-        const int winState = store.ReadInteger(section, QStringLiteral("WinState"), kStateNormal);
+        const int winState = store.ReadInteger(section, QStringLiteral("WinState"), StateNormal);
         window->setWindowState(WindowStatesOf(winState));
     }
 }
@@ -106,7 +106,7 @@ void SaveFormPlacement(QWidget* window)
     const QString section = SectionOf(window);
     // A minimised or maximised window keeps the place it returns to.
     const QRect place =
-        WinStateOf(window) == kStateNormal ? window->frameGeometry() : NormalFrame(window);
+        WinStateOf(window) == StateNormal ? window->frameGeometry() : NormalFrame(window);
     store.WriteInteger(section, QStringLiteral("Left"), place.x());
     store.WriteInteger(section, QStringLiteral("Top"), place.y());
     store.WriteInteger(section, QStringLiteral("Width"), place.width());

@@ -53,7 +53,7 @@ bool IsSplitText(const QVariant& value)
 // A process killed while QSettings made its lock file leaves it empty, with
 // no owner to check, and QSettings then waits 30 s before breaking it. Its
 // syncs hold the lock for milliseconds, so one older than this is abandoned.
-constexpr int kAbandonedLockMs = 2000;
+constexpr int AbandonedLockMs = 2000;
 
 // Whether the file QSettings just wrote holds all of its keys. It writes one
 // line per key, each ending in a line break, so a file cut short by a full
@@ -188,8 +188,8 @@ void TSettingsStore::Flush()
 void TSettingsStore::BreakAbandonedLock() const
 {
     QLockFile lock(m_settings->fileName() + QStringLiteral(".lock"));
-    lock.setStaleLockTime(kAbandonedLockMs);
+    lock.setStaleLockTime(AbandonedLockMs);
     // Waits out a live sync, or until an abandoned lock counts as stale.
-    if (lock.tryLock(2 * kAbandonedLockMs))
+    if (lock.tryLock(2 * AbandonedLockMs))
         lock.unlock();
 }

@@ -12,13 +12,12 @@
 
 namespace {
 
-const QString kIndentUnit = QStringLiteral("  ");
-const QString kLineBreak = QStringLiteral("\r\n");
+const QString IndentUnit = QStringLiteral("  ");
+const QString LineBreak = QStringLiteral("\r\n");
 
 // Keeps whitespace-only text so a loaded layout survives; the document type
 // is parsed only to be checked.
-constexpr unsigned kParseOptions =
-    pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_doctype;
+constexpr unsigned ParseOptions = pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_doctype;
 
 std::string Utf8(const QString& text)
 {
@@ -178,7 +177,7 @@ void TXMLFile::LoadFile()
     }
     if (error.isEmpty()) {
         const pugi::xml_parse_result result =
-            m_document.load_buffer(bytes.constData(), size_t(bytes.size()), kParseOptions);
+            m_document.load_buffer(bytes.constData(), size_t(bytes.size()), ParseOptions);
         error = result ? RefusalOf(m_document) : XMLErrorAt(result.description(), result.offset);
         if (error.isEmpty()) {
             error = MalformationOf(bytes, result.encoding);
@@ -227,11 +226,11 @@ TXMLNode TXMLFile::AppendIndented(TXMLNode parent, const QString& name)
     if (parent.type() == pugi::node_document) {
         return parent.append_child(tag.c_str());
     }
-    const QString closingBreak = kLineBreak + Repeated(kIndentUnit, Level(parent) - 1);
+    const QString closingBreak = LineBreak + Repeated(IndentUnit, Level(parent) - 1);
     if (!parent.first_child()) {
         AppendText(parent, closingBreak);
     }
-    AppendText(parent, kIndentUnit);
+    AppendText(parent, IndentUnit);
     TXMLNode element = parent.append_child(tag.c_str());
     AppendText(parent, closingBreak);
     return element;

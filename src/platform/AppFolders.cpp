@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString kMaker = QStringLiteral("Marbleworth");
+const QString Maker = QStringLiteral("Marbleworth");
 
 struct TAppFolders
 {
@@ -82,7 +82,7 @@ QString GetAppRegistryKey(const QString& fileName)
         baseName = folders.ExeBaseName.isEmpty() ? QFileInfo(ExecutablePath()).completeBaseName()
                                                  : folders.ExeBaseName;
     }
-    return QStringLiteral("Software\\") + kMaker + u'\\' + baseName;
+    return QStringLiteral("Software\\") + Maker + u'\\' + baseName;
 }
 
 QString GetProgramFilesFolder()
@@ -105,11 +105,11 @@ QString GetMakerFolder(const QString& exeFolder, const QString& programFilesFold
 {
     // Found without regard to case, but kept as spelt: on a case-sensitive
     // file system another spelling would name a folder that does not exist.
-    const qsizetype at = exeFolder.indexOf(kMaker, 0, Qt::CaseInsensitive);
+    const qsizetype at = exeFolder.indexOf(Maker, 0, Qt::CaseInsensitive);
     if (at < 0) {
-        return programFilesFolder + kMaker + PathDelimiter;
+        return programFilesFolder + Maker + PathDelimiter;
     }
-    return exeFolder.left(at + kMaker.size()) + PathDelimiter;
+    return exeFolder.left(at + Maker.size()) + PathDelimiter;
 }
 
 QString GetMakerFolder()
@@ -132,7 +132,7 @@ void InitAppFolders(const TFolderSources& sources)
     values.ExeBaseName = exe.completeBaseName();
     values.ExeFolder = AddTrailingBackslash(exe.absolutePath());
     values.MyDocumentsFolder = AddTrailingBackslash(DocumentsOrThrow(sources.DocumentsFolder));
-    values.UserDataFolder = CreatedOr(values.MyDocumentsFolder + kMaker + PathDelimiter +
+    values.UserDataFolder = CreatedOr(values.MyDocumentsFolder + Maker + PathDelimiter +
                                           values.ExeBaseName + PathDelimiter,
                                       values.ExeFolder);
     values.MakerFolder = GetMakerFolder(values.ExeFolder, values.ProgramFilesFolder);

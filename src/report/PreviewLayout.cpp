@@ -7,10 +7,10 @@
 namespace {
 
 // Room around a page inside the page area.
-constexpr int pageGap = 20;
-constexpr double maxZoom = 20;
-constexpr double minZoom = 0.1;
-constexpr double zoomStep = 1.5;
+constexpr int PageGap = 20;
+constexpr double MaxZoom = 20;
+constexpr double MinZoom = 0.1;
+constexpr double ZoomStep = 1.5;
 
 struct TZoomItem
 {
@@ -44,10 +44,10 @@ double TPreviewLayout::ZoomFor(int index, double custom, QSize client) const
 {
     switch (index) {
     case FitToPageIndex:
-        return ((client.height() - pageGap) / m_screenResolution) /
+        return ((client.height() - PageGap) / m_screenResolution) /
                (double(m_paper.PaperHeight) / m_paper.YResolution);
     case FitToWidthIndex:
-        return ((client.width() - pageGap) / m_screenResolution) /
+        return ((client.width() - PageGap) / m_screenResolution) /
                (double(m_paper.PaperWidth) / m_paper.XResolution);
     case CustomIndex:
         return custom;
@@ -66,28 +66,28 @@ TPreviewLayout::TPlacement TPreviewLayout::Place(double zoom, bool twoPages, QSi
                                                  QSize outer) const
 {
     const QSize page = PageSize(zoom);
-    int w = page.width() + pageGap;
+    int w = page.width() + PageGap;
     if (twoPages)
-        w += page.width() + pageGap;
-    const int h = page.height() + pageGap;
+        w += page.width() + PageGap;
+    const int h = page.height() + PageGap;
     const QSize content(w < client.width() ? client.width() - 1 : w,
                         h < client.height() ? client.height() - 1 : h);
-    const int top = page.height() + pageGap < content.height()
+    const int top = page.height() + PageGap < content.height()
                         ? content.height() / 2 - page.height() / 2
-                        : pageGap / 2;
-    const int left = w < content.width() ? content.width() / 2 - (w - pageGap) / 2 : pageGap / 2;
+                        : PageGap / 2;
+    const int left = w < content.width() ? content.width() / 2 - (w - PageGap) / 2 : PageGap / 2;
     // The first page alone decides the scroll bars.
     const bool bars =
-        outer.width() < page.width() + pageGap || outer.height() < page.height() + pageGap;
-    return {page, content, QPoint(left, top), QPoint(left + page.width() + pageGap, top), bars};
+        outer.width() < page.width() + PageGap || outer.height() < page.height() + PageGap;
+    return {page, content, QPoint(left, top), QPoint(left + page.width() + PageGap, top), bars};
 }
 
 double TPreviewLayout::ClickZoom(double zoom, bool zoomIn, bool zoomOut)
 {
-    if (zoomIn && zoom < maxZoom)
-        zoom *= zoomStep;
-    if (zoomOut && zoom > minZoom)
-        zoom /= zoomStep;
+    if (zoomIn && zoom < MaxZoom)
+        zoom *= ZoomStep;
+    if (zoomOut && zoom > MinZoom)
+        zoom /= ZoomStep;
     return zoom;
 }
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int highestPage = 9999;
+constexpr int HighestPage = 9999;
 
 } // namespace
 
@@ -15,8 +15,8 @@ std::optional<TPrintRequest> RunPrintDialog(QPrinter& printer, int fromPage, QWi
     QPrintDialog dialog(&printer, parent);
     // Printing to a file stays on: on a machine without a printer it is the only way to print.
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile);
-    dialog.setMinMax(1, highestPage);
-    fromPage = std::clamp(fromPage, 1, highestPage);
+    dialog.setMinMax(1, HighestPage);
+    fromPage = std::clamp(fromPage, 1, HighestPage);
     dialog.setFromTo(fromPage, fromPage);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
     if (dialog.exec() != QDialog::Accepted)

@@ -15,7 +15,7 @@
 namespace {
 
 // How long a page event waits for a newly shown window to reach the screen.
-constexpr int onScreenWaitMs = 1000;
+constexpr int OnScreenWaitMs = 1000;
 
 // Installs a page event on the viewer for one job and removes it again, also
 // when the job throws.
@@ -83,7 +83,7 @@ void TPrnStatusForm::WaitUntilOnScreen()
     m_waitedForScreen = true;
     QTimer limit;
     limit.setSingleShot(true);
-    limit.start(onScreenWaitMs);
+    limit.start(OnScreenWaitMs);
     while (!window->isExposed() && limit.isActive())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }

@@ -36,7 +36,7 @@
 
 namespace {
 
-constexpr int lastPageOfAll = 9999;
+constexpr int LastPageOfAll = 9999;
 
 void SetHint(QWidget* widget, const QString& hint)
 {
@@ -540,7 +540,7 @@ void THTMLPreviewForm::PrintButClick()
     bool cancelled = false;
     try {
         status.DoPrint(m_viewer, printer, request->FromPage,
-                       request->AllPages ? lastPageOfAll : request->ToPage, cancelled);
+                       request->AllPages ? LastPageOfAll : request->ToPage, cancelled);
     } catch (const std::exception& error) {
         TPlatform::Current().ShowMessage(QString::fromStdString(error.what()));
     }

@@ -10,7 +10,7 @@
 namespace {
 
 // How long to wait for xdg-email to hand over before leaving it to run on its own.
-constexpr int handOverWaitMs = 5000;
+constexpr int HandOverWaitMs = 5000;
 
 QStringList Addresses(const QString& text)
 {
@@ -81,7 +81,7 @@ bool TXdgEmailHandOver::Send(const TMailMessage& message, QString& error)
         process->deleteLater();
         return false;
     }
-    if (!process->waitForFinished(handOverWaitMs))
+    if (!process->waitForFinished(HandOverWaitMs))
         return true;
     if (process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0)
         return true;

@@ -32,24 +32,24 @@ struct TVersionNode
     qsizetype ChildrenBegin = 0;
 };
 
-constexpr qsizetype kHeaderSize = 6;
+constexpr qsizetype HeaderSize = 6;
 constexpr std::uint16_t kTextType = 1;
 
 std::optional<TVersionNode> ReadNode(const QByteArray& block, qsizetype at, qsizetype limit)
 {
-    if (at < 0 || at + kHeaderSize > limit) {
+    if (at < 0 || at + HeaderSize > limit) {
         return std::nullopt;
     }
     TVersionNode node;
     node.Begin = at;
     const std::uint16_t length = Read16(block, at);
     node.End = at + length;
-    if (length < kHeaderSize || node.End > limit) {
+    if (length < HeaderSize || node.End > limit) {
         return std::nullopt;
     }
     node.ValueLength = Read16(block, at + 2);
     node.Type = Read16(block, at + 4);
-    qsizetype key = at + kHeaderSize;
+    qsizetype key = at + HeaderSize;
     for (;; key += 2) {
         if (key + 2 > node.End) {
             return std::nullopt; // no terminating zero inside the node
@@ -71,7 +71,7 @@ std::optional<TVersionNode> ReadNode(const QByteArray& block, qsizetype at, qsiz
 std::optional<TVersionNode> FindChildNode(const QByteArray& block, const TVersionNode& parent,
                                           const QString& key)
 {
-    for (qsizetype at = parent.ChildrenBegin; at + kHeaderSize <= parent.End;) {
+    for (qsizetype at = parent.ChildrenBegin; at + HeaderSize <= parent.End;) {
         const std::optional<TVersionNode> child = ReadNode(block, at, parent.End);
         if (!child) {
             return std::nullopt;

@@ -18,7 +18,7 @@ struct TUnitsSettingDefault
     int base;
 };
 
-constexpr TUnitsSettingDefault kDefaults[] = {
+constexpr TUnitsSettingDefault Defaults[] = {
     {"fat", "height", utLengthMeasure, 3, 0},
     {"fat", "length", utLengthMeasure, 2, 0},
     {"fat", "depth", utLengthMeasure, 2, 0},
@@ -96,9 +96,9 @@ constexpr TUnitsSettingDefault kDefaults[] = {
     {"general", "ice_rate", utVelocity, 0, 0},
 };
 
-static_assert(std::size(kDefaults) == 75);
+static_assert(std::size(Defaults) == 75);
 
-std::array<UnitsSetting, std::size(kDefaults)> entries;
+std::array<UnitsSetting, std::size(Defaults)> entries;
 
 QString UnitsSettingsFolder()
 {
@@ -127,8 +127,8 @@ void RegisterUnitsSetting(UnitsSetting& entry, const QString& section, const QSt
 void RegisterUnitsSettings()
 {
     UnitsSettings().clear();
-    for (std::size_t i = 0; i < std::size(kDefaults); ++i) {
-        const TUnitsSettingDefault& d = kDefaults[i];
+    for (std::size_t i = 0; i < std::size(Defaults); ++i) {
+        const TUnitsSettingDefault& d = Defaults[i];
         RegisterUnitsSetting(entries[i], QString::fromLatin1(d.section), QString::fromLatin1(d.key),
                              d.type, d.units, d.base);
     }

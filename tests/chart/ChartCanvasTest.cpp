@@ -9,15 +9,15 @@
 namespace {
 
 constexpr QSize kSize(40, 30);
-constexpr int kDotsPerMeter = 3780; // 96 dpi
-constexpr QRgb kBackground = 0xFF123456;
-constexpr QRgb kPen = 0xFFA0C0E0;
+constexpr int DotsPerMeter = 3780; // 96 dpi
+constexpr QRgb Background = 0xFF123456;
+constexpr QRgb Pen = 0xFFA0C0E0;
 
 // Sizes the canvas and fills it with a colour whose not-xor with the pen is neither colour.
 void Fill(TChartCanvas& canvas)
 {
-    canvas.Resize(kSize, kDotsPerMeter, kDotsPerMeter);
-    canvas.BrushColor = kBackground;
+    canvas.Resize(kSize, DotsPerMeter, DotsPerMeter);
+    canvas.BrushColor = Background;
     canvas.FillRect({0, 0, kSize.width(), kSize.height()});
 }
 
@@ -25,10 +25,10 @@ void Fill(TChartCanvas& canvas)
 QImage PainterLine(QPoint from, QPoint to, Qt::PenStyle style)
 {
     QImage image(kSize, QImage::Format_RGB32);
-    image.fill(kBackground);
+    image.fill(Background);
     QPainter painter(&image);
     painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-    painter.setPen(QPen(QColor::fromRgb(kPen), 1, style, Qt::FlatCap, Qt::MiterJoin));
+    painter.setPen(QPen(QColor::fromRgb(Pen), 1, style, Qt::FlatCap, Qt::MiterJoin));
     painter.drawLine(from, to);
     return image;
 }
@@ -37,13 +37,13 @@ QImage PainterLine(QPoint from, QPoint to, Qt::PenStyle style)
 QImage PainterText(const QFont& font, QPoint at, const QString& text)
 {
     QImage image(kSize, QImage::Format_RGB32);
-    image.setDotsPerMeterX(kDotsPerMeter);
-    image.setDotsPerMeterY(kDotsPerMeter);
-    image.fill(kBackground);
+    image.setDotsPerMeterX(DotsPerMeter);
+    image.setDotsPerMeterY(DotsPerMeter);
+    image.fill(Background);
     const QFontMetrics metrics(font, &image);
     const QRect box(at, QSize(metrics.horizontalAdvance(text), metrics.height()));
     QPainter painter(&image);
-    painter.fillRect(box, QColor::fromRgb(kPen));
+    painter.fillRect(box, QColor::fromRgb(Pen));
     painter.setFont(font);
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     return image;
@@ -94,7 +94,7 @@ void ChartCanvasTest::straightLineMatchesThePainter()
     QFETCH(int, style);
     TChartCanvas canvas;
     Fill(canvas);
-    canvas.PenColor = kPen;
+    canvas.PenColor = Pen;
     canvas.PenStyle = std::uint8_t(style);
     canvas.Line(from, to);
     QCOMPARE(canvas.Image(), PainterLine(from, to, style == psDot ? Qt::DotLine : Qt::SolidLine));
@@ -117,7 +117,7 @@ void ChartCanvasTest::textMatchesThePainter()
     TChartCanvas canvas;
     Fill(canvas);
     canvas.SetFont(font);
-    canvas.BrushColor = kPen;
+    canvas.BrushColor = Pen;
     for (int pass = 0; pass < 2; ++pass) // drawn again from the prepared text
         canvas.TextOut(2, 3, text);
     QCOMPARE(canvas.Image(), PainterText(font, {2, 3}, text));

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb White = 0xFFFFFFFF;
 
 // A shown chart with one line of square markers at (0.2, 10), (0.5, 20), (0.8, 30).
 struct TDragFixture
@@ -88,7 +88,7 @@ void ChartMouseTest::readoutIsPlacedInItsCorner()
         QCOMPARE(canvas.pixel(corner), kPanelRgb);
     QVERIFY(HasInk(canvas, box, kPanelRgb));
     for (const QPoint outside : {box.topLeft() - QPoint(1, 1), box.bottomRight() + QPoint(1, 1)})
-        QCOMPARE(canvas.pixel(outside), kWhite);
+        QCOMPARE(canvas.pixel(outside), White);
 }
 
 void ChartMouseTest::readoutUsesTheGivenFormats()

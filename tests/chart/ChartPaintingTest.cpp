@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 
 // Grid-coloured rows of column x within the filled plot rows.
@@ -46,7 +46,7 @@ void ChartPaintingTest::frameFillsPanelAndPlot()
     QCOMPARE(chart->PlotRect(), (TRect{40, 25, 229, 159}));
     QCOMPARE(chart->Canvas().pixel(0, 0), kPanelRgb);
     QCOMPARE(chart->Canvas().pixel(248, 198), kPanelRgb);
-    QCOMPARE(chart->Canvas().pixel(100, 100), kWhite);
+    QCOMPARE(chart->Canvas().pixel(100, 100), White);
 }
 
 void ChartPaintingTest::gridLinesLieAtTheTicks()
@@ -55,12 +55,12 @@ void ChartPaintingTest::gridLinesLieAtTheTicks()
     // 0..1 in 0.2 over 189 pixels: 37.8 pixels a step, rounded.
     for (int x : {78, 116, 153, 191})
         QCOMPARE(chart->Canvas().pixel(x, 100), kGridLineRgb);
-    QCOMPARE(chart->Canvas().pixel(77, 100), kWhite);
+    QCOMPARE(chart->Canvas().pixel(77, 100), White);
     // 0..40 in fives over 134 pixels: 16.75 a step; 33.5 rounds to 34 and 100.5 to 100.
     for (int y : {42, 59, 75, 92, 109, 125, 142})
         QCOMPARE(chart->Canvas().pixel(100, y), kGridLineRgb);
-    QCOMPARE(chart->Canvas().pixel(100, 58), kWhite);
-    QCOMPARE(chart->Canvas().pixel(100, 126), kWhite);
+    QCOMPARE(chart->Canvas().pixel(100, 58), White);
+    QCOMPARE(chart->Canvas().pixel(100, 126), White);
 }
 
 void ChartPaintingTest::yGridFollowsAutoScale_data()
@@ -102,7 +102,7 @@ void ChartPaintingTest::equalLimitsDrawNoScales()
     QCOMPARE(chart->YScale(), static_cast<long double>(chart->PlotHeight()));
     const TRect& plot = chart->PlotRect();
     QVERIFY(!HasInk(chart->Canvas(),
-                    QRect(plot.Left + 1, plot.Top, plot.Width() - 1, plot.Height()), kWhite));
+                    QRect(plot.Left + 1, plot.Top, plot.Width() - 1, plot.Height()), White));
     QVERIFY(
         !HasInk(chart->Canvas(), QRect(0, plot.Bottom + 1, 249, 199 - plot.Bottom - 1), kPanelRgb));
     QVERIFY(!HasInk(chart->Canvas(), QRect(0, 0, plot.Left, 199), kPanelRgb));
@@ -167,7 +167,7 @@ void ChartPaintingTest::labelsAreOpaqueOverThePlot()
     int panelPixels = 0;
     for (int y = label.top(); y <= label.bottom(); ++y) {
         for (int x = label.left(); x <= label.right(); ++x) {
-            QVERIFY(chart->Canvas().pixel(x, y) != kWhite);
+            QVERIFY(chart->Canvas().pixel(x, y) != White);
             panelPixels += chart->Canvas().pixel(x, y) == kPanelRgb;
         }
     }
@@ -208,14 +208,14 @@ void ChartPaintingTest::axesByAxisType_data()
     // Black through a not-xor pen: black on white, the inverse elsewhere. The plot fill
     // leaves out its right and bottom edges, which stay in the panel colour.
     const QRgb onPanel = 0xFF2F2F2F;
-    QTest::newRow("none") << int(xtNone) << QPoint(100, 100) << kWhite << QPoint(100, 159)
-                          << kPanelRgb << QPoint(40, 100) << kWhite;
+    QTest::newRow("none") << int(xtNone) << QPoint(100, 100) << White << QPoint(100, 159)
+                          << kPanelRgb << QPoint(40, 100) << White;
     QTest::newRow("centre") << int(xtCent0) << QPoint(134, 50) << kBlack << QPoint(100, 92)
-                            << kBlack << QPoint(40, 100) << kWhite;
+                            << kBlack << QPoint(40, 100) << White;
     QTest::newRow("first quadrant") << int(xtQuad1) << QPoint(40, 100) << kBlack << QPoint(100, 159)
                                     << onPanel << QPoint(229, 100) << kPanelRgb;
     QTest::newRow("second quadrant") << int(xtQuad2) << QPoint(229, 100) << onPanel
-                                     << QPoint(100, 159) << onPanel << QPoint(40, 100) << kWhite;
+                                     << QPoint(100, 159) << onPanel << QPoint(40, 100) << White;
 }
 
 void ChartPaintingTest::axesByAxisType()

@@ -35,7 +35,7 @@ struct TExchanger
 };
 
 // Oil (index 2) against water (index 1) of the shipped fluid table.
-constexpr TExchanger exchangers[] = {
+constexpr TExchanger Exchangers[] = {
     {"hot stream Cmax", 2, 120, 2.0, 1, 20, 0.8, 500, 6.5},
     {"hot stream Cmin", 2, 120, 1.0, 1, 20, 0.8, 500, 4.5},
 };
@@ -48,7 +48,7 @@ struct TMethod
     bool usesDutyNotGiven = false;
 };
 
-constexpr TMethod methods[] = {
+constexpr TMethod Methods[] = {
     {"Duty specified", "Duty specified", 256 + 1 + 2 + 8 + 16 + 64},
     {"Hot fluid specified", "Hot fluid specified", 1 + 2 + 4 + 8 + 32 + 64},
     {"Hot fluid specified, area given", "Hot fluid specified", 1 + 2 + 4 + 8 + 32 + 128},
@@ -109,10 +109,10 @@ void ArrangementExecutableTest::methodsRecoverTheExchanger_data()
         if (keys.contains(key))
             continue;
         keys << key;
-        for (int x = 0; x < int(std::size(exchangers)); ++x)
-            for (int m = 0; m < int(std::size(methods)); ++m)
+        for (int x = 0; x < int(std::size(Exchangers)); ++x)
+            for (int m = 0; m < int(std::size(Methods)); ++m)
                 QTest::addRow("%s, %s, %s", qPrintable(tables.HeatXTypeAt(type)->name),
-                              exchangers[x].name, methods[m].name)
+                              Exchangers[x].name, Methods[m].name)
                     << type << key << x << m;
     }
     QCOMPARE(keys,
@@ -129,8 +129,8 @@ void ArrangementExecutableTest::methodsRecoverTheExchanger()
     QFETCH(QString, key);
     QFETCH(int, exchanger);
     QFETCH(int, method);
-    const TExchanger& x = exchangers[exchanger];
-    const TMethod& m = methods[method];
+    const TExchanger& x = Exchangers[exchanger];
+    const TMethod& m = Methods[method];
     const TSolution truth = Solve(x, key, TLookupTables::LoadFrom(ProgramDir()));
     const auto argument = [&](int bit) {
         const bool given = (m.mask >> bit & 1) || (bit == 8 && m.usesDutyNotGiven);

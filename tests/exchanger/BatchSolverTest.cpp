@@ -16,7 +16,7 @@
 
 namespace {
 
-const QString defaultLine = "Kelvane,0,35,13,1,1,5,11,0.895,0,37,41.8,22.506,111";
+const QString DefaultLine = "Kelvane,0,35,13,1,1,5,11,0.895,0,37,41.8,22.506,111";
 
 TLookupTables ShippedTables()
 {
@@ -170,18 +170,18 @@ void BatchSolverTest::csvRefusedWriteIsReported()
 void BatchSolverTest::rowsMatchDirectSolvesExactly()
 {
     const QString lmtdLine = "Kelvane,1,20,10,0.5,0,5,12,0.6,2,250,3,0,219";
-    const QStringList rows = RunBatch((defaultLine + '\n' + lmtdLine + '\n').toUtf8());
+    const QStringList rows = RunBatch((DefaultLine + '\n' + lmtdLine + '\n').toUtf8());
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows[0], QStringLiteral("method,coldFluid,hotFluid,heatXType,thi,tho,mh,cph,ch,tci,"
                                      "tco,mc,cpc,cc,Uo,Ao,lmtd,cmax,cmin,itd,e,ntu,cr,Q,Qmax,"
                                      "arrangement,F,findings,status"));
     const TLookupTables tables = ShippedTables();
-    for (const QString& line : {defaultLine, lmtdLine}) {
+    for (const QString& line : {DefaultLine, lmtdLine}) {
         THx hx = SolvedInitialCase();
         const TCaseArguments arguments = TCaseArguments::FromCaseLine(line);
         arguments.ApplyTo(hx, tables);
         hx.Solve(arguments.mask);
-        const QStringList fields = Fields(rows[line == defaultLine ? 1 : 2]);
+        const QStringList fields = Fields(rows[line == DefaultLine ? 1 : 2]);
         QCOMPARE(fields.size(), 29);
         QCOMPARE(fields[27], QString()); // no findings
         QCOMPARE(fields[0], hx.method);
@@ -226,7 +226,7 @@ void BatchSolverTest::badLinesGiveAStatusAndTheBatchGoesOn()
 {
     QFETCH(QString, line);
     QFETCH(QString, status);
-    const QStringList rows = RunBatch((defaultLine + '\n' + line + "\r\n" + defaultLine).toUtf8());
+    const QStringList rows = RunBatch((DefaultLine + '\n' + line + "\r\n" + DefaultLine).toUtf8());
     QCOMPARE(rows.size(), 4);
     QCOMPARE(rows[2], QString(28, u',') + status);
     QVERIFY(rows[1].endsWith(QStringLiteral(",Solved")));
@@ -246,7 +246,7 @@ void BatchSolverTest::eachLineStartsFromTheInitialCase()
     // line's values, whatever the line before it left.
     const QString ratingOnly = "Kelvane,0,35,12,1,1,6,13,0.8,0,37,38,23.529,192";
     const QStringList alone = RunBatch(ratingOnly.toUtf8());
-    const QStringList afterOther = RunBatch((defaultLine + '\n' + ratingOnly).toUtf8());
+    const QStringList afterOther = RunBatch((DefaultLine + '\n' + ratingOnly).toUtf8());
     QCOMPARE(afterOther[2], alone[1]);
     QVERIFY(alone[1].startsWith(QStringLiteral("Hot fluid specified,")));
 }

@@ -13,7 +13,7 @@
 
 namespace {
 
-const QStringList defaultCase = {"0",     "35", "13", "1",    "1",      "5",  "11",
+const QStringList DefaultCase = {"0",     "35", "13", "1",    "1",      "5",  "11",
                                  "0.895", "0",  "37", "41.8", "22.506", "111"};
 
 QString ErrorOf(const std::function<void()>& action)
@@ -82,18 +82,18 @@ void CaseArgumentsTest::badValueIsNamed()
     QFETCH(int, index);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    QStringList values = defaultCase;
+    QStringList values = DefaultCase;
     values[index] = text;
     QCOMPARE(ErrorOf([&] { TCaseArguments::Parse(values); }), message);
 }
 
 void CaseArgumentsTest::wrongCountIsRefused()
 {
-    QCOMPARE(ErrorOf([] { TCaseArguments::Parse(defaultCase.mid(1)); }),
+    QCOMPARE(ErrorOf([] { TCaseArguments::Parse(DefaultCase.mid(1)); }),
              QStringLiteral("expected 13 values but found 12"));
-    QCOMPARE(ErrorOf([] { TCaseArguments::Parse(defaultCase + QStringList{"1"}); }),
+    QCOMPARE(ErrorOf([] { TCaseArguments::Parse(DefaultCase + QStringList{"1"}); }),
              QStringLiteral("expected 13 values but found 14"));
-    QCOMPARE(ErrorOf([] { TCaseArguments::Parse(QStringList{"Kelvane"} + defaultCase, 1); }),
+    QCOMPARE(ErrorOf([] { TCaseArguments::Parse(QStringList{"Kelvane"} + DefaultCase, 1); }),
              QStringLiteral("(no error)"));
 }
 
@@ -142,7 +142,7 @@ void CaseArgumentsTest::readTellsEachValueAsItConverts()
     QFETCH(int, badIndex);
     QFETCH(QString, badText);
     QFETCH(QString, problem);
-    QStringList texts = defaultCase;
+    QStringList texts = DefaultCase;
     if (badIndex >= 0)
         texts[badIndex] = badText;
     QList<int> told;
@@ -159,7 +159,7 @@ void CaseArgumentsTest::readTellsEachValueAsItConverts()
     QList<double> expected;
     for (int i = 0; i < converted; ++i) {
         inOrder << i;
-        expected << StrToFloat(defaultCase[i]);
+        expected << StrToFloat(DefaultCase[i]);
     }
     QCOMPARE(told, inOrder);
     QCOMPARE(numbers, expected);
@@ -256,7 +256,7 @@ void CaseArgumentsTest::indexOutsideItsTableIsRefused()
     QFETCH(QByteArray, types);
     QFETCH(QString, message);
     const TLookupTables tables = TablesWith("[air]\ncp=1\n[water]\ncp=4\n", types);
-    QStringList values = defaultCase;
+    QStringList values = DefaultCase;
     values[index] = text;
     THx hx = SolvedInitialCase();
     const QString before = RecordText(hx);

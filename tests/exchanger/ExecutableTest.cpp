@@ -40,13 +40,13 @@ RunProgram(const QString& program, const QStringList& arguments, const QByteArra
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-const QStringList initialCase = {"--solve", "0",   "35", "12", "1",  "1",      "6",
+const QStringList InitialCase = {"--solve", "0",   "35", "12", "1",  "1",      "6",
                                  "13",      "0.8", "0",  "37", "38", "23.529", "111"};
 
 // The initial case with one value replaced: `index` 1 is HOT ... 13 is MASK.
 QStringList WithValue(int index, const QString& value)
 {
-    QStringList arguments = initialCase;
+    QStringList arguments = InitialCase;
     arguments[index] = value;
     return arguments;
 }
@@ -61,7 +61,7 @@ void ExecutableTest::initTestCase()
 
 void ExecutableTest::solvesTheInitialCase()
 {
-    const TResult result = RunProgram(m_program, initialCase);
+    const TResult result = RunProgram(m_program, InitialCase);
     QCOMPARE(result.code, 0);
     QCOMPARE(result.err, QString());
     for (const char* line : {"Hot fluid: air", "Cold fluid: water", "Duty: Hot fluid specified",
@@ -74,7 +74,7 @@ void ExecutableTest::exitCodes_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("code");
-    QStringList noSolution = initialCase;
+    QStringList noSolution = InitialCase;
     noSolution[3] = "35";
     noSolution[13] = "259";
     QTest::newRow("help") << QStringList{"--help"} << 0;
@@ -250,16 +250,16 @@ void ExecutableTest::badInput_data()
     QTest::newRow("mask as a number with decimals")
         << "shipped" << WithValue(13, "111.5") << QByteArray() << 2
         << "kelvane: --solve: MASK (value 13): '111.5' is not a valid integer value";
-    QTest::newRow("12 values") << "shipped" << initialCase.mid(0, 13) << QByteArray() << 2
+    QTest::newRow("12 values") << "shipped" << InitialCase.mid(0, 13) << QByteArray() << 2
                                << "kelvane: --solve: expected 13 values but found 12";
-    QTest::newRow("14 values") << "shipped" << (initialCase + QStringList{"5"}) << QByteArray() << 2
+    QTest::newRow("14 values") << "shipped" << (InitialCase + QStringList{"5"}) << QByteArray() << 2
                                << "kelvane: --solve: expected 13 values but found 14";
     QTest::newRow("unknown option")
         << "shipped" << QStringList{"--solve", "--frobnicate"} << QByteArray() << 2
         << "kelvane: unknown option '--frobnicate'";
     // An option the program does not know opens no window: it says so and ends.
     QTest::newRow("mistyped option before the case values")
-        << "shipped" << (QStringList{"--slove"} + initialCase.mid(1)) << QByteArray() << 2
+        << "shipped" << (QStringList{"--slove"} + InitialCase.mid(1)) << QByteArray() << 2
         << "kelvane: unknown option '--slove'";
     QTest::newRow("short option that is not one")
         << "shipped" << QStringList{"-x"} << QByteArray() << 2 << "kelvane: unknown option '-x'";
@@ -285,13 +285,13 @@ void ExecutableTest::badInput_data()
     const QString emptyTypes = "kelvane: --solve: TYPE (value 9): 0 is not an entry of the "
                                "exchanger type table (it is empty)";
     QTest::newRow("no fluids.ini")
-        << "no fluids.ini" << initialCase << QByteArray() << 2 << emptyFluids;
+        << "no fluids.ini" << InitialCase << QByteArray() << 2 << emptyFluids;
     QTest::newRow("empty fluids.ini")
-        << "empty fluids.ini" << initialCase << QByteArray() << 2 << emptyFluids;
+        << "empty fluids.ini" << InitialCase << QByteArray() << 2 << emptyFluids;
     QTest::newRow("no heatxtype.ini")
-        << "no heatxtype.ini" << initialCase << QByteArray() << 2 << emptyTypes;
+        << "no heatxtype.ini" << InitialCase << QByteArray() << 2 << emptyTypes;
     QTest::newRow("empty heatxtype.ini")
-        << "empty heatxtype.ini" << initialCase << QByteArray() << 2 << emptyTypes;
+        << "empty heatxtype.ini" << InitialCase << QByteArray() << 2 << emptyTypes;
 }
 
 void ExecutableTest::badInput()

@@ -12,8 +12,8 @@ Q_DECLARE_METATYPE(TModel)
 
 namespace {
 
-constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
-constexpr double infinity = std::numeric_limits<double>::infinity();
+constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
+constexpr double Infinity = std::numeric_limits<double>::infinity();
 
 QString Fixed4(double value)
 {
@@ -28,7 +28,7 @@ struct TNamedRelation
     int shellPasses;
 };
 
-constexpr TNamedRelation allRelations[] = {
+constexpr TNamedRelation AllRelations[] = {
     {"counter flow", TModel::fmCounterFlow, 1},
     {"parallel flow", TModel::fmParallelFlow, 1},
     {"1 shell pass", TModel::fmShellPasses, 1},
@@ -50,7 +50,7 @@ void AddRelationColumns()
 void AddRowPerRelation()
 {
     AddRelationColumns();
-    for (const TNamedRelation& relation : allRelations)
+    for (const TNamedRelation& relation : AllRelations)
         QTest::newRow(relation.name) << relation.model << relation.shellPasses;
 }
 
@@ -69,8 +69,8 @@ double EffectivenessOf(const TFlowRelation& relation, double ntu, double cr)
     return *e;
 }
 
-const double ntuGrid[] = {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1, 1.5, 2, 3, 5, 7, 10, 15, 20};
-const double crGrid[] = {0, 1e-9, 0.01, 0.1, 0.25, 0.5, 0.75, 0.9, 0.99, 0.999999, 1};
+const double NtuGrid[] = {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1, 1.5, 2, 3, 5, 7, 10, 15, 20};
+const double CrGrid[] = {0, 1e-9, 0.01, 0.1, 0.25, 0.5, 0.75, 0.9, 0.99, 0.999999, 1};
 
 QByteArray Where(double ntu, double cr)
 {
@@ -180,8 +180,8 @@ void FlowRelationTest::roundTrips_data()
 void FlowRelationTest::roundTrips()
 {
     const TFlowRelation relation = FetchedRelation();
-    for (const double cr : crGrid) {
-        for (const double ntu : ntuGrid) {
+    for (const double cr : CrGrid) {
+        for (const double ntu : NtuGrid) {
             const double e = EffectivenessOf(relation, ntu, cr);
             const std::optional<double> back = relation.Ntu(e, cr);
             if (e >= relation.Limit(cr)) {
@@ -281,11 +281,11 @@ void FlowRelationTest::outsideTheDomain_data()
     QTest::addColumn<double>("ntuOrE");
     QTest::addColumn<double>("cr");
     QTest::newRow("negative") << -0.1 << 0.5;
-    QTest::newRow("not a number") << notANumber << 0.5;
-    QTest::newRow("infinite") << infinity << 0.5;
+    QTest::newRow("not a number") << NotANumber << 0.5;
+    QTest::newRow("infinite") << Infinity << 0.5;
     QTest::newRow("cr below 0") << 0.5 << -0.1;
     QTest::newRow("cr above 1") << 0.5 << 1.1;
-    QTest::newRow("cr not a number") << 0.5 << notANumber;
+    QTest::newRow("cr not a number") << 0.5 << NotANumber;
 }
 
 // A relation outside its domain gives no value instead of a fault or a wrong number.
@@ -293,7 +293,7 @@ void FlowRelationTest::outsideTheDomain()
 {
     QFETCH(double, ntuOrE);
     QFETCH(double, cr);
-    for (const TNamedRelation& named : allRelations) {
+    for (const TNamedRelation& named : AllRelations) {
         const TFlowRelation relation(named.model, named.shellPasses);
         QVERIFY2(!relation.Effectiveness(ntuOrE, cr), named.name);
         QVERIFY2(!relation.Ntu(ntuOrE, cr), named.name);

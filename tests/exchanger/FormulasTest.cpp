@@ -14,8 +14,8 @@ Q_DECLARE_METATYPE(std::function<double()>)
 
 namespace {
 
-constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
-constexpr double infinity = std::numeric_limits<double>::infinity();
+constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
+constexpr double Infinity = std::numeric_limits<double>::infinity();
 
 QString Fixed4(double value)
 {
@@ -53,13 +53,13 @@ void FormulasTest::checkedFaults_data()
     row(
         "exp too large", [] { return Exp(710); }, TMathFault::mfOverflow);
     row(
-        "NaN operand", [] { return Mul(notANumber, 1); }, TMathFault::mfInvalidOp);
+        "NaN operand", [] { return Mul(NotANumber, 1); }, TMathFault::mfInvalidOp);
     row(
-        "infinite operand", [] { return Add(infinity, 1); }, TMathFault::mfInvalidOp);
+        "infinite operand", [] { return Add(Infinity, 1); }, TMathFault::mfInvalidOp);
     row(
-        "infinite dividend", [] { return Div(infinity, 0); }, TMathFault::mfInvalidOp);
+        "infinite dividend", [] { return Div(Infinity, 0); }, TMathFault::mfInvalidOp);
     row(
-        "NaN exponent", [] { return Exp(notANumber); }, TMathFault::mfInvalidOp);
+        "NaN exponent", [] { return Exp(NotANumber); }, TMathFault::mfInvalidOp);
 }
 
 void FormulasTest::checkedFaults()

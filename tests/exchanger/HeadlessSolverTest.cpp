@@ -17,7 +17,7 @@
 
 namespace {
 
-const QStringList initialCaseValues = {"0",   "35", "12", "1",  "1",      "6",  "13",
+const QStringList InitialCaseValues = {"0",   "35", "12", "1",  "1",      "6",  "13",
                                        "0.8", "0",  "37", "38", "23.529", "111"};
 
 struct TRun
@@ -85,11 +85,11 @@ void HeadlessSolverTest::recognisesItsCommands_data()
     QTest::newRow("short help") << QStringList{"-h"} << true;
     QTest::newRow("version") << QStringList{"--version"} << true;
     QTest::newRow("no arguments: the window") << QStringList{} << false;
-    QTest::newRow("13 case values: the window") << initialCaseValues << false;
+    QTest::newRow("13 case values: the window") << InitialCaseValues << false;
     QTest::newRow("a Qt option: the window") << QStringList{"-platform", "offscreen"} << false;
     QTest::newRow("quit after start: the window") << QStringList{"--quit-after-start"} << false;
     QTest::newRow("quit after start with 13 case values: the window")
-        << QStringList{"--quit-after-start"} + initialCaseValues << false;
+        << QStringList{"--quit-after-start"} + InitialCaseValues << false;
 }
 
 void HeadlessSolverTest::recognisesItsCommands()
@@ -126,19 +126,19 @@ void HeadlessSolverTest::exitCodesAndMessages_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
-    QStringList noSolution = initialCaseValues;
+    QStringList noSolution = InitialCaseValues;
     noSolution[2] = "35";
     noSolution[12] = "259";
-    QStringList badValue = initialCaseValues;
+    QStringList badValue = InitialCaseValues;
     badValue[7] = "0,8";
-    QStringList badIndex = initialCaseValues;
+    QStringList badIndex = InitialCaseValues;
     badIndex[8] = "11";
 
     QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: kelvane --solve"
                           << "";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "Kelvane 9.8.7.6\n"
                              << "";
-    QTest::newRow("solved") << QStringList{"--solve"} + initialCaseValues << 0 << "Hot fluid: air"
+    QTest::newRow("solved") << QStringList{"--solve"} + InitialCaseValues << 0 << "Hot fluid: air"
                             << "";
     QTest::newRow("no solution") << QStringList{"--solve"} + noSolution << 1 << ""
                                  << "kelvane: No solution with this data... (Floating point "
@@ -191,10 +191,10 @@ void HeadlessSolverTest::exitCodesAndMessages()
 
 void HeadlessSolverTest::solvePrintsTheResultsText()
 {
-    const TRun run = Run(QStringList{"--solve"} + initialCaseValues);
+    const TRun run = Run(QStringList{"--solve"} + InitialCaseValues);
     QCOMPARE(run.code, 0);
     QCOMPARE(run.out,
-             THeadlessSolver::TextOf(SolvedThroughTables(initialCaseValues)).join(u'\n') + u'\n');
+             THeadlessSolver::TextOf(SolvedThroughTables(InitialCaseValues)).join(u'\n') + u'\n');
     for (const char* line : {"Duty: Hot fluid specified", "Q = 23.529 kW", "tco = 13.014 °C",
                              "lmtd = 12.310 °C", "e = 0.793", "Ntu = 1.868", "Ao = 51.660 m²"})
         QVERIFY2(run.out.contains(QString::fromUtf8(line) + u'\n'), line);
@@ -274,11 +274,11 @@ void HeadlessSolverTest::verdictReachesEveryOutputAlike_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("verdict"); // empty: no solution
     QTest::addColumn<QString>("firstFinding");
-    QStringList noSolution = initialCaseValues;
+    QStringList noSolution = InitialCaseValues;
     noSolution[2] = "35";
     noSolution[12] = "259";
 
-    QTest::newRow("feasible: the initial case") << initialCaseValues << 0 << "feasible"
+    QTest::newRow("feasible: the initial case") << InitialCaseValues << 0 << "feasible"
                                                 << "";
     QTest::newRow("warnings: four temperatures and both flows given")
         << QStringList{"0", "80", "40", "2", "1", "20", "50", "1", "0", "37", "38", "0", "63"} << 0

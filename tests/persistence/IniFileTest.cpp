@@ -13,17 +13,17 @@
 
 namespace {
 
-const QByteArray kTable = "; fluids of the test\n"
-                          "[water]\n"
-                          "cp=4.18\n"
-                          "rho=1000\n"
-                          "\n"
-                          "[air]\n"
-                          "rho=1.2\n"
-                          "cp=1.005\n"
-                          "\n"
-                          "[Oil]\n"
-                          "cp = 2.0 \n";
+const QByteArray Table = "; fluids of the test\n"
+                         "[water]\n"
+                         "cp=4.18\n"
+                         "rho=1000\n"
+                         "\n"
+                         "[air]\n"
+                         "rho=1.2\n"
+                         "cp=1.005\n"
+                         "\n"
+                         "[Oil]\n"
+                         "cp = 2.0 \n";
 
 } // namespace
 
@@ -56,7 +56,7 @@ void IniFileTest::missingFileReadsAsEmpty()
 
 void IniFileTest::sectionsAndKeysComeInFileOrder()
 {
-    const TIniFile ini(WriteFile("fluids.ini", "top=1\n" + kTable));
+    const TIniFile ini(WriteFile("fluids.ini", "top=1\n" + Table));
     QCOMPARE(ini.Sections(), QStringList({"water", "air", "Oil"}));
     QCOMPARE(ini.Keys("water"), QStringList({"cp", "rho"}));
     QCOMPARE(ini.Keys("air"), QStringList({"rho", "cp"}));
@@ -65,7 +65,7 @@ void IniFileTest::sectionsAndKeysComeInFileOrder()
 
 void IniFileTest::namesMatchWithoutLetterCase()
 {
-    const TIniFile ini(WriteFile("fluids.ini", kTable));
+    const TIniFile ini(WriteFile("fluids.ini", Table));
     QVERIFY(ini.SectionExists("WATER"));
     QVERIFY(ini.KeyExists("oil", "CP"));
     QCOMPARE(ini.ReadString("OIL", "Cp", ""), QString("2.0"));
@@ -264,7 +264,7 @@ void IniFileTest::writtenValuesReadBack()
 
 void IniFileTest::updateKeepsEverythingElse()
 {
-    const QString path = WriteFile("units.ini", kTable);
+    const QString path = WriteFile("units.ini", Table);
     {
         TIniFile ini(path);
         ini.WriteString("air", "cp", "1.01");

@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr TSaveLoopCase::TFileKind kKinds[] = {TSaveLoopCase::fkCase, TSaveLoopCase::fkUnits,
-                                               TSaveLoopCase::fkSettings};
+constexpr TSaveLoopCase::TFileKind Kinds[] = {TSaveLoopCase::fkCase, TSaveLoopCase::fkUnits,
+                                              TSaveLoopCase::fkSettings};
 
 QString ReferenceProgram(int version)
 {
@@ -42,7 +42,7 @@ void InterruptedSaveTest::initTestCase()
         QVERIFY(QDir().mkpath(folder));
         TSaveLoopCase(folder, ReferenceProgram(version)).SaveAll(version);
     }
-    for (const auto kind : kKinds) {
+    for (const auto kind : Kinds) {
         QVERIFY(!Version(kind, 0).isEmpty());
         QVERIFY(Version(kind, 0) != Version(kind, 1));
     }
@@ -106,7 +106,7 @@ void InterruptedSaveTest::failedFlushKeepsTheOldFile()
 // the next start reads the defaults rather than half a file.
 void InterruptedSaveTest::failedFirstFlushLeavesNoFile()
 {
-    for (const auto kind : kKinds) {
+    for (const auto kind : Kinds) {
         const TSaveLoopCase saves(m_dir->path(), QStringLiteral("first-save-%1").arg(kind));
         const QString path = saves.PathOf(kind);
         const QStringList entries = Entries(QFileInfo(path).path());
@@ -156,7 +156,7 @@ void InterruptedSaveTest::killedSaveLoopLeavesOldOrNew()
         process.kill();
         QVERIFY(process.waitForFinished());
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);
-        for (const auto kind : kKinds) {
+        for (const auto kind : Kinds) {
             const QByteArray text = ReadAll(paths[kind]);
             const int version = text == Version(kind, 0) ? 0 : text == Version(kind, 1) ? 1 : -1;
             QVERIFY2(version >= 0, qPrintable(QStringLiteral("kill %1 left %2 as %3 bytes: %4")

@@ -9,10 +9,10 @@
 namespace {
 
 // As many groups and values as a saved case, so a save takes as long.
-const QStringList kGroups = {"hot", "cold", "heatx", "lmtd", "e-Ntu", "duty"};
-constexpr int kValuesPerGroup = 6;
-constexpr int kUnitsSections = 12;
-constexpr int kUnitsKeys = 7;
+const QStringList Groups = {"hot", "cold", "heatx", "lmtd", "e-Ntu", "duty"};
+constexpr int ValuesPerGroup = 6;
+constexpr int UnitsSections = 12;
+constexpr int UnitsKeys = 7;
 
 // Every value differs between the two versions.
 double ValueOf(int version, int group, int index)
@@ -68,13 +68,13 @@ void TSaveLoopCase::SaveCase(int version) const
     TXMLFile file(PathOf(fkCase), root, true);
     file.NewDocument(QStringLiteral("datafile"), QStringLiteral("kelvane"), root,
                      QStringLiteral("1.0.0.0"));
-    for (int g = 0; g < kGroups.size(); ++g) {
+    for (int g = 0; g < Groups.size(); ++g) {
         TXMLNode group;
-        file.FindNode(root, {kGroups[g]}, group, true);
+        file.FindNode(root, {Groups[g]}, group, true);
         TXMLNode child;
         file.WriteString(group, QStringLiteral("name"), child, true,
                          version == 0 ? QStringLiteral("air") : QStringLiteral("water"));
-        for (int i = 0; i < kValuesPerGroup; ++i)
+        for (int i = 0; i < ValuesPerGroup; ++i)
             file.WriteFloat(group, QStringLiteral("v%1").arg(i), child, true,
                             QStringLiteral("%0.3f"), ValueOf(version, g, i));
     }
@@ -84,8 +84,8 @@ void TSaveLoopCase::SaveCase(int version) const
 void TSaveLoopCase::SaveUnits(int version) const
 {
     TIniFile ini(PathOf(fkUnits));
-    for (int s = 0; s < kUnitsSections; ++s) {
-        for (int k = 0; k < kUnitsKeys; ++k)
+    for (int s = 0; s < UnitsSections; ++s) {
+        for (int k = 0; k < UnitsKeys; ++k)
             ini.WriteInteger(QStringLiteral("section%1").arg(s), QStringLiteral("key%1").arg(k),
                              version * 10 + k);
     }
@@ -96,7 +96,7 @@ void TSaveLoopCase::SaveSettings(int version) const
 {
     TSettingsStore store(QStringLiteral("Software\\Marbleworth\\") + m_program);
     for (int g = 0; g < 3; ++g) {
-        const QString section = kGroups[g];
+        const QString section = Groups[g];
         store.WriteInteger(section, QStringLiteral("index"), version + g);
         for (int i = 0; i < 3; ++i)
             store.WriteFloat(section, QStringLiteral("v%1").arg(i), ValueOf(version, g, i));

@@ -20,16 +20,16 @@ QByteArray Serialized(TXMLFile& xml)
     return QByteArray::fromStdString(out.str());
 }
 
-const QByteArray kCaseFile = "<datafile program=\"kelvane\" generator=\"Marbleworth Software\" "
-                             "version=\"1.0.0.0\">\r\n"
-                             "  <hot>\r\n"
-                             "    <name>water</name>\r\n"
-                             "    <thi>80.000</thi>\r\n"
-                             "  </hot>\r\n"
-                             "  <cold>\r\n"
-                             "    <tci>-1.500</tci>\r\n"
-                             "  </cold>\r\n"
-                             "</datafile>";
+const QByteArray CaseFile = "<datafile program=\"kelvane\" generator=\"Marbleworth Software\" "
+                            "version=\"1.0.0.0\">\r\n"
+                            "  <hot>\r\n"
+                            "    <name>water</name>\r\n"
+                            "    <thi>80.000</thi>\r\n"
+                            "  </hot>\r\n"
+                            "  <cold>\r\n"
+                            "    <tci>-1.500</tci>\r\n"
+                            "  </cold>\r\n"
+                            "</datafile>";
 
 // The save sequence of the case file: clear, new root, sections, values.
 void WriteCase(const QString& path)
@@ -109,7 +109,7 @@ void XMLFileTest::savedFileHasTheIndentedLayout()
 {
     const QString path = m_dir->filePath("sample.xml");
     WriteCase(path);
-    QCOMPARE(ReadAll(path), kCaseFile);
+    QCOMPARE(ReadAll(path), CaseFile);
 }
 
 void XMLFileTest::savedFileLoadsBack()
