@@ -6,12 +6,12 @@
 namespace {
 
 // Characters of the bytes 0x80-0x9F; every other byte is the Latin-1 character of its value.
-constexpr std::array<char16_t, 32> kHighRow = {
+constexpr std::array<char16_t, 32> HighRow = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-constexpr unsigned char kHighRowStart = 0x80;
+constexpr unsigned char HighRowStart = 0x80;
 
 struct TSequenceStart
 {
@@ -72,8 +72,8 @@ QString FromWindows1252(QByteArrayView bytes)
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
-        const bool highRow = byte >= kHighRowStart && byte < kHighRowStart + kHighRow.size();
-        text[i] = highRow ? QChar(kHighRow[byte - kHighRowStart]) : QChar(byte);
+        const bool highRow = byte >= HighRowStart && byte < HighRowStart + HighRow.size();
+        text[i] = highRow ? QChar(HighRow[byte - HighRowStart]) : QChar(byte);
     }
     return text;
 }
@@ -83,10 +83,10 @@ std::optional<QByteArray> ToWindows1252(QStringView text)
     QByteArray bytes(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        const auto* inRow = std::find(kHighRow.begin(), kHighRow.end(), c);
-        if (inRow != kHighRow.end())
-            bytes[i] = char(kHighRowStart + (inRow - kHighRow.begin()));
-        else if (c < kHighRowStart || (c > 0x9F && c <= 0xFF))
+        const auto* inRow = std::find(HighRow.begin(), HighRow.end(), c);
+        if (inRow != HighRow.end())
+            bytes[i] = char(HighRowStart + (inRow - HighRow.begin()));
+        else if (c < HighRowStart || (c > 0x9F && c <= 0xFF))
             bytes[i] = char(c);
         else
             return std::nullopt;

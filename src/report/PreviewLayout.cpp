@@ -18,7 +18,7 @@ struct TZoomItem
     double zoom; // 0 for the computed and custom items
 };
 
-constexpr std::array zoomItems{
+constexpr std::array ZoomTable{
     TZoomItem{"Fit To Page", 0}, TZoomItem{"Fit To Width", 0}, TZoomItem{"Custom", 0},
     TZoomItem{"25%", 0.25},      TZoomItem{"50%", 0.5},        TZoomItem{"75%", 0.75},
     TZoomItem{"100%", 1.0},      TZoomItem{"125%", 1.25},      TZoomItem{"150%", 1.5},
@@ -35,7 +35,7 @@ TPreviewLayout::TPreviewLayout(const TPageGeometry& paper, double screenResoluti
 QStringList TPreviewLayout::ZoomItems()
 {
     QStringList items;
-    for (const TZoomItem& item : zoomItems)
+    for (const TZoomItem& item : ZoomTable)
         items << QString::fromLatin1(item.text);
     return items;
 }
@@ -52,7 +52,7 @@ double TPreviewLayout::ZoomFor(int index, double custom, QSize client) const
     case CustomIndex:
         return custom;
     default:
-        return index > CustomIndex && index < int(zoomItems.size()) ? zoomItems[index].zoom : 1.0;
+        return index > CustomIndex && index < int(ZoomTable.size()) ? ZoomTable[index].zoom : 1.0;
     }
 }
 

@@ -43,13 +43,13 @@ void TUnitsForm::FillUnitsList()
     for (int i = 0; i < count; ++i) {
         auto* item = new QListWidgetItem(GetUnitsName(type, i), m_listBox);
         const int width = metrics.horizontalAdvance(item->text());
-        item->setSizeHint(QSize(width, kItemHeight));
+        item->setSizeHint(QSize(width, ItemHeight));
         widest = std::max(widest, width);
     }
     m_listBox->setCurrentRow(m_ownerEdit->UnitsValue());
     // Half an item of margin below the last one.
     const int height =
-        count > 0 ? static_cast<int>(std::nearbyint(kItemHeight * (count + 0.5))) : this->height();
+        count > 0 ? static_cast<int>(std::nearbyint(ItemHeight * (count + 0.5))) : this->height();
     resize(std::max(50, widest) + 10, height);
 }
 

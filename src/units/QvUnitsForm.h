@@ -14,7 +14,7 @@ class TUnitsForm : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr int kItemHeight = 13;
+    static constexpr int ItemHeight = 13;
 
     explicit TUnitsForm(QWidget* parent = nullptr);
 

@@ -10,7 +10,7 @@
 namespace {
 
 constexpr QRgb White = 0xFFFFFFFF;
-constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb BlackPixel = 0xFF000000;
 
 // Grid-coloured rows of column x within the filled plot rows.
 int GridRows(const TChartPanel& chart, int x)
@@ -106,7 +106,7 @@ void ChartPaintingTest::equalLimitsDrawNoScales()
     QVERIFY(
         !HasInk(chart->Canvas(), QRect(0, plot.Bottom + 1, 249, 199 - plot.Bottom - 1), kPanelRgb));
     QVERIFY(!HasInk(chart->Canvas(), QRect(0, 0, plot.Left, 199), kPanelRgb));
-    QCOMPARE(chart->Canvas().pixel(plot.Left, 100), kBlack);
+    QCOMPARE(chart->Canvas().pixel(plot.Left, 100), BlackPixel);
 }
 
 void ChartPaintingTest::undefinedRangeDrawsNoScale()
@@ -210,10 +210,10 @@ void ChartPaintingTest::axesByAxisType_data()
     const QRgb onPanel = 0xFF2F2F2F;
     QTest::newRow("none") << int(xtNone) << QPoint(100, 100) << White << QPoint(100, 159)
                           << kPanelRgb << QPoint(40, 100) << White;
-    QTest::newRow("centre") << int(xtCent0) << QPoint(134, 50) << kBlack << QPoint(100, 92)
-                            << kBlack << QPoint(40, 100) << White;
-    QTest::newRow("first quadrant") << int(xtQuad1) << QPoint(40, 100) << kBlack << QPoint(100, 159)
-                                    << onPanel << QPoint(229, 100) << kPanelRgb;
+    QTest::newRow("centre") << int(xtCent0) << QPoint(134, 50) << BlackPixel << QPoint(100, 92)
+                            << BlackPixel << QPoint(40, 100) << White;
+    QTest::newRow("first quadrant") << int(xtQuad1) << QPoint(40, 100) << BlackPixel
+                                    << QPoint(100, 159) << onPanel << QPoint(229, 100) << kPanelRgb;
     QTest::newRow("second quadrant") << int(xtQuad2) << QPoint(229, 100) << onPanel
                                      << QPoint(100, 159) << onPanel << QPoint(40, 100) << White;
 }

@@ -67,7 +67,7 @@ void UnitsFormTest::heightFollowsItemCount()
     const QListWidget* list = form.ListBox1();
     QCOMPARE(list->geometry(), form.rect());
     const QRect last = list->visualItemRect(list->item(list->count() - 1));
-    QCOMPARE(last.height(), TUnitsForm::kItemHeight);
+    QCOMPARE(last.height(), TUnitsForm::ItemHeight);
     QVERIFY(last.bottom() < list->viewport()->height());
 }
 
