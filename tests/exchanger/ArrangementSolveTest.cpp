@@ -4,6 +4,7 @@
 #include "BatchSolver.h"
 #include "CaseArguments.h"
 #include "Feasibility.h"
+#include "HeadlessRun.h"
 #include "HeadlessSolver.h"
 #include "HeatTransfer.h"
 #include "HxTestSupport.h"
@@ -81,27 +82,11 @@ QString RecordWithF(const THx& hx)
     return RecordText(hx) + QStringLiteral("F=") + FloatToRoundTripText(hx.F);
 }
 
-struct TRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
+using TRun = THeadlessRun;
 
 TRun RunHeadless(const QString& folder, const QStringList& arguments, const QByteArray& input = {})
 {
-    QBuffer in;
-    in.setData(input);
-    in.open(QIODevice::ReadOnly);
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    QBuffer err;
-    err.open(QIODevice::WriteOnly);
-    TRun run;
-    run.code = THeadlessSolver(folder, "1.0").Run(arguments, in, out, err);
-    run.out = QString::fromUtf8(out.data());
-    run.err = QString::fromUtf8(err.data());
-    return run;
+    return ::RunHeadless(folder, "1.0", arguments, input);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "HeadlessSolverTest.h"
 
 #include "CaseArguments.h"
+#include "HeadlessRun.h"
 #include "HeadlessSolver.h"
 #include "HxTestSupport.h"
 #include "LookupTables.h"
@@ -20,28 +21,11 @@ namespace {
 const QStringList InitialCaseValues = {"0",   "35", "12", "1",  "1",      "6",  "13",
                                        "0.8", "0",  "37", "38", "23.529", "111"};
 
-struct TRun
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
+using TRun = THeadlessRun;
 
 TRun Run(const QStringList& arguments, const QByteArray& input = {})
 {
-    QBuffer in;
-    in.setData(input);
-    in.open(QIODevice::ReadOnly);
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    QBuffer err;
-    err.open(QIODevice::WriteOnly);
-    const THeadlessSolver solver(qEnvironmentVariable("KELVANE_PROGRAM_DIR"), "9.8.7.6");
-    TRun run;
-    run.code = solver.Run(arguments, in, out, err);
-    run.out = QString::fromUtf8(out.data());
-    run.err = QString::fromUtf8(err.data());
-    return run;
+    return RunHeadless(qEnvironmentVariable("KELVANE_PROGRAM_DIR"), "9.8.7.6", arguments, input);
 }
 
 // The fields of one CSV row, quoted fields unquoted.
