@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -74,20 +75,125 @@ QString GroupThousands(const QString& fixed)
     return result;
 }
 
+// Adds one in the last digit of a fixed-point text, carrying through nines.
+void IncrementLastDigit(QString& text)
+{
+    for (qsizetype at = text.size() - 1; at >= 0 && text[at] != u'-'; --at) {
+        if (text[at] == u'.')
+            continue;
+        if (text[at] != u'9') {
+            text[at] = QChar(text[at].unicode() + 1);
+            return;
+        }
+        text[at] = u'0';
+    }
+    // All nines: one digit more in front.
+    text.insert(text.startsWith(u'-') ? 1 : 0, u'1');
+}
+
+// The fixed-point text by std::to_chars, which rounds the exact value but
+// breaks a tie to even. A tie, whose exact text has one decimal more ending in
+// 5, is written with that decimal and rounded up by hand: moving the value
+// outwards by a step would overshoot where a step exceeds the last decimal.
+QString LibraryFixedText(double value, int decimals)
+{
+    const bool tie = IsDecimalTie(value, decimals);
+    std::array<char, 400> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                         std::chars_format::fixed, tie ? decimals + 1 : decimals);
+    if (ec != std::errc())
+        throw EConvertError("Number too long to format");
+    QString text = QString::fromLatin1(buffer.data(), end - buffer.data());
+    if (tie) {
+        text.chop(decimals == 0 ? 2 : 1); // the 5, and the point before it
+        IncrementLastDigit(text);
+    }
+    // A value that rounds to zero shows no sign.
+    if (text.startsWith(u'-') && AllDigitsZero(text))
+        text.remove(0, 1);
+    return text;
+}
+
+using uint128 = unsigned __int128;
+
+// The most decimals the exact path below takes: 5^27 is the largest power of
+// five below 2^64.
+constexpr int ExactDecimalsMax = 27;
+
+constexpr std::uint64_t PowerOfFive(int exponent)
+{
+    std::uint64_t power = 1;
+    for (int i = 0; i < exponent; ++i)
+        power *= 5;
+    return power;
+}
+
+// |value| × 10^decimals rounded half away from zero, worked from the exact
+// binary value m × 2^e as m × 5^decimals × 2^(e + decimals) in integers; empty
+// when the result does not fit 64 bits.
+std::optional<std::uint64_t> ScaledMagnitude(double value, int decimals)
+{
+    constexpr int SignificandBits = 52;
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto biased = int((bits >> SignificandBits) & 0x7ff);
+    std::uint64_t significand = bits & ((std::uint64_t(1) << SignificandBits) - 1);
+    if (biased != 0)
+        significand |= std::uint64_t(1) << SignificandBits;
+    const int shift = std::max(biased, 1) - 1075 + decimals;
+    const uint128 scaled = uint128(significand) * PowerOfFive(decimals);
+    if (shift >= 0) {
+        if (shift >= 64 || (scaled >> (64 - shift)) != 0)
+            return {};
+        return std::uint64_t(scaled << shift);
+    }
+    if (shift <= -128) // below half a unit of the last decimal: scaled < 2^(2 × 64 - 1)
+        return 0;
+    const uint128 whole = scaled >> -shift;
+    const uint128 remainder = scaled - (whole << -shift);
+    const uint128 rounded = whole + (remainder >= uint128(1) << (-shift - 1) ? 1 : 0);
+    if ((rounded >> 64) != 0)
+        return {};
+    return std::uint64_t(rounded);
+}
+
+// The text of a finite value with `decimals` decimals, rounded as Format
+// rounds, by integer arithmetic alone: about a tenth of the time of
+// std::to_chars for the values a case holds. Empty where the rounded value
+// does not fit 64 bits or there are more decimals than it takes.
+std::optional<QString> ExactFixedText(double value, int decimals)
+{
+    if (decimals < 0 || decimals > ExactDecimalsMax)
+        return {};
+    const std::optional<std::uint64_t> scaled = ScaledMagnitude(value, decimals);
+    if (!scaled)
+        return {};
+    // Digits from the last: at least one before the point.
+    std::array<char, 24 + ExactDecimalsMax> buffer;
+    char* const end = buffer.data() + buffer.size();
+    char* first = end;
+    std::uint64_t rest = *scaled;
+    for (int written = 0; rest != 0 || written <= decimals; ++written) {
+        if (written == decimals && decimals > 0)
+            *--first = '.';
+        *--first = char('0' + rest % 10);
+        rest /= 10;
+    }
+    // A value that rounds to zero shows no sign.
+    if (std::signbit(value) && *scaled != 0)
+        *--first = '-';
+    return QString::fromLatin1(first, end - first);
+}
+
 QString FormatFixed(double value, int decimals, bool thousands)
 {
     if (!std::isfinite(value))
         return NonFiniteText(value);
-    std::array<char, 400> buffer{};
-    const double rounded = AwayFromZeroOnTie(value, decimals);
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded,
-                                         std::chars_format::fixed, decimals);
-    if (ec != std::errc())
-        throw EConvertError("Number too long to format");
-    QString text = QString::fromLatin1(buffer.data(), end - buffer.data());
-    // A value that rounds to zero shows no sign.
-    if (text.startsWith(u'-') && AllDigitsZero(text))
-        text.remove(0, 1);
+    QString text;
+    if (std::optional<QString> exact = ExactFixedText(value, decimals)) {
+        text = std::move(*exact);
+    } else {
+        text = LibraryFixedText(value, decimals);
+    }
     return thousands ? GroupThousands(text) : text;
 }
 
@@ -227,11 +333,11 @@ QString Render(const TDirective& d, const TFormatArg& arg, const QString& format
     case 'x':
         return FormatHex(AsInteger(arg, format), std::max(d.precision, 0));
     case 'f':
-        return FormatFixed(AsFloat(arg, format), d.precision < 0 ? 2 : d.precision, false);
+        return FixedText(AsFloat(arg, format), d.precision < 0 ? 2 : d.precision);
     case 'n':
         return FormatFixed(AsFloat(arg, format), d.precision < 0 ? 2 : d.precision, true);
     case 'g':
-        return FormatGeneral(AsFloat(arg, format), d.precision < 0 ? 15 : d.precision);
+        return GeneralText(AsFloat(arg, format), d.precision < 0 ? 15 : d.precision);
     case 's': {
         const auto* text = std::get_if<QString>(&arg);
         if (!text)
@@ -272,6 +378,16 @@ QString Format(const QString& format, std::initializer_list<TFormatArg> args)
         result += text;
     }
     return result;
+}
+
+QString FixedText(double value, int decimals)
+{
+    return FormatFixed(value, decimals, false);
+}
+
+QString GeneralText(double value, int precision)
+{
+    return FormatGeneral(value, precision);
 }
 
 QString FloatToRoundTripText(double value)

@@ -23,5 +23,10 @@ using TFormatArg = std::variant<double, std::int64_t, QString>;
 // that does not fit its argument, or runs out of arguments, raises EConvertError.
 QString Format(const QString& format, std::initializer_list<TFormatArg> args);
 
+// The text of Format("%0.<decimals>f", {value}) and Format("%0.<precision>g",
+// {value}), without a format to read: for callers that write many numbers.
+QString FixedText(double value, int decimals);
+QString GeneralText(double value, int precision);
+
 // Shortest text that reads back as the same double ("0.1", "23.529", "1e+300").
 QString FloatToRoundTripText(double value);

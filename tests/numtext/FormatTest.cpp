@@ -4,9 +4,16 @@
 #include "Format.h"
 #include "NumberParse.h"
 
+#include <QList>
+#include <QRandomGenerator64>
 #include <QTest>
+#include <bit>
+#include <charconv>
 #include <clocale>
+#include <cmath>
+#include <functional>
 #include <limits>
+#include <string>
 
 using TArgs = std::vector<TFormatArg>;
 Q_DECLARE_METATYPE(TArgs)
@@ -27,7 +34,44 @@ QString FormatVector(const QString& format, const TArgs& args)
     }
 }
 
+// The text of `value` with `decimals` decimals, rounded half away from zero by
+// hand on its exact decimal expansion, which ends within 1074 decimals.
+QString ExactlyRounded(double value, int decimals)
+{
+    int exponent = 0;
+    std::frexp(value, &exponent);
+    const int exactDecimals = std::clamp(53 - exponent, decimals + 1, 1074);
+    std::string text(1500, ' ');
+    text.resize(std::size_t(std::to_chars(text.data(), text.data() + text.size(), std::fabs(value),
+                                          std::chars_format::fixed, exactDecimals)
+                                .ptr -
+                            text.data()));
+    const std::size_t point = text.find('.');
+    const bool up = text[point + std::size_t(decimals) + 1] >= '5';
+    text.resize(decimals == 0 ? point : point + std::size_t(decimals) + 1);
+    for (std::size_t at = text.size(); up; --at) {
+        if (at == 0) {
+            text.insert(0, 1, '1');
+            break;
+        }
+        char& digit = text[at - 1];
+        if (digit == '.')
+            continue;
+        const bool carry = digit == '9';
+        digit = carry ? '0' : char(digit + 1);
+        if (!carry)
+            break;
+    }
+    if (std::signbit(value) && text.find_first_not_of("0.") != std::string::npos)
+        text.insert(0, 1, '-');
+    return QString::fromStdString(text);
+}
+
+using TFixedSweep = std::function<void(const std::function<void(double, int)>&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(TFixedSweep)
 
 void FormatTest::initTestCase()
 {
@@ -48,6 +92,11 @@ void FormatTest::directives_data()
     QTest::newRow("fixed tie rounds away from zero") << "%0.2f" << TArgs{0.125} << "0.13";
     QTest::newRow("negative tie rounds away from zero") << "%0.0f" << TArgs{-2.5} << "-3";
     QTest::newRow("binary value below a decimal tie") << "%0.2f" << TArgs{2.675} << "2.67";
+    // A step of these values (1/16, 1/128) is wider than their last decimal.
+    QTest::newRow("tie of a large value")
+        << "%0.3f" << TArgs{281474976710656.0625} << "281474976710656.063";
+    QTest::newRow("tie of a value too long for whole digits")
+        << "%0.6f" << TArgs{35184372088832.0078125} << "35184372088832.007813";
     QTest::newRow("rounds to zero without sign") << "%0.3f" << TArgs{-0.0001} << "0.000";
     QTest::newRow("integer argument to fixed") << "%0.1f" << TArgs{std::int64_t{4}} << "4.0";
     QTest::newRow("general keeps integers") << "%0.5g" << TArgs{37.0} << "37";
@@ -101,6 +150,75 @@ void FormatTest::rejectsMismatchedArguments()
     QFETCH(QString, format);
     QFETCH(TArgs, args);
     QVERIFY_THROWS_EXCEPTION(EConvertError, FormatVector(format, args));
+}
+
+void FormatTest::fixedTextRoundsTheExactValue_data()
+{
+    QTest::addColumn<TFixedSweep>("sweep");
+    QTest::newRow("decimal ties and their neighbours") << TFixedSweep([](const auto& check) {
+        QRandomGenerator64 random(11);
+        for (int i = 0; i < 100000; ++i) {
+            const int decimals = int(random.bounded(8));
+            const double tie = (double(random.bounded(20000000)) + 0.5) / std::pow(10.0, decimals);
+            for (double value : {tie, std::nextafter(tie, 0.0), std::nextafter(tie, 1e300)})
+                check(random.bounded(2) ? value : -value, decimals);
+        }
+    });
+    QTest::newRow("exact binary ties") << TFixedSweep([](const auto& check) {
+        for (int k = -4000; k <= 4000; ++k)
+            for (int decimals = 0; decimals <= 6; ++decimals)
+                check(std::ldexp(double(k), -decimals - 1), decimals);
+    });
+    QTest::newRow("magnitudes from tiny to huge") << TFixedSweep([](const auto& check) {
+        QRandomGenerator64 random(12);
+        for (int i = 0; i < 100000; ++i)
+            check(random.generateDouble() * std::pow(10.0, int(random.bounded(60)) - 30),
+                  int(random.bounded(32)));
+    });
+    QTest::newRow("around the largest whole digits of 64 bits")
+        << TFixedSweep([](const auto& check) {
+               for (int decimals = 0; decimals <= 27; ++decimals) {
+                   double value = std::ldexp(1.0, 64) / std::pow(10.0, decimals);
+                   for (int step = 0; step < 200; ++step) {
+                       check(value, decimals);
+                       check(-value, decimals);
+                       value = std::nextafter(value, step < 100 ? 0.0 : 1e300);
+                   }
+               }
+           });
+    QTest::newRow("random bit patterns") << TFixedSweep([](const auto& check) {
+        QRandomGenerator64 random(13);
+        for (int i = 0; i < 100000; ++i) {
+            const double value = std::bit_cast<double>(random.generate());
+            if (std::isfinite(value) && std::fabs(value) < 1e30)
+                check(value, int(random.bounded(30)));
+        }
+    });
+    QTest::newRow("zeros and the smallest values") << TFixedSweep([](const auto& check) {
+        for (int decimals = 0; decimals <= 30; ++decimals)
+            for (double value : {0.0, -0.0, std::numeric_limits<double>::denorm_min(),
+                                 -std::numeric_limits<double>::min(), 5e-31, -4.9999e-4})
+                check(value, decimals);
+    });
+}
+
+void FormatTest::fixedTextRoundsTheExactValue()
+{
+    QFETCH(TFixedSweep, sweep);
+    int checked = 0;
+    QStringList mismatches;
+    sweep([&](double value, int decimals) {
+        ++checked;
+        const QString expected = ExactlyRounded(value, decimals);
+        const QString text = FixedText(value, decimals);
+        if (text != expected && mismatches.size() < 5)
+            mismatches << QString("%1 with %2 decimals: %3, not %4")
+                              .arg(FloatToRoundTripText(value))
+                              .arg(QString::number(decimals))
+                              .arg(text, expected);
+    });
+    QVERIFY(checked > 100);
+    QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join("; ")));
 }
 
 void FormatTest::roundTripText_data()

@@ -13,6 +13,8 @@ private slots:
     void directives();
     void rejectsMismatchedArguments_data();
     void rejectsMismatchedArguments();
+    void fixedTextRoundsTheExactValue_data();
+    void fixedTextRoundsTheExactValue();
     void roundTripText_data();
     void roundTripText();
     void strToFloat_data();
