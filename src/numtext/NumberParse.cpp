@@ -2,35 +2,107 @@
 
 #include "ConvertError.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
 
-bool IsBlank(char c)
+bool IsBlank(QChar c)
 {
-    return static_cast<unsigned char>(c) <= ' ';
+    return c.unicode() <= ' ';
 }
 
-// The text without surrounding blanks; empty when it holds anything outside Latin-1.
-std::string TrimmedLatin1(const QString& text)
+QStringView TrimmedBlanks(QStringView text)
 {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar c : text) {
-        if (c.unicode() > 0x7f)
+    while (!text.isEmpty() && IsBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && IsBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// The text as bytes; empty when it holds anything outside ASCII.
+std::string Ascii(QStringView text)
+{
+    std::string bytes(std::size_t(text.size()), '\0');
+    const QChar* from = text.begin();
+    for (char& byte : bytes) {
+        if (from->unicode() > 0x7f)
             return {};
-        bytes += static_cast<char>(c.unicode());
+        byte = char((from++)->unicode());
     }
-    std::size_t begin = 0;
-    std::size_t end = bytes.size();
-    while (begin < end && IsBlank(bytes[begin]))
-        ++begin;
-    while (end > begin && IsBlank(bytes[end - 1]))
-        --end;
-    return bytes.substr(begin, end - begin);
+    return bytes;
+}
+
+bool IsAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Takes a leading sign off the text; true for a minus.
+bool TakeSign(QStringView& text)
+{
+    if (text.isEmpty() || (text.front() != u'+' && text.front() != u'-'))
+        return false;
+    const bool minus = text.front() == u'-';
+    text = text.sliced(1);
+    return minus;
+}
+
+constexpr double ExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A plain decimal "[+-]digits[.digits]" whose digits, the point left out, make
+// a whole number up to 2^53, with at most 22 after the point. That number and
+// the power of ten are exact doubles, so one division rounds the value right
+// (Clinger's fast path), as the values of a case line nearly always are. Empty
+// for anything else, which the general reading takes.
+std::optional<double> PlainDecimal(QStringView text)
+{
+    const bool minus = TakeSign(text);
+    constexpr int DigitsMax = 19; // below 2^64 whatever they are
+    std::uint64_t digits = 0;
+    int count = 0;
+    int decimals = -1; // none before a point
+    for (QChar c : text) {
+        if (IsAsciiDigit(c)) {
+            if (++count > DigitsMax)
+                return {};
+            digits = digits * 10 + (c.unicode() - u'0');
+            decimals += decimals >= 0 ? 1 : 0;
+        } else if (c == u'.' && decimals < 0) {
+            decimals = 0;
+        } else {
+            return {};
+        }
+    }
+    if (count == 0 || digits > std::uint64_t(1) << 53 ||
+        decimals >= int(std::size(ExactPowersOfTen)))
+        return {};
+    const double value = double(digits) / ExactPowersOfTen[std::max(decimals, 0)];
+    return minus ? -value : value;
+}
+
+// "[+-]digits" with at most 9 digits, which always fit an int; empty otherwise.
+std::optional<int> PlainInteger(QStringView text)
+{
+    const bool minus = TakeSign(text);
+    if (text.isEmpty() || text.size() > 9)
+        return {};
+    int value = 0;
+    for (QChar c : text) {
+        if (!IsAsciiDigit(c))
+            return {};
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return minus ? -value : value;
 }
 
 bool IsDigit(char c)
@@ -96,7 +168,12 @@ bool Overflows(const std::string& s)
 
 bool TryStrToFloat(const QString& text, double& value)
 {
-    const std::string s = TrimmedLatin1(text);
+    const QStringView trimmed = TrimmedBlanks(text);
+    if (const std::optional<double> plain = PlainDecimal(trimmed)) {
+        value = *plain;
+        return true;
+    }
+    const std::string s = Ascii(trimmed);
     if (!IsDecimalNumber(s))
         return false;
     const char* begin = s.data() + (s[0] == '+' ? 1 : 0);
@@ -115,7 +192,12 @@ bool TryStrToFloat(const QString& text, double& value)
 
 bool TryStrToInt(const QString& text, int& value)
 {
-    const std::string s = TrimmedLatin1(text);
+    const QStringView trimmed = TrimmedBlanks(text);
+    if (const std::optional<int> plain = PlainInteger(trimmed)) {
+        value = *plain;
+        return true;
+    }
+    const std::string s = Ascii(trimmed);
     if (s.empty())
         return false;
     const char* begin = s.data() + (s[0] == '+' ? 1 : 0);

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 
 using TArgs = std::vector<TFormatArg>;
@@ -68,10 +69,33 @@ QString ExactlyRounded(double value, int decimals)
 }
 
 using TFixedSweep = std::function<void(const std::function<void(double, int)>&)>;
+using TTextSweep = std::function<void(const std::function<void(const QByteArray&)>&)>;
+
+// A random run of `count` digits.
+QByteArray RandomDigits(QRandomGenerator64& random, int count)
+{
+    QByteArray digits;
+    for (int i = 0; i < count; ++i)
+        digits += char('0' + random.bounded(10));
+    return digits;
+}
+
+// The number std::from_chars reads from the whole text, which takes no "+".
+template <typename T> std::optional<T> LibraryNumber(const QByteArray& text)
+{
+    const char* begin = text.constData() + (text.startsWith('+') ? 1 : 0);
+    const char* end = text.constData() + text.size();
+    T number{};
+    const auto [stop, ec] = std::from_chars(begin, end, number);
+    if (ec != std::errc() || stop != end)
+        return {};
+    return number;
+}
 
 } // namespace
 
 Q_DECLARE_METATYPE(TFixedSweep)
+Q_DECLARE_METATYPE(TTextSweep)
 
 void FormatTest::initTestCase()
 {
@@ -256,6 +280,67 @@ void FormatTest::strToFloat()
 {
     QFETCH(QString, text);
     QTEST(StrToFloat(text), "value");
+}
+
+void FormatTest::plainNumbersReadAsTheLibraryReadsThem_data()
+{
+    QTest::addColumn<TTextSweep>("sweep");
+    QTest::newRow("decimals of every length and point") << TTextSweep([](const auto& check) {
+        QRandomGenerator64 random(21);
+        for (int i = 0; i < 200000; ++i) {
+            const int count = 1 + int(random.bounded(24));
+            QByteArray text = RandomDigits(random, count);
+            if (random.bounded(4) != 0)
+                text.insert(int(random.bounded(count + 1)), '.');
+            check(QByteArray("+-").mid(int(random.bounded(3)), 1) + text);
+        }
+    });
+    QTest::newRow("around 2^53 and the exact powers of ten") << TTextSweep([](const auto& check) {
+        for (const char* digits : {"9007199254740991", "9007199254740992", "9007199254740993",
+                                   "9007199254740994", "18014398509481985", "1", "0"}) {
+            for (int decimals = 0; decimals <= 24; ++decimals) {
+                QByteArray text = QByteArray(digits).rightJustified(decimals + 1, '0');
+                text.insert(text.size() - decimals, '.');
+                check(text);
+                check("-" + text);
+            }
+        }
+    });
+    QTest::newRow("whole numbers around the int range") << TTextSweep([](const auto& check) {
+        QRandomGenerator64 random(22);
+        for (int i = 0; i < 100000; ++i)
+            check(QByteArray("+-").mid(int(random.bounded(3)), 1) +
+                  RandomDigits(random, 1 + int(random.bounded(11))));
+        for (const char* text :
+             {"2147483647", "2147483648", "-2147483648", "-2147483649", "000000000012", "+0", "-0"})
+            check(text);
+    });
+}
+
+void FormatTest::plainNumbersReadAsTheLibraryReadsThem()
+{
+    QFETCH(TTextSweep, sweep);
+    int checked = 0;
+    QStringList mismatches;
+    sweep([&](const QByteArray& text) {
+        ++checked;
+        double number = 0;
+        const bool isNumber = TryStrToFloat(QString::fromLatin1(text), number);
+        const std::optional<double> expected = LibraryNumber<double>(text);
+        // Exactly the same double, a negative zero included.
+        if ((isNumber != expected.has_value() ||
+             (isNumber && std::bit_cast<quint64>(number) != std::bit_cast<quint64>(*expected))) &&
+            mismatches.size() < 5)
+            mismatches << text + " read as " + FloatToRoundTripText(number);
+        int whole = 0;
+        const bool isWhole = TryStrToInt(QString::fromLatin1(text), whole);
+        const std::optional<int> expectedWhole = LibraryNumber<int>(text);
+        if ((isWhole != expectedWhole.has_value() || (isWhole && whole != *expectedWhole)) &&
+            mismatches.size() < 5)
+            mismatches << text + " read as the integer " + QByteArray::number(whole);
+    });
+    QVERIFY(checked > 100);
+    QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join("; ")));
 }
 
 void FormatTest::strToFloatRejects_data()

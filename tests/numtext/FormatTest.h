@@ -19,6 +19,8 @@ private slots:
     void roundTripText();
     void strToFloat_data();
     void strToFloat();
+    void plainNumbersReadAsTheLibraryReadsThem_data();
+    void plainNumbersReadAsTheLibraryReadsThem();
     void strToFloatRejects_data();
     void strToFloatRejects();
     void strToInt();
