@@ -77,9 +77,18 @@ void TCsvWriter::AppendQuoted(const QString& text)
         AppendBytes(text.toUtf8());
         return;
     }
-    AppendBytes("\"");
-    AppendBytes(text.toUtf8().replace('"', "\"\""));
-    AppendBytes("\"");
+    const QByteArray bytes = text.toUtf8();
+    // At most every byte a quote, doubled, and the two quotes around.
+    char* out = Reserve(2 * bytes.size() + 2);
+    char* const start = out;
+    *out++ = '"';
+    for (char byte : bytes) {
+        if (byte == '"')
+            *out++ = '"';
+        *out++ = byte;
+    }
+    *out++ = '"';
+    m_used += out - start;
 }
 
 void TCsvWriter::AddText(QLatin1StringView text)

@@ -3,9 +3,23 @@
 #include "Format.h"
 #include "Hx.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
+
+// How a number is written: fixed point with so many decimals ("%0.1f") or with
+// at most so many significant digits ("%0.5g").
+struct TNumberStyle
+{
+    QString (*text)(double value, int digits);
+    int digits;
+};
+
+constexpr TNumberStyle Fixed1{FixedText, 1};
+constexpr TNumberStyle Fixed3{FixedText, 3};
+constexpr TNumberStyle Fixed4{FixedText, 4};
+constexpr TNumberStyle General5{GeneralText, 5};
 
 // How a quantity is named and shown in a finding: the format and unit of its
 // field in the window (Uo in W/m²°C) or, for a derived value, of the results page.
@@ -13,26 +27,30 @@ struct TQuantity
 {
     QStringView name;
     double THx::*member;
-    const char* format;
+    TNumberStyle style;
     double scale;     // field unit per record unit
     QStringView unit; // with its leading blank; empty for a ratio
 };
 
 // The nine values the user can give, in the order of their mask bits.
 constexpr TQuantity GivenValues[] = {
-    {u"thi", &THx::thi, "%0.1f", 1, u" °C"},      {u"tho", &THx::tho, "%0.1f", 1, u" °C"},
-    {u"mh", &THx::mh, "%0.4f", 1, u" kg/s"},      {u"tci", &THx::tci, "%0.1f", 1, u" °C"},
-    {u"tco", &THx::tco, "%0.1f", 1, u" °C"},      {u"mc", &THx::mc, "%0.4f", 1, u" kg/s"},
-    {u"Uo", &THx::Uo, "%0.5g", 1000, u" W/m²°C"}, {u"Ao", &THx::Ao, "%0.1f", 1, u" m²"},
-    {u"Q", &THx::Q, "%0.3f", 1, u" kW"},
+    {u"thi", &THx::thi, Fixed1, 1, u" °C"},
+    {u"tho", &THx::tho, Fixed1, 1, u" °C"},
+    {u"mh", &THx::mh, Fixed4, 1, u" kg/s"},
+    {u"tci", &THx::tci, Fixed1, 1, u" °C"},
+    {u"tco", &THx::tco, Fixed1, 1, u" °C"},
+    {u"mc", &THx::mc, Fixed4, 1, u" kg/s"},
+    {u"Uo", &THx::Uo, General5, 1000, u" W/m²°C"},
+    {u"Ao", &THx::Ao, Fixed1, 1, u" m²"},
+    {u"Q", &THx::Q, Fixed3, 1, u" kW"},
 };
 constexpr const TQuantity& Thi = GivenValues[mbThi];
 constexpr const TQuantity& Tho = GivenValues[mbTho];
 constexpr const TQuantity& Tci = GivenValues[mbTci];
 constexpr const TQuantity& Tco = GivenValues[mbTco];
 constexpr const TQuantity& Duty = GivenValues[mbQ];
-constexpr TQuantity EffectivenessValue{u"e", &THx::e, "%0.3f", 1, u""};
-constexpr TQuantity NtuValue{u"Ntu", &THx::ntu, "%0.3f", 1, u""};
+constexpr TQuantity EffectivenessValue{u"e", &THx::e, Fixed3, 1, u""};
+constexpr TQuantity NtuValue{u"Ntu", &THx::ntu, Fixed3, 1, u""};
 
 // An effectiveness above 1 by less than this is rounding, not a fault.
 constexpr double EffectivenessRounding = 1e-9;
@@ -44,17 +62,17 @@ QString Joined(std::initializer_list<QStringView> parts)
     qsizetype size = 0;
     for (QStringView part : parts)
         size += part.size();
-    QString text;
-    text.reserve(size);
+    QString text(size, Qt::Uninitialized);
+    QChar* out = text.data();
     for (QStringView part : parts)
-        text += part;
+        out = std::copy(part.begin(), part.end(), out);
     return text;
 }
 
 // "120.0 °C"
 QString Number(const TQuantity& quantity, double value)
 {
-    QString text = Format(QLatin1StringView(quantity.format), {value * quantity.scale});
+    QString text = quantity.style.text(value * quantity.scale, quantity.style.digits);
     text += quantity.unit;
     return text;
 }
@@ -138,15 +156,14 @@ std::optional<double> UnreachedLimit(const THx& hx)
 
 QString CapacityRatio(const THx& hx)
 {
-    return Format(QStringLiteral("%0.3f"), {hx.cr});
+    return FixedText(hx.cr, 3);
 }
 
 void AddBeyondReach(const THx& hx, double limit, TVerdict& verdict)
 {
-    verdict.AddInfeasible(
-        Joined({u"effectiveness beyond the reach of ", hx.arrangement.Name(), u": ",
-                Shown(EffectivenessValue, hx), u", limit ",
-                Format(QStringLiteral("%0.3f"), {limit}), u" at Cr ", CapacityRatio(hx)}));
+    verdict.AddInfeasible(Joined({u"effectiveness beyond the reach of ", hx.arrangement.Name(),
+                                  u": ", Shown(EffectivenessValue, hx), u", limit ",
+                                  FixedText(limit, 3), u" at Cr ", CapacityRatio(hx)}));
 }
 
 // Stopped for values outside the arrangement's relation: a negative effectiveness
@@ -176,11 +193,11 @@ constexpr int NoBit = -1;
 constexpr TPositiveQuantity PositiveQuantities[] = {
     {u"flow not positive: ", GivenValues[mbMh], mbMh},
     {u"flow not positive: ", GivenValues[mbMc], mbMc},
-    {u"capacity rate not positive: ", {u"ch", &THx::ch, "%0.3f", 1, u" kW/K"}, NoBit},
-    {u"capacity rate not positive: ", {u"cc", &THx::cc, "%0.3f", 1, u" kW/K"}, NoBit},
+    {u"capacity rate not positive: ", {u"ch", &THx::ch, Fixed3, 1, u" kW/K"}, NoBit},
+    {u"capacity rate not positive: ", {u"cc", &THx::cc, Fixed3, 1, u" kW/K"}, NoBit},
     {u"heat transfer coefficient not positive: ", GivenValues[mbUo], mbUo},
     {u"area not positive: ", GivenValues[mbAo], mbAo},
-    {u"number of transfer units not positive: ", {u"Ntu", &THx::ntu, "%0.3f", 1, u""}, NoBit},
+    {u"number of transfer units not positive: ", {u"Ntu", &THx::ntu, Fixed3, 1, u""}, NoBit},
 };
 
 // A given value that kept its value is the user's; anything else the solve
