@@ -69,18 +69,16 @@ QString Joined(std::initializer_list<QStringView> parts)
     return text;
 }
 
-// "120.0 °C"
+// "120.0", without the unit
 QString Number(const TQuantity& quantity, double value)
 {
-    QString text = quantity.style.text(value * quantity.scale, quantity.style.digits);
-    text += quantity.unit;
-    return text;
+    return quantity.style.text(value * quantity.scale, quantity.style.digits);
 }
 
 // "thi 120.0 °C"
 QString Shown(const TQuantity& quantity, const THx& hx)
 {
-    return Joined({quantity.name, u" ", Number(quantity, hx.*quantity.member)});
+    return Joined({quantity.name, u" ", Number(quantity, hx.*quantity.member), quantity.unit});
 }
 
 using TCheck = void (*)(const TSolvedCase& solve, TVerdict& verdict);
@@ -229,7 +227,7 @@ void CheckOverwrittenGivenValues(const TSolvedCase& solve, TVerdict& verdict)
         const QString solvedText = Number(value, solved);
         if (givenText != solvedText)
             verdict.AddWarning(Joined({u"given value changed: ", value.name, u" given ", givenText,
-                                       u", computed ", solvedText}));
+                                       value.unit, u", computed ", solvedText, value.unit}));
     }
 }
 
