@@ -47,20 +47,6 @@ std::string BadValue(int index, const std::string& reason)
            std::to_string(index + 1) + "): " + reason;
 }
 
-bool IsTrimmable(QChar c)
-{
-    return c.unicode() <= ' ';
-}
-
-QStringView Trimmed(QStringView text)
-{
-    while (!text.isEmpty() && IsTrimmable(text.front()))
-        text = text.sliced(1);
-    while (!text.isEmpty() && IsTrimmable(text.back()))
-        text.chop(1);
-    return text;
-}
-
 // Where the first comma is, or -1: a plain scan, which a batch of case lines
 // finds much cheaper than a general search for a one-character text.
 qsizetype CommaIn(QStringView text)
@@ -133,10 +119,10 @@ std::string TCaseArguments::SplitCaseLine(QStringView line, TTexts& texts)
             texts[std::size_t(count - 1)] = field;
         ++count;
     };
-    QStringView rest = Trimmed(line);
+    QStringView rest = TrimmedBlanks(line);
     for (qsizetype comma = CommaIn(rest); comma >= 0; comma = CommaIn(rest)) {
         keep(rest.first(comma));
-        rest = Trimmed(rest.sliced(comma + 1));
+        rest = TrimmedBlanks(rest.sliced(comma + 1));
     }
     if (!rest.isEmpty())
         keep(rest);

@@ -13,20 +13,6 @@
 
 namespace {
 
-bool IsBlank(QChar c)
-{
-    return c.unicode() <= ' ';
-}
-
-QStringView TrimmedBlanks(QStringView text)
-{
-    while (!text.isEmpty() && IsBlank(text.front()))
-        text = text.sliced(1);
-    while (!text.isEmpty() && IsBlank(text.back()))
-        text.chop(1);
-    return text;
-}
-
 // The text as bytes; empty when it holds anything outside ASCII.
 std::string Ascii(QStringView text)
 {
@@ -165,6 +151,16 @@ bool Overflows(const std::string& s)
 }
 
 } // namespace
+
+QStringView TrimmedBlanks(QStringView text)
+{
+    const auto isBlank = [](QChar c) { return c.unicode() <= ' '; };
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
 
 bool TryStrToFloat(const QString& text, double& value)
 {

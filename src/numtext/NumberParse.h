@@ -7,6 +7,10 @@
 // Leading and trailing blanks are allowed; anything else that is not part of
 // the number raises EConvertError with the user's text in the message.
 
+// The text without the blanks around a number: the blanks and control
+// characters, every character up to the space, at either end.
+QStringView TrimmedBlanks(QStringView text);
+
 // "'abc' is not a valid floating point value"
 double StrToFloat(const QString& text);
 // "'abc' is not a valid integer value"

@@ -12,22 +12,6 @@ bool ContainsLetter(const QString& format, QChar letter)
     return format.contains(letter, Qt::CaseInsensitive);
 }
 
-bool IsTrimmable(QChar c)
-{
-    return c.unicode() <= ' ';
-}
-
-QString TrimBlanks(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && IsTrimmable(text[begin]))
-        ++begin;
-    while (end > begin && IsTrimmable(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 // Keeps the first occurrence of `c` and removes every later one.
 QString KeepFirstOnly(QString text, QChar c)
 {
@@ -221,13 +205,13 @@ QString TrimNumberText(const QString& text)
 void SplitText(const QString& text, QChar delimiter, QStringList& list)
 {
     list.clear();
-    QString s = TrimBlanks(text);
+    QStringView s = TrimmedBlanks(text);
     for (qsizetype at = s.indexOf(delimiter); at >= 0; at = s.indexOf(delimiter)) {
-        list << s.left(at);
-        s = TrimBlanks(s.mid(at + 1));
+        list << s.left(at).toString();
+        s = TrimmedBlanks(s.sliced(at + 1));
     }
     if (!s.isEmpty())
-        list << s;
+        list << s.toString();
 }
 
 QStringList SplitTextToArray(const QString& text, QChar delimiter)

@@ -26,5 +26,7 @@ QString CleanNumberText(const QString& text);
 bool ParseFraction(const QString& text, double& first, double& second);
 QString TrimNumberText(const QString& text);
 
+// The text split at each delimiter: the whole text trimmed, each part up to its
+// delimiter as it stands, the rest after a delimiter trimmed.
 void SplitText(const QString& text, QChar delimiter, QStringList& list);
 QStringList SplitTextToArray(const QString& text, QChar delimiter);
