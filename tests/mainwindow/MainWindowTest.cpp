@@ -14,8 +14,7 @@
 #include "QvChartPanel.h"
 #include "QvFmtEdit.h"
 #include "QvHTMLPreview.h"
-#include "RecordingPlatform.h"
-#include "SettingsStore.h"
+#include "WindowFixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -160,51 +159,17 @@ void MainWindowTest::initTestCase()
 
 void MainWindowTest::init()
 {
-    m_programDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_programDir->isValid());
-    const QString dir = m_programDir->path();
-    for (const QString table : {"fluids.ini", "heatxtype.ini"})
-        QVERIFY(QFile::copy(ProgramDir() + "/" + table, dir + "/" + table));
-    QDir(dir).mkpath("data");
-    QDir(dir).mkpath("docs");
-    InitAppFolders(TFolderSources{dir + "/kelvane", dir + "/data", dir + "/docs"});
-    ClearRememberedCase();
-    m_platform = std::make_unique<TRecordingPlatform>();
-    m_currentHx = std::make_unique<TCurrentHxScope>();
+    m_fixture = std::make_unique<TWindowFixture>();
 }
 
 void MainWindowTest::cleanup()
 {
-    m_currentHx.reset();
-    m_platform.reset();
-    m_programDir.reset();
-}
-
-void MainWindowTest::ClearRememberedCase()
-{
-    TSettingsStore store(GetAppRegistryKey());
-    for (const QString& section : store.Sections())
-        store.EraseSection(section);
-    store.Flush();
-}
-
-std::unique_ptr<TMainForm> MainWindowTest::MakeForm(const QStringList& arguments, bool show)
-{
-    QStringList commandLine{ExeFolder + "kelvane"};
-    commandLine << arguments;
-    auto form = std::make_unique<TMainForm>(commandLine);
-    if (show) {
-        form->show();
-        form->activateWindow();
-        if (!QTest::qWaitForWindowActive(form.get()))
-            qWarning("main window not activated");
-    }
-    return form;
+    m_fixture.reset();
 }
 
 void MainWindowTest::firstRunShowsResetCaseThenSolves()
 {
-    auto form = MakeForm({}, false);
+    auto form = m_fixture->MakeForm({}, false);
     QCOMPARE(FieldTexts(*form), QStringList({"35.0", "13.0", "1.0000", "5.0", "11.0", "0.8950",
                                              "37", "41.8", "22.506"}));
     QCOMPARE(form->cbHot->currentIndex(), 0);
@@ -246,7 +211,7 @@ void MainWindowTest::firstRunShowsResetCaseThenSolves()
 
 void MainWindowTest::screenshotOfSolvedWindow()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     const QImage image = form->grab().toImage();
     QCOMPARE(image.size(), QSize(756, 500) * image.devicePixelRatio());
@@ -271,7 +236,7 @@ void MainWindowTest::screenshotOfSolvedWindow()
 
 void MainWindowTest::toolBarHasSixActionsWithImagesAndShortcuts()
 {
-    auto form = MakeForm({}, false);
+    auto form = m_fixture->MakeForm({}, false);
     const QList<QAction*> actions = form->ToolBar1->actions();
     QStringList captions;
     for (QAction* action : actions) {
@@ -309,7 +274,7 @@ void MainWindowTest::calcChoosesMethodFromCheckBoxes()
 {
     QFETCH(int, mask);
     QFETCH(QString, status);
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     SetMask(*form, mask);
     QCOMPARE(form->MaskFromCheckBoxes(), mask);
     PressF9(*form);
@@ -320,7 +285,7 @@ void MainWindowTest::calcChoosesMethodFromCheckBoxes()
 
 void MainWindowTest::ratingWithoutTemperaturesKeepsPreviousMethod()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
     SetMask(*form, 1 + 64 + 128);
     TypeInto(Field(*form, "edtho"), "20");
@@ -335,7 +300,7 @@ void MainWindowTest::ratingWithoutTemperaturesKeepsPreviousMethod()
 
 void MainWindowTest::failedSolveClearsResults()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     TypeInto(Field(*form, "edtho"), "35");
     TypeInto(Field(*form, "eduo"), "50");
@@ -353,7 +318,7 @@ void MainWindowTest::failedSolveClearsResults()
 // sizes with it.
 void MainWindowTest::failedSolveKeepsTheUoRead()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     form->cbHex->setFocus();
     QTest::keyClick(form->cbHex, Qt::Key_Down); // "shell and tube", Uo 500
@@ -375,7 +340,7 @@ void MainWindowTest::failedSolveKeepsTheUoRead()
 // the status names the first finding in red, the memo lists every finding.
 void MainWindowTest::infeasibleCaseShowsItsFirstFindingInRed()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     QVERIFY(!StatusShowsRed(*form));
     TypeInto(Field(*form, "edthi"), "120");
@@ -412,7 +377,7 @@ void MainWindowTest::infeasibleCaseShowsItsFirstFindingInRed()
 // changes the ticked mh; the status stays solved, the memo says so.
 void MainWindowTest::warningsFollowTheDiagnosticsUnderASolvedStatus()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     TypeInto(Field(*form, "edmh"), "2");
     TypeInto(Field(*form, "edtco"), "11");
@@ -447,13 +412,13 @@ void MainWindowTest::uoRangeAdmitsTheTypeDefaults()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QFETCH(int, beeps);
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     TFmtEdit* uo = Field(*form, "eduo");
     TypeInto(uo, typed);
     QTest::keyClick(uo, Qt::Key_Tab);
     QCOMPARE(uo->text(), shown);
-    QCOMPARE(m_platform->beeps, beeps);
+    QCOMPARE(m_fixture->platform.beeps, beeps);
     PressF9(*form);
     QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
     QCOMPARE(CurrentHx().Uo, StrToFloat(shown) / 1000);
@@ -462,7 +427,7 @@ void MainWindowTest::uoRangeAdmitsTheTypeDefaults()
 
 void MainWindowTest::fieldWithoutNumberStopsCalc()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     const QString status = form->Label13->text();
     const double tho = CurrentHx().tho;
@@ -478,7 +443,8 @@ void MainWindowTest::fieldWithoutNumberStopsCalc()
     Field(*form, "edmh")->setFocus();
     form->Label13->setText(status);
     PressF9(*form);
-    QCOMPARE(m_platform->messages, QStringList({"'abc' is not a valid floating point value"}));
+    QCOMPARE(m_fixture->platform.messages,
+             QStringList({"'abc' is not a valid floating point value"}));
     QCOMPARE(form->Label13->text(), status);
     // Fields before the bad one are in the record already; nothing else changed.
     QCOMPARE(CurrentHx().tho, 15.0);
@@ -488,7 +454,7 @@ void MainWindowTest::fieldWithoutNumberStopsCalc()
 
 void MainWindowTest::unitSwitchChangesNoResult()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     const double q = CurrentHx().Q;
     const double ao = CurrentHx().Ao;
@@ -507,7 +473,7 @@ void MainWindowTest::unitSwitchChangesNoResult()
 
 void MainWindowTest::enterDownUpMoveFocusInFieldsOnly()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     TFmtEdit* thi = Field(*form, "edthi");
     TFmtEdit* tho = Field(*form, "edtho");
     thi->setFocus();
@@ -529,7 +495,7 @@ void MainWindowTest::enterDownUpMoveFocusInFieldsOnly()
 
 void MainWindowTest::leavingModifiedFieldMarksNotSolved()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     const QString solved = form->Label13->text();
     TFmtEdit* mh = Field(*form, "edmh");
@@ -544,7 +510,7 @@ void MainWindowTest::leavingModifiedFieldMarksNotSolved()
 
 void MainWindowTest::dropDownChangeSetsUoAndStatus()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     form->cbHex->setFocus();
     QTest::keyClick(form->cbHex, Qt::Key_Down); // "shell and tube"
@@ -561,7 +527,7 @@ void MainWindowTest::dropDownChangeSetsUoAndStatus()
 
 void MainWindowTest::resultsPageNamesTheChosenFluids()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     const int oil = form->cbHot->findText("oil");
     const int seaWater = form->cbCold->findText("sea water");
@@ -579,10 +545,10 @@ void MainWindowTest::resultsPageNamesTheChosenFluids()
 
 void MainWindowTest::copyPutsCaseLine()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     form->Copytoclipboard1->trigger();
-    const QString line = m_platform->clipboard;
+    const QString line = m_fixture->platform.clipboard;
     QVERIFY(line.startsWith("Kelvane,"));
     QVERIFY(line.endsWith(",111"));
     const THx& hx = CurrentHx();
@@ -600,7 +566,7 @@ void MainWindowTest::pasteCaseLine()
     QFETCH(QString, line);
     QFETCH(QString, problem);
     const bool accepted = problem.isEmpty();
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     form->ActionCalc->trigger();
     const QString status = form->Label13->text();
@@ -609,9 +575,9 @@ void MainWindowTest::pasteCaseLine()
     SetMask(*form, 7);
     TypeInto(Field(*form, "edthi"), "80");
     form->Label13->setText(status);
-    m_platform->clipboard = line;
+    m_fixture->platform.clipboard = line;
     form->Pastefromclipboard1->trigger();
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_fixture->platform.messages.isEmpty());
     if (accepted) {
         QCOMPARE(FieldTexts(*form), QStringList({"35.0", "13.0", "1.0000", "5.0", "11.0", "0.8950",
                                                  "37", "41.8", "22.506"}));
@@ -628,13 +594,13 @@ void MainWindowTest::pasteCaseLine()
 
 void MainWindowTest::pasteStopsAtBadEntry()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     form->cbHot->setCurrentIndex(2);
     const QStringList before = FieldTexts(*form);
-    m_platform->clipboard = "Kelvane,1,50,20,x,1,5,11,0.895,0,37,41.8,22.506,111";
+    m_fixture->platform.clipboard = "Kelvane,1,50,20,x,1,5,11,0.895,0,37,41.8,22.506,111";
     form->Pastefromclipboard1->trigger();
-    QCOMPARE(m_platform->messages, QStringList({"Invalid command line arguments..."}));
+    QCOMPARE(m_fixture->platform.messages, QStringList({"Invalid command line arguments..."}));
     QCOMPARE(form->cbHot->currentIndex(), 1);
     QCOMPARE(Field(*form, "edthi")->text(), QString("50.0"));
     QCOMPARE(Field(*form, "edtho")->text(), QString("20.0"));
@@ -643,7 +609,7 @@ void MainWindowTest::pasteStopsAtBadEntry()
 
 void MainWindowTest::copyThenPasteRestoresCase()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     SetMask(*form, 1 + 2 + 8 + 16 + 64 + 128);
     form->cbHex->setCurrentIndex(3);
     TypeInto(Field(*form, "eduo"), "120");
@@ -664,10 +630,10 @@ void MainWindowTest::copyThenPasteRestoresCase()
 
 void MainWindowTest::indexOutsideListLeavesNoSelection()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     const double cph = CurrentHx().cph;
-    m_platform->clipboard = "Kelvane,99,35,13,1,1,5,11,0.895,-1,50,41.8,22.506,111";
+    m_fixture->platform.clipboard = "Kelvane,99,35,13,1,1,5,11,0.895,-1,50,41.8,22.506,111";
     form->Pastefromclipboard1->trigger();
     QCOMPARE(form->cbHot->currentIndex(), -1);
     QCOMPARE(form->cbHex->currentIndex(), -1);
@@ -680,7 +646,7 @@ void MainWindowTest::indexOutsideListLeavesNoSelection()
 
 void MainWindowTest::commandLineOpensSolvedByLmtd()
 {
-    auto form = MakeForm(QString("1 20 10 0.5 0 5 12 0.6 2 250 3 0 219").split(' '));
+    auto form = m_fixture->MakeForm(QString("1 20 10 0.5 0 5 12 0.6 2 250 3 0 219").split(' '));
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
     QCOMPARE(form->cbHot->currentIndex(), 1);
     QCOMPARE(form->cbCold->currentIndex(), 0);
@@ -694,11 +660,12 @@ void MainWindowTest::commandLineOpensSolvedByLmtd()
     QCOMPARE(Field(*form, "eduo")->text(), QString("250"));
 
     // Other counts of arguments are ignored; a bad value is reported.
-    auto twelve = MakeForm(QString("1 20 10 0.5 0 5 12 0.6 2 250 3 0").split(' '), false);
+    auto twelve =
+        m_fixture->MakeForm(QString("1 20 10 0.5 0 5 12 0.6 2 250 3 0").split(' '), false);
     QCOMPARE(Field(*twelve, "edthi")->text(), QString("35.0"));
-    QVERIFY(m_platform->messages.isEmpty());
-    auto bad = MakeForm(QString("1 20 10 0.5 0 5 12 0.6 2 250 3 0 x").split(' '), false);
-    QCOMPARE(m_platform->messages, QStringList({"Invalid command line arguments..."}));
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+    auto bad = m_fixture->MakeForm(QString("1 20 10 0.5 0 5 12 0.6 2 250 3 0 x").split(' '), false);
+    QCOMPARE(m_fixture->platform.messages, QStringList({"Invalid command line arguments..."}));
     QCOMPARE(Field(*bad, "edthi")->text(), QString("20.0"));
 }
 
@@ -706,7 +673,7 @@ void MainWindowTest::restartBringsBackLastCase()
 {
     QPoint placed;
     {
-        auto form = MakeForm();
+        auto form = m_fixture->MakeForm();
         QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
         form->cbHot->setCurrentIndex(3);
         form->cbHex->setCurrentIndex(4);
@@ -718,7 +685,7 @@ void MainWindowTest::restartBringsBackLastCase()
         placed = form->pos();
         form->close();
     }
-    auto form = MakeForm({}, false);
+    auto form = m_fixture->MakeForm({}, false);
     QCOMPARE(form->pos(), placed);
     QCOMPARE(form->cbHot->currentIndex(), 3);
     QCOMPARE(form->cbCold->currentIndex(), 1);
@@ -731,7 +698,7 @@ void MainWindowTest::restartBringsBackLastCase()
 
 void MainWindowTest::resetKeepsCheckBoxes()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     SetMask(*form, 111 + 256);
     TypeInto(Field(*form, "edthi"), "70");
     PressF9(*form);
@@ -746,27 +713,27 @@ void MainWindowTest::resetKeepsCheckBoxes()
 
 void MainWindowTest::helpOpensHelpPage()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTest::keyClick(form.get(), Qt::Key_F1);
-    QCOMPARE(m_platform->openedDocuments, QStringList({ExeFolder + "Help/Index.htm"}));
+    QCOMPARE(m_fixture->platform.openedDocuments, QStringList({ExeFolder + "Help/Index.htm"}));
     QVERIFY(QFile::exists(ProgramDir() + "/Help/Index.htm"));
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_fixture->platform.messages.isEmpty());
 }
 
 // With no viewer to open the page, F1 says so as Email does, instead of nothing.
 void MainWindowTest::helpWithoutViewerSaysSo()
 {
-    auto form = MakeForm();
-    m_platform->openSucceeds = false;
+    auto form = m_fixture->MakeForm();
+    m_fixture->platform.openSucceeds = false;
     QTest::keyClick(form.get(), Qt::Key_F1);
-    QCOMPARE(m_platform->openedDocuments, QStringList({ExeFolder + "Help/Index.htm"}));
-    QCOMPARE(m_platform->messages,
+    QCOMPARE(m_fixture->platform.openedDocuments, QStringList({ExeFolder + "Help/Index.htm"}));
+    QCOMPARE(m_fixture->platform.messages,
              QStringList({"No program to show the help page is set up on this computer."}));
 }
 
 void MainWindowTest::reportPreviewsResultsPage()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     int pages = -1;
     bool owned = false;
@@ -792,7 +759,7 @@ void MainWindowTest::reportPreviewsResultsPage()
 
 void MainWindowTest::reportPrintsResultsToPdf()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     QTemporaryDir folder;
     QPrinter printer(QPrinter::HighResolution);
@@ -807,7 +774,7 @@ void MainWindowTest::reportPrintsResultsToPdf()
 
 void MainWindowTest::rightClickOpensContextMenu()
 {
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     QStringList items;
     QTimer::singleShot(0, [&] {
@@ -826,16 +793,16 @@ void MainWindowTest::rightClickOpensContextMenu()
     // The clipboard items first; the case file items follow a separator.
     QTRY_COMPARE(items, QStringList({"Copy to clipboard", "Paste from clipboard", "", "Open\u2026",
                                      "Save As\u2026", "Open Recent"}));
-    QTRY_VERIFY(m_platform->clipboard.startsWith("Kelvane,0,35.000,"));
+    QTRY_VERIFY(m_fixture->platform.clipboard.startsWith("Kelvane,0,35.000,"));
 }
 
 void MainWindowTest::typeWithoutUoGivesTwenty()
 {
-    QFile types(m_programDir->path() + "/heatxtype.ini");
+    QFile types(m_fixture->programDir.path() + "/heatxtype.ini");
     QVERIFY(types.open(QIODevice::WriteOnly | QIODevice::Truncate));
     types.write("[fin and tube]\nUo=37\n[spiral]\nUo=many\n");
     types.close();
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QCOMPARE(form->cbHex->count(), 2);
     form->cbHex->setFocus();
     QTest::keyClick(form->cbHex, Qt::Key_Down);
@@ -845,14 +812,14 @@ void MainWindowTest::typeWithoutUoGivesTwenty()
 
 void MainWindowTest::tablesFillDropDowns()
 {
-    const QString dir = m_programDir->path();
+    const QString dir = m_fixture->programDir.path();
     {
         QFile fluids(dir + "/fluids.ini");
         QVERIFY(fluids.open(QIODevice::WriteOnly | QIODevice::Truncate));
         fluids.write("[water]\ncp=4.19\n[oil]\nrho=870\n");
         QVERIFY(QFile::remove(dir + "/heatxtype.ini"));
     }
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QCOMPARE(form->cbHot->count(), 2);
     QCOMPARE(form->cbCold->itemText(1), QString("oil"));
     QCOMPARE(form->cbHot->currentText(), QString("water"));
@@ -882,20 +849,20 @@ void MainWindowTest::missingOrEmptyTablesStillSolve()
 {
     QFETCH(QStringList, missing);
     QFETCH(QStringList, empty);
-    const QString dir = m_programDir->path();
+    const QString dir = m_fixture->programDir.path();
     for (const QString& table : missing)
         QVERIFY(QFile::remove(dir + '/' + table));
     for (const QString& table : empty) {
         QFile file(dir + '/' + table);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     }
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     const bool noFluids = missing.contains("fluids.ini") || empty.contains("fluids.ini");
     QCOMPARE(form->cbHot->count() == 0, noFluids);
     QCOMPARE(form->cbHex->count() == 0,
              missing.contains("heatxtype.ini") || empty.contains("heatxtype.ini"));
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_fixture->platform.messages.isEmpty());
     if (noFluids) {
         QCOMPARE(CurrentHx().cph, 1.023); // the built-in air and water of the record
         QCOMPARE(CurrentHx().cpc, 4.193);
@@ -909,13 +876,13 @@ void MainWindowTest::shellPassesCorrectTheArea()
 {
     double counterFlowArea = 0;
     {
-        auto form = MakeForm(CaseOnType(hotOilCase, "shell and tube"));
+        auto form = m_fixture->MakeForm(CaseOnType(hotOilCase, "shell and tube"));
         QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
         QVERIFY(!form->HTMLView->toPlainText().contains("arrangement"));
         QVERIFY(form->DiagMemo->toPlainText().contains("Uo Ao lmtd = 160.000 kW"));
         counterFlowArea = CurrentHx().Ao;
     }
-    auto form = MakeForm(CaseOnType(hotOilCase, "shell and tube, 2 shell passes"));
+    auto form = m_fixture->MakeForm(CaseOnType(hotOilCase, "shell and tube, 2 shell passes"));
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
     const THx& hx = CurrentHx();
     QVERIFY(hx.F > 0.5 && hx.F < 1);
@@ -933,7 +900,7 @@ void MainWindowTest::parallelFlowChartsBothStreamsFromTheLeft()
 {
     const char* eNtuCase = "2 120 0 2 1 20 0 0.8 %1 500 6.5 0 237";
     for (const QString type : {"parallel flow", "tube in tube"}) {
-        auto form = MakeForm(CaseOnType(eNtuCase, type));
+        auto form = m_fixture->MakeForm(CaseOnType(eNtuCase, type));
         QTRY_COMPARE(form->Label13->text(), QString("Solved  (e-Ntu method)..."));
         const THx& hx = CurrentHx();
         const bool parallel = type == "parallel flow";
@@ -958,11 +925,11 @@ void MainWindowTest::parallelFlowChartsBothStreamsFromTheLeft()
 // wrong and shows no results; the other types still solve.
 void MainWindowTest::unknownArrangementIsNoSolution()
 {
-    QFile types(m_programDir->path() + "/heatxtype.ini");
+    QFile types(m_fixture->programDir.path() + "/heatxtype.ini");
     QVERIFY(types.open(QIODevice::WriteOnly | QIODevice::Truncate));
     types.write("[fin and tube]\nUo=37\n[odd one]\nUo=40\narrangement=zig-zag\n");
     types.close();
-    auto form = MakeForm();
+    auto form = m_fixture->MakeForm();
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
     form->cbHex->setFocus();
     QTest::keyClick(form->cbHex, Qt::Key_Down);
@@ -988,11 +955,11 @@ void MainWindowTest::oneShellPassCannotReachTheDuty()
 {
     const char* dutyCase = "2 120 40 1 1 20 60 1 %1 500 10 160 347";
     {
-        auto form = MakeForm(CaseOnType(dutyCase, "shell and tube"));
+        auto form = m_fixture->MakeForm(CaseOnType(dutyCase, "shell and tube"));
         QTRY_COMPARE(form->Label13->text(), QString("Solved  (Duty specified)..."));
         QCOMPARE(Field(*form, "edao")->text(), QString("8.8"));
     }
-    auto form = MakeForm(CaseOnType(dutyCase, "shell and tube, 1 shell pass"));
+    auto form = m_fixture->MakeForm(CaseOnType(dutyCase, "shell and tube, 1 shell pass"));
     const QString finding = "effectiveness beyond the reach of shell and tube, 1 shell pass: "
                             "e 0.800, limit 0.764 at Cr 0.500";
     QTRY_COMPARE(form->Label13->text(), "Infeasible  (Duty specified): " + finding);

@@ -1,12 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <QTemporaryDir>
 #include <memory>
 
-class TCurrentHxScope;
-class TMainForm;
-class TRecordingPlatform;
+class TWindowFixture;
 
 // Drives the real main window under the offscreen platform: a program folder
 // of its own with the shipped tables, a fresh CurrentHx and recorded platform
@@ -65,11 +62,5 @@ private slots:
     void oneShellPassCannotReachTheDuty();
 
 private:
-    // A window as the program makes it; `show` activates it, which runs the first Calc.
-    std::unique_ptr<TMainForm> MakeForm(const QStringList& arguments = {}, bool show = true);
-    void ClearRememberedCase();
-
-    std::unique_ptr<QTemporaryDir> m_programDir;
-    std::unique_ptr<TRecordingPlatform> m_platform;
-    std::unique_ptr<TCurrentHxScope> m_currentHx;
+    std::unique_ptr<TWindowFixture> m_fixture;
 };
