@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QStandardPaths>
 #include <QString>
 #include <sys/stat.h>
 
@@ -20,6 +21,19 @@ inline bool WriteAll(const QString& path, const QByteArray& content)
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(content) == content.size();
+}
+
+// The settings store's key of a program named `program`, and the file the
+// store keeps it in.
+inline QString SettingsKey(const QString& program)
+{
+    return QStringLiteral("Software\\Marbleworth\\") + program;
+}
+
+inline QString SettingsFile(const QString& program)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Marbleworth/") + program + QStringLiteral(".conf");
 }
 
 // The file's identity on its disk, 0 when it does not exist: replacing the

@@ -4,7 +4,6 @@
 #include "SettingsStore.h"
 #include "TestFiles.h"
 
-#include <QStandardPaths>
 #include <QTest>
 #include <QVariant>
 #include <functional>
@@ -15,17 +14,6 @@ Q_DECLARE_METATYPE(TLastCase)
 namespace {
 
 const QString Program = QStringLiteral("lastcasetest");
-
-QString KeyPath()
-{
-    return QStringLiteral("Software\\Marbleworth\\") + Program;
-}
-
-QString StorePath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           "/Marbleworth/" + Program + ".conf";
-}
 
 // A case unlike the Reset case in every item; tco holds no number.
 TLastCase WindowCase()
@@ -65,7 +53,7 @@ void Store(TSettingsStore& store, const QString& section, const QString& name,
 
 void LastCaseTest::init()
 {
-    TSettingsStore store(KeyPath());
+    TSettingsStore store(SettingsKey(Program));
     for (const QString& section : store.Sections())
         store.EraseSection(section);
     store.Flush();
@@ -80,21 +68,21 @@ void LastCaseTest::writtenCaseReadsBack()
     last.values = {0.1 + 0.2, -40.0, 1e-300, 123456.78901234567, 11.0, 0.895, 2500.0, 41.8, 1e300};
     last.units = {1, 2, 5, 2, 0, 3, 1, 4, 4};
     {
-        TSettingsStore store(KeyPath());
+        TSettingsStore store(SettingsKey(Program));
         last.Write(store);
         store.Flush();
     }
-    QCOMPARE(TLastCase::Read(TSettingsStore(KeyPath()), TLastCase::ResetCase()), last);
+    QCOMPARE(TLastCase::Read(TSettingsStore(SettingsKey(Program)), TLastCase::ResetCase()), last);
 }
 
 void LastCaseTest::storeHoldsTheDocumentedSectionsNamesAndKinds()
 {
     {
-        TSettingsStore store(KeyPath());
+        TSettingsStore store(SettingsKey(Program));
         WindowCase().Write(store);
         store.Flush();
     }
-    const TSettingsStore store(KeyPath());
+    const TSettingsStore store(SettingsKey(Program));
     QCOMPARE(store.Sections(), QStringList({"ColdFluid", "DisplayUnits", "HeatXType", "HotFluid"}));
     QCOMPARE(store.ReadInteger("HotFluid", "index", -9), 2);
     QCOMPARE(store.ReadInteger("ColdFluid", "index", -9), 3);
@@ -104,7 +92,7 @@ void LastCaseTest::storeHoldsTheDocumentedSectionsNamesAndKinds()
     QVERIFY(!store.ValueExists("ColdFluid", "tco")); // it held no number
     QCOMPARE(store.ReadInteger("DisplayUnits", "Ao", -9), 4);
     // Values as raw doubles, indexes and units as integers, in the file on disk.
-    const QByteArray text = ReadAll(StorePath());
+    const QByteArray text = ReadAll(SettingsFile(Program));
     QVERIFY2(text.contains("[HotFluid]\nindex=2\nmh=@ByteArray("), text);
     QVERIFY2(
         text.contains("[DisplayUnits]\nAo=4\nQ=2\nUo=1\nmc=2\nmh=3\ntci=0\ntco=1\nthi=1\ntho=2\n"),
@@ -158,16 +146,16 @@ void LastCaseTest::readTakesWhatTheStoreLacksFromCurrent()
     QFETCH(QVariant, stored);
     QFETCH(TLastCase, expected);
     if (stored.isValid()) {
-        TSettingsStore store(KeyPath());
+        TSettingsStore store(SettingsKey(Program));
         Store(store, section, name, stored);
         store.Flush();
     }
-    QCOMPARE(TLastCase::Read(TSettingsStore(KeyPath()), WindowCase()), expected);
+    QCOMPARE(TLastCase::Read(TSettingsStore(SettingsKey(Program)), WindowCase()), expected);
 }
 
 void LastCaseTest::emptyValueKeepsTheOneStoredBefore()
 {
-    TSettingsStore store(KeyPath());
+    TSettingsStore store(SettingsKey(Program));
     TLastCase first = TLastCase::ResetCase();
     first.Write(store);
     TLastCase second = first;
@@ -177,5 +165,5 @@ void LastCaseTest::emptyValueKeepsTheOneStoredBefore()
     store.Flush();
     TLastCase expected = second;
     expected.values[8] = 22.506;
-    QCOMPARE(TLastCase::Read(TSettingsStore(KeyPath()), WindowCase()), expected);
+    QCOMPARE(TLastCase::Read(TSettingsStore(SettingsKey(Program)), WindowCase()), expected);
 }

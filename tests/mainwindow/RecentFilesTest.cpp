@@ -5,24 +5,12 @@
 #include "TestFiles.h"
 
 #include <QDir>
-#include <QStandardPaths>
 #include <QTest>
 #include <algorithm>
 
 namespace {
 
 const QString Program = QStringLiteral("recentfilestest");
-
-QString KeyPath()
-{
-    return QStringLiteral("Software\\Marbleworth\\") + Program;
-}
-
-QString StorePath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           "/Marbleworth/" + Program + ".conf";
-}
 
 TRecentFiles Added(const QStringList& paths)
 {
@@ -44,7 +32,7 @@ QStringList Numbered(int count)
 
 void RecentFilesTest::init()
 {
-    TSettingsStore store(KeyPath());
+    TSettingsStore store(SettingsKey(Program));
     for (const QString& section : store.Sections())
         store.EraseSection(section);
     store.Flush();
@@ -105,12 +93,12 @@ void RecentFilesTest::writtenListReadsBackFromTheStore()
 {
     const TRecentFiles recent = Added({"/cases/one.xml", "/cases/two, three.xml", "/cases/ü.xml"});
     {
-        TSettingsStore store(KeyPath());
+        TSettingsStore store(SettingsKey(Program));
         recent.Write(store);
         store.Flush();
     }
-    QCOMPARE(TRecentFiles::Read(TSettingsStore(KeyPath())).Files(), recent.Files());
-    const QByteArray text = ReadAll(StorePath());
+    QCOMPARE(TRecentFiles::Read(TSettingsStore(SettingsKey(Program))).Files(), recent.Files());
+    const QByteArray text = ReadAll(SettingsFile(Program));
     QVERIFY2(text.contains("[RecentFiles]\nFile1="), text);
     QVERIFY2(text.contains("File3=/cases/one.xml\n"), text);
 }
@@ -118,7 +106,7 @@ void RecentFilesTest::writtenListReadsBackFromTheStore()
 void RecentFilesTest::readSkipsEmptyAndRepeatedEntries()
 {
     {
-        TSettingsStore store(KeyPath());
+        TSettingsStore store(SettingsKey(Program));
         store.WriteString("RecentFiles", "File1", "");
         store.WriteString("RecentFiles", "File2", "/a.xml");
         store.WriteString("RecentFiles", "File3", "/a.xml");
@@ -126,16 +114,17 @@ void RecentFilesTest::readSkipsEmptyAndRepeatedEntries()
         store.WriteString("RecentFiles", "File9", "/beyond.xml");
         store.Flush();
     }
-    QCOMPARE(TRecentFiles::Read(TSettingsStore(KeyPath())).Files(),
+    QCOMPARE(TRecentFiles::Read(TSettingsStore(SettingsKey(Program))).Files(),
              QStringList({"/a.xml", "/b.xml"}));
 }
 
 void RecentFilesTest::shorterListReplacesLongerOne()
 {
-    TSettingsStore store(KeyPath());
+    TSettingsStore store(SettingsKey(Program));
     Added(Numbered(5)).Write(store);
     Added({"/only.xml"}).Write(store);
     store.Flush();
-    QCOMPARE(TRecentFiles::Read(TSettingsStore(KeyPath())).Files(), QStringList({"/only.xml"}));
-    QVERIFY(!TSettingsStore(KeyPath()).ValueExists("RecentFiles", "File2"));
+    QCOMPARE(TRecentFiles::Read(TSettingsStore(SettingsKey(Program))).Files(),
+             QStringList({"/only.xml"}));
+    QVERIFY(!TSettingsStore(SettingsKey(Program)).ValueExists("RecentFiles", "File2"));
 }

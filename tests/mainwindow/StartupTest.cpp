@@ -9,6 +9,7 @@
 #include "QvFmtEdit.h"
 #include "RecordingPlatform.h"
 #include "SettingsStore.h"
+#include "TestFiles.h"
 #include "UnitsSetting.h"
 #include "XMLFile.h"
 
@@ -17,7 +18,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -103,9 +103,7 @@ TFirstSight StartAndClose(const QStringList& arguments = {})
 
 QString SettingsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           "/Marbleworth/" + QFileInfo(QApplication::applicationFilePath()).completeBaseName() +
-           ".conf";
+    return SettingsFile(QFileInfo(QApplication::applicationFilePath()).completeBaseName());
 }
 
 void WriteFile(const QString& path, const QByteArray& content)
