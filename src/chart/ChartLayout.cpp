@@ -14,11 +14,11 @@ long double PixelsPerUnit(int length, const TAxisLimits& axis)
 // range that integer pixel arithmetic cannot overflow; NaN counts as far away.
 int TruncPixels(long double offset)
 {
-    constexpr long double kFar = 1e7L;
-    if (!(offset > -kFar))
-        return int(-kFar);
-    if (offset > kFar)
-        return int(kFar);
+    constexpr long double Far = 1e7L;
+    if (!(offset > -Far))
+        return int(-Far);
+    if (offset > Far)
+        return int(Far);
     return int(std::trunc(offset));
 }
 

@@ -11,7 +11,7 @@ struct TStepRow
     double Value;
 };
 
-constexpr std::array<TStepRow, 25> kTickSteps{{
+constexpr std::array<TStepRow, 25> TickSteps{{
     {0.00011, 0.0001}, {0.00021, 0.0002}, {0.00051, 0.0005}, {0.0011, 0.001}, {0.0021, 0.002},
     {0.0051, 0.005},   {0.011, 0.01},     {0.021, 0.02},     {0.051, 0.05},   {0.11, 0.1},
     {0.21, 0.2},       {0.51, 0.5},       {1.1, 1},          {2.1, 2},        {5.1, 5},
@@ -19,14 +19,14 @@ constexpr std::array<TStepRow, 25> kTickSteps{{
     {150.1, 150},      {200.1, 200},      {250.1, 250},      {300.1, 300},    {500.1, 500},
 }};
 
-constexpr std::array<double, 24> kRanges{0.001, 0.002, 0.005, 0.01, 0.02, 0.05,  0.1,   0.2,
-                                         0.5,   1,     2,     5,    10,   20,    50,    100,
-                                         200,   500,   1000,  2000, 5000, 10000, 20000, 50000};
+constexpr std::array<double, 24> Ranges{0.001, 0.002, 0.005, 0.01, 0.02, 0.05,  0.1,   0.2,
+                                        0.5,   1,     2,     5,    10,   20,    50,    100,
+                                        200,   500,   1000,  2000, 5000, 10000, 20000, 50000};
 
-constexpr std::array<double, 18> kLogFloors{0.001, 0.002, 0.005, 0.01, 0.02, 0.05, 0.1, 0.2, 0.5,
-                                            1,     2,     5,     10,   20,   50,   100, 200, 500};
+constexpr std::array<double, 18> LogFloors{0.001, 0.002, 0.005, 0.01, 0.02, 0.05, 0.1, 0.2, 0.5,
+                                           1,     2,     5,     10,   20,   50,   100, 200, 500};
 
-constexpr std::array<TStepRow, 16> kLogStarts{{
+constexpr std::array<TStepRow, 16> LogStarts{{
     {0.1, 0.001},
     {0.2, 0.002},
     {0.5, 0.005},
@@ -46,17 +46,17 @@ constexpr std::array<TStepRow, 16> kLogStarts{{
 }};
 
 // The powers of ten a logarithmic walk stops at, 10^-3 ... 10^7.
-constexpr std::array<double, 11> kDecades{0.001, 0.01, 0.1, 1, 10, 100, 1000, 1e4, 1e5, 1e6, 1e7};
+constexpr std::array<double, 11> Decades{0.001, 0.01, 0.1, 1, 10, 100, 1000, 1e4, 1e5, 1e6, 1e7};
 
 } // namespace
 
 long long TScaleSteps::Round(double value)
 {
     // Beyond the integer range (or NaN) there is no count or pixel to round to; hold it in range.
-    constexpr double kLimit = 9.0e18;
-    if (!(std::fabs(value) < kLimit))
-        return value > 0 ? static_cast<long long>(kLimit)
-                         : (value < 0 ? -static_cast<long long>(kLimit) : 0);
+    constexpr double Limit = 9.0e18;
+    if (!(std::fabs(value) < Limit))
+        return value > 0 ? static_cast<long long>(Limit)
+                         : (value < 0 ? -static_cast<long long>(Limit) : 0);
     return static_cast<long long>(std::nearbyint(value));
 }
 
@@ -80,7 +80,7 @@ double TScaleSteps::RoundDownToStep(double x, double step, double tolerance)
 
 double TScaleSteps::RangeStep(double range)
 {
-    for (double t : kRanges)
+    for (double t : Ranges)
         if (range <= t)
             return t / 10;
     return RoundUpToStep(range / 10, 10000, 0);
@@ -88,7 +88,7 @@ double TScaleSteps::RangeStep(double range)
 
 double TScaleSteps::TickStep(double rawSpacing)
 {
-    for (const TStepRow& row : kTickSteps)
+    for (const TStepRow& row : TickSteps)
         if (row.Threshold >= rawSpacing)
             return row.Value;
     return RoundUpToStep(rawSpacing, 500, 0);
@@ -100,8 +100,8 @@ double TScaleSteps::LogFloor(double x)
         return x;
     if (x >= 500)
         return RoundDownToStep(x, 100, 0);
-    double floor = kLogFloors.front();
-    for (double value : kLogFloors)
+    double floor = LogFloors.front();
+    for (double value : LogFloors)
         if (value <= x)
             floor = value;
     return floor;
@@ -109,7 +109,7 @@ double TScaleSteps::LogFloor(double x)
 
 double TScaleSteps::LogStart(double high)
 {
-    for (const TStepRow& row : kLogStarts)
+    for (const TStepRow& row : LogStarts)
         if (high <= row.Threshold)
             return row.Value;
     return 1000;
@@ -118,7 +118,7 @@ double TScaleSteps::LogStart(double high)
 double TScaleSteps::NextLogTick(double& decade, bool& isDecade, double x)
 {
     isDecade = false;
-    for (double power : kDecades) {
+    for (double power : Decades) {
         if (decade < power && x - power >= -0.001) {
             decade = power;
             isDecade = true;

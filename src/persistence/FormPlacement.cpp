@@ -49,15 +49,20 @@ int Reachable(int edge, int screenExtent)
     return edge > screenExtent - 100 ? screenExtent - 200 : edge;
 }
 
+// What the window's frame adds around its inner rectangle.
+QMargins FrameMargins(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
 // The outer frame of the place a minimised or maximised window returns to:
 // Qt keeps that place as the inner rectangle, without the frame.
 QRect NormalFrame(const QWidget* window)
 {
-    const QRect frame = window->frameGeometry();
-    const QRect inner = window->geometry();
-    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
-                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
-    return window->normalGeometry().marginsAdded(margins);
+    return window->normalGeometry().marginsAdded(FrameMargins(window));
 }
 
 QSize PrimaryScreenSize()
@@ -79,8 +84,9 @@ void RestoreFormPlacement(QWidget* window, bool restoreVisibility, bool restoreS
         const int width = store.ReadInteger(section, QStringLiteral("Width"), frame.width());
         const int height = store.ReadInteger(section, QStringLiteral("Height"), frame.height());
         // Stored sizes are the outer frame's; resize takes the inner size.
-        window->resize(std::max(0, width - (frame.width() - window->width())),
-                       std::max(0, height - (frame.height() - window->height())));
+        const QMargins margins = FrameMargins(window);
+        window->resize(std::max(0, width - margins.left() - margins.right()),
+                       std::max(0, height - margins.top() - margins.bottom()));
     }
     if (restoreVisibility) {
         int visible = 0;

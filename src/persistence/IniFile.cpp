@@ -67,6 +67,14 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+QByteArrayView TrimmedLeft(QByteArrayView text)
+{
+    while (!text.isEmpty() && IsBlank(text.front())) {
+        text = text.sliced(1);
+    }
+    return text;
+}
+
 QByteArrayView TrimmedRight(QByteArrayView text)
 {
     while (!text.isEmpty() && IsBlank(text.back())) {
@@ -78,17 +86,12 @@ QByteArrayView TrimmedRight(QByteArrayView text)
 // The kind of `line` (without its line break) and the name it gives.
 TLineKind KindOf(QByteArrayView line, QByteArrayView& name)
 {
-    while (!line.isEmpty() && IsBlank(line.front())) {
-        line = line.sliced(1);
-    }
+    line = TrimmedLeft(line);
     if (line.isEmpty() || line.front() == ';' || line.front() == '#') {
         return TLineKind::Other;
     }
     if (line.front() == '[') {
-        line = line.sliced(1);
-        while (!line.isEmpty() && IsBlank(line.front())) {
-            line = line.sliced(1);
-        }
+        line = TrimmedLeft(line.sliced(1));
         const qsizetype end = line.indexOf(']');
         name = TrimmedRight(line.first(std::max<qsizetype>(end, 0)));
         return end < 0 ? TLineKind::BrokenHeader : TLineKind::Section;
@@ -268,11 +271,6 @@ void TIniFile::WriteInteger(const QString& section, const QString& key, int valu
 void TIniFile::WriteFloat(const QString& section, const QString& key, double value)
 {
     WriteString(section, key, FloatToRoundTripText(value));
-}
-
-void TIniFile::EraseSection(const QString& section)
-{
-    m_changed = m_data->ini.Delete(Utf8(section).c_str(), nullptr) || m_changed;
 }
 
 void TIniFile::UpdateFile() const

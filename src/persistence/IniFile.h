@@ -50,7 +50,6 @@ public:
     void WriteInteger(const QString& section, const QString& key, int value);
     // Written as the shortest text that reads back as the same double.
     void WriteFloat(const QString& section, const QString& key, double value);
-    void EraseSection(const QString& section);
 
     // Writes the file through a temporary file that replaces it only when
     // complete; a file whose values were not changed, or that would get the
@@ -70,6 +69,6 @@ private:
     // The file's bytes as read; none when there was no file to read.
     std::optional<QByteArray> m_fileText;
     bool m_windows1252 = false;
-    // Whether a write or an erase changed the memory image since loading.
+    // Whether a write changed the memory image since loading.
     bool m_changed = false;
 };

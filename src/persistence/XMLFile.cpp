@@ -89,7 +89,7 @@ public:
     bool for_each(pugi::xml_node&) override { return depth() < TXMLFile::MaxDepth; }
 };
 
-// Why a well-formed document is still refused, or empty when it is accepted.
+// Why a document the parser accepted is still refused, or empty when it is accepted.
 QString RefusalOf(pugi::xml_document& document)
 {
     for (const TXMLNode node : document.children()) {

@@ -7,11 +7,11 @@
 
 namespace {
 
-const std::array<const char*, TVerInfoRes::EntryCount> kEntryNames = {
+const std::array<const char*, TVerInfoRes::EntryCount> EntryNames = {
     "CompanyName",     "FileDescription",  "FileVersion", "InternalName",   "LegalCopyright",
     "LegalTrademarks", "OriginalFilename", "ProductName", "ProductVersion", "Comments"};
 
-constexpr std::uint32_t kPairSize = 4;
+constexpr std::uint32_t PairSize = 4;
 
 } // namespace
 
@@ -29,7 +29,7 @@ TVerInfoRes::TVerInfoRes(const QString& fileName) : m_fileName(fileName)
     std::uint32_t length = 0;
     if (!VerQueryValue(m_versionData, QStringLiteral("\\VarFileInfo\\Translation"), m_translation,
                        length) ||
-        length < kPairSize) {
+        length < PairSize) {
         throw EVerInfoError("No language info.");
     }
     if (!VerQueryValue(m_versionData, QStringLiteral("\\"), m_fixedInfo, length) ||
@@ -43,7 +43,7 @@ QString TVerInfoRes::EntryName(int index)
     if (index < 0 || index >= EntryCount) {
         throw std::out_of_range("version string index out of range");
     }
-    return QString::fromLatin1(kEntryNames[std::size_t(index)]);
+    return QString::fromLatin1(EntryNames[std::size_t(index)]);
 }
 
 std::uint16_t TVerInfoRes::Read16(qsizetype at) const

@@ -33,7 +33,7 @@ struct TVersionNode
 };
 
 constexpr qsizetype HeaderSize = 6;
-constexpr std::uint16_t kTextType = 1;
+constexpr std::uint16_t TextType = 1;
 
 std::optional<TVersionNode> ReadNode(const QByteArray& block, qsizetype at, qsizetype limit)
 {
@@ -62,7 +62,7 @@ std::optional<TVersionNode> ReadNode(const QByteArray& block, qsizetype at, qsiz
     }
     node.ValueBegin = std::min(Align4(key + 2), node.End);
     const qsizetype wanted =
-        node.Type == kTextType ? qsizetype(node.ValueLength) * 2 : qsizetype(node.ValueLength);
+        node.Type == TextType ? qsizetype(node.ValueLength) * 2 : qsizetype(node.ValueLength);
     node.ValueBytes = std::min(wanted, node.End - node.ValueBegin);
     node.ChildrenBegin = std::min(Align4(node.ValueBegin + node.ValueBytes), node.End);
     return node;
@@ -154,6 +154,6 @@ bool VerQueryValue(const QByteArray& block, const QString& subBlock, qsizetype& 
         return false;
     }
     offset = node->ValueBegin;
-    length = std::uint32_t(node->Type == kTextType ? node->ValueBytes / 2 : node->ValueBytes);
+    length = std::uint32_t(node->Type == TextType ? node->ValueBytes / 2 : node->ValueBytes);
     return true;
 }

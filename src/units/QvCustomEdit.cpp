@@ -10,9 +10,9 @@
 
 namespace {
 
-const QString kEscape(QChar(27));
-const QString kBackspace(QChar(8));
-const QString kEnter(QChar(13));
+const QString EscapeKey(QChar(27));
+const QString BackspaceKey(QChar(8));
+const QString EnterKey(QChar(13));
 
 // Focus that moves because the user switched windows or a popup opened: the
 // field neither enters nor leaves.
@@ -134,17 +134,17 @@ void QvCustomEdit::ResetEdit()
 
 void QvCustomEdit::ProcessChar(const QString& c)
 {
-    if (c == kEscape) {
+    if (c == EscapeKey) {
         ResetEdit();
         return;
     }
     if (isReadOnly())
         return;
-    if (c == kBackspace) {
+    if (c == BackspaceKey) {
         setModified(true); // the character went at key down
         return;
     }
-    if (c == kEnter) {
+    if (c == EnterKey) {
         ValidateEdit();
         return;
     }
@@ -213,18 +213,18 @@ void QvCustomEdit::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Backspace:
         DeleteBeforeSelection();
-        ProcessChar(kBackspace);
+        ProcessChar(BackspaceKey);
         event->accept();
         return;
     case Qt::Key_Escape: {
         const bool claimed = isModified();
-        ProcessChar(kEscape);
+        ProcessChar(EscapeKey);
         event->setAccepted(claimed);
         return;
     }
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        ProcessChar(kEnter);
+        ProcessChar(EnterKey);
         event->ignore(); // a dialog's default button still sees Enter
         return;
     default:

@@ -345,11 +345,11 @@ constexpr TUnitsList UnitsLists[] = {
     {PressureUnits},                        // utWaterPressDrop
 };
 
-static_assert(std::size(UnitsLists) == kUnitsTypeCount);
+static_assert(std::size(UnitsLists) == UnitsTypeCount);
 
 const TUnitsList& ListOf(TUnitsType type)
 {
-    if (type >= kUnitsTypeCount)
+    if (type >= UnitsTypeCount)
         throw std::out_of_range("Unknown units type " + std::to_string(int(type)));
     return UnitsLists[type];
 }

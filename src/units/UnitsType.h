@@ -65,4 +65,4 @@ enum TUnitsType : std::uint8_t
     utWaterPressDrop,     // water pressure drop
 };
 
-constexpr int kUnitsTypeCount = 57;
+constexpr int UnitsTypeCount = 57;

@@ -2,9 +2,8 @@
 
 #include "IniFile.h"
 #include "SettingsStore.h"
+#include "TestFiles.h"
 #include "XMLFile.h"
-
-#include <QStandardPaths>
 
 namespace {
 
@@ -58,8 +57,7 @@ QString TSaveLoopCase::PathOf(TFileKind kind) const
     case fkSettings:
         break;
     }
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Marbleworth/") + m_program + QStringLiteral(".conf");
+    return SettingsFile(m_program);
 }
 
 void TSaveLoopCase::SaveCase(int version) const
@@ -94,7 +92,7 @@ void TSaveLoopCase::SaveUnits(int version) const
 
 void TSaveLoopCase::SaveSettings(int version) const
 {
-    TSettingsStore store(QStringLiteral("Software\\Marbleworth\\") + m_program);
+    TSettingsStore store(SettingsKey(m_program));
     for (int g = 0; g < 3; ++g) {
         const QString section = Groups[g];
         store.WriteInteger(section, QStringLiteral("index"), version + g);

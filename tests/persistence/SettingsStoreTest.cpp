@@ -12,15 +12,6 @@
 #include <limits>
 #include <stdexcept>
 
-namespace {
-
-QString Key(const QString& program)
-{
-    return "Software\\Marbleworth\\" + program;
-}
-
-} // namespace
-
 void SettingsStoreTest::initTestCase()
 {
     // Never near the real user's settings: ctest gives every run its own config home.
@@ -45,7 +36,7 @@ void SettingsStoreTest::valuesComeBackWithTheirKinds()
 {
     const double awkward = 0.1 + 0.2;
     {
-        TSettingsStore store(Key("roundtrip"));
+        TSettingsStore store(SettingsKey("roundtrip"));
         store.WriteInteger("HotFluid", "index", -8);
         store.WriteFloat("HotFluid", "thi", awkward);
         store.WriteFloat("HotFluid", "tiny", 4.9e-324);
@@ -54,7 +45,7 @@ void SettingsStoreTest::valuesComeBackWithTheirKinds()
         store.WriteString("MainForm", "Note", "@home, 35 °C");
         store.Flush();
     }
-    const TSettingsStore store(Key("roundtrip"));
+    const TSettingsStore store(SettingsKey("roundtrip"));
     QCOMPARE(store.ReadInteger("HotFluid", "index", 0), -8);
     QCOMPARE(store.ReadFloat("HotFluid", "thi", 0.0), awkward);
     QCOMPARE(store.ReadFloat("HotFluid", "tiny", 0.0), 4.9e-324);
@@ -73,7 +64,7 @@ void SettingsStoreTest::valuesComeBackWithTheirKinds()
 void SettingsStoreTest::storedFileHoldsGroupsAndRawDoubles()
 {
     {
-        TSettingsStore store(Key("layout"));
+        TSettingsStore store(SettingsKey("layout"));
         store.WriteFloat("HeatXType", "Q", 1.0);
         store.WriteInteger("HeatXType", "index", 3);
         store.Flush();
@@ -123,7 +114,7 @@ void SettingsStoreTest::handWrittenValues()
     const QString program =
         "hand-" + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
     WriteStoreFile(program, "[s]\n" + line + "\n");
-    const TSettingsStore store(Key(program));
+    const TSettingsStore store(SettingsKey(program));
     QCOMPARE(store.ReadInteger("s", "v", -99), integer);
     QCOMPARE(store.ReadFloat("s", "v", -9.5), number);
     QCOMPARE(store.ReadString("s", "v", "missing"), text);
@@ -137,14 +128,14 @@ void SettingsStoreTest::makerRecordUnderTheOrganisation()
         maker.Flush();
     }
     QVERIFY(ReadAll(m_configHome + "/Marbleworth.conf").contains("email=info@example.com"));
-    const TSettingsStore program(Key("maker-test"));
+    const TSettingsStore program(SettingsKey("maker-test"));
     QVERIFY(!program.ValueExists("", "email"));
     QCOMPARE(program.ReadString("", "email", "none"), QString("none"));
 }
 
 void SettingsStoreTest::sectionsCanBeListedAndErased()
 {
-    TSettingsStore store(Key("sections"));
+    TSettingsStore store(SettingsKey("sections"));
     store.WriteInteger("HotFluid", "index", 1);
     store.WriteInteger("ColdFluid", "index", 2);
     store.WriteInteger("MainForm\\Inner", "x", 3);
@@ -193,7 +184,7 @@ void SettingsStoreTest::emptyLockFileOfAKilledSaveDoesNotStallFlush()
     QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-10),
                              QFileDevice::FileModificationTime));
     lock.close();
-    TSettingsStore store(Key("killed"));
+    TSettingsStore store(SettingsKey("killed"));
     store.WriteInteger("s", "v", 2);
     QElapsedTimer timer;
     timer.start();

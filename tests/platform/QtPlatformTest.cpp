@@ -1,13 +1,13 @@
 #include "QtPlatformTest.h"
 
 #include "QtPlatform.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 void QtPlatformTest::headlessStandInKeepsTheClipboardInTheProcess()
 {
@@ -44,9 +44,7 @@ void QtPlatformTest::qtPlatformShowsPlainOkBox()
     QString shownText;
     QString title;
     int buttons = 0;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
+    WhenModal<QMessageBox>([&](QMessageBox* box) {
         shownText = box->text();
         title = box->windowTitle();
         buttons = int(box->buttons().size());

@@ -6,10 +6,10 @@ namespace {
 
 using TBytes = std::vector<std::uint8_t>;
 
-constexpr std::uint16_t kBinary = 0;
-constexpr std::uint16_t kText = 1;
-constexpr std::uint32_t kFixedSignature = 0xFEEF04BD;
-constexpr std::uint32_t kFixedStructVersion = 0x00010000;
+constexpr std::uint16_t BinaryType = 0;
+constexpr std::uint16_t TextType = 1;
+constexpr std::uint32_t FixedSignature = 0xFEEF04BD;
+constexpr std::uint32_t FixedStructVersion = 0x00010000;
 
 void Put16(TBytes& out, std::uint16_t value)
 {
@@ -69,7 +69,7 @@ TBytes TextNode(const TVersionString& entry)
 {
     TBytes value;
     PutText(value, entry.Value);
-    return Node(entry.Name, kText, value, entry.Value.size() + 1, {});
+    return Node(entry.Name, TextType, value, entry.Value.size() + 1, {});
 }
 
 std::uint32_t High(const std::array<std::uint16_t, 4>& v)
@@ -85,8 +85,8 @@ std::uint32_t Low(const std::array<std::uint16_t, 4>& v)
 TBytes FixedInfo(const TVersionBlockSpec& spec)
 {
     TBytes out;
-    Put32(out, kFixedSignature);
-    Put32(out, kFixedStructVersion);
+    Put32(out, FixedSignature);
+    Put32(out, FixedStructVersion);
     Put32(out, High(spec.FileVersion));
     Put32(out, Low(spec.FileVersion));
     Put32(out, High(spec.ProductVersion));
@@ -109,9 +109,9 @@ TBytes StringFileInfo(const TVersionBlockSpec& spec)
         for (const TVersionString& entry : table.Strings) {
             strings.push_back(TextNode(entry));
         }
-        tables.push_back(Node(table.Key, kText, {}, 0, strings));
+        tables.push_back(Node(table.Key, TextType, {}, 0, strings));
     }
-    return Node(u"StringFileInfo", kText, {}, 0, tables);
+    return Node(u"StringFileInfo", TextType, {}, 0, tables);
 }
 
 TBytes VarFileInfo(const TVersionBlockSpec& spec)
@@ -121,8 +121,8 @@ TBytes VarFileInfo(const TVersionBlockSpec& spec)
         Put16(pairs, language);
         Put16(pairs, codePage);
     }
-    return Node(u"VarFileInfo", kText, {}, 0,
-                {Node(u"Translation", kBinary, pairs, pairs.size(), {})});
+    return Node(u"VarFileInfo", TextType, {}, 0,
+                {Node(u"Translation", BinaryType, pairs, pairs.size(), {})});
 }
 
 } // namespace
@@ -137,5 +137,5 @@ std::vector<std::uint8_t> BuildVersionBlock(const TVersionBlockSpec& spec)
         children.push_back(VarFileInfo(spec));
     }
     const TBytes fixed = spec.HasFixedInfo ? FixedInfo(spec) : TBytes();
-    return Node(u"VS_VERSION_INFO", kBinary, fixed, fixed.size(), children);
+    return Node(u"VS_VERSION_INFO", BinaryType, fixed, fixed.size(), children);
 }
