@@ -98,11 +98,12 @@ void THx::EffectivenessNtuMethod()
     cc = Mul(mc, cpc);
     CapacityRates();
     ntu = Div(Mul(Uo, Ao), cmin);
+    const TFlowRelation relation = arrangement.RelationFor(ch >= cc);
     if (arrangement.IsCounterFlow()) {
         e = Effectiveness(cr, ntu);
         F = 1;
     } else {
-        e = Reached(arrangement.RelationFor(ch >= cc).Effectiveness(ntu, cr));
+        e = Reached(relation.Effectiveness(ntu, cr));
     }
     Q = Mul(e, Qmax);
     ColdOutletFromDuty();
@@ -110,11 +111,8 @@ void THx::EffectivenessNtuMethod()
     lmtd = Lmtd(thi, tho, tci, tco);
     if (!arrangement.IsCounterFlow()) {
         // An e that rounds to 1 leaves the counter-flow ntu, and F, too large to hold.
-        const std::optional<double> factor =
-            arrangement.RelationFor(ch >= cc).CorrectionFactor(e, cr, ntu);
-        if (!factor)
-            throw EMathError(TMathFault::mfOverflow);
-        F = *factor;
+        const std::optional<double> factor = relation.CorrectionFactor(e, cr, ntu);
+        F = factor ? *factor : Checked::TFaultRecorder::Report(TMathFault::mfOverflow);
     }
 }
 

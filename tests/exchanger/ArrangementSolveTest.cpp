@@ -202,6 +202,24 @@ void ArrangementSolveTest::unreachableEffectivenessStopsTheSolve()
     QVERIFY(std::abs(hx.Uo * hx.Ao * hx.F * hx.lmtd - hx.Q) <= 1e-9 * hx.Q);
 }
 
+// The Cmin stream mixed at Cr 0.01 and ntu 1000: e rounds to 1, and the
+// counter-flow ntu that F divides by is too large to hold. Solve raises the
+// overflow; SolveOrFault, as the batch solves, reports it without raising.
+void ArrangementSolveTest::effectivenessOfOneLeavesNoCorrectionFactor()
+{
+    THx hx = HotOilCase("cross-flow-hot-mixed", 4000);
+    SetFields(hx, {{"mc", 50}});
+    THx raising = hx;
+    QVERIFY_THROWS_EXCEPTION(EMathError, raising.Solve(237));
+    std::optional<TMathFault> fault;
+    try {
+        fault = hx.SolveOrFault(237);
+    } catch (const EMathError&) {
+        QFAIL("SolveOrFault raised the overflow");
+    }
+    QCOMPARE(fault, std::optional<TMathFault>(TMathFault::mfOverflow));
+}
+
 void ArrangementSolveTest::resultsNameTheArrangementAndF_data()
 {
     QTest::addColumn<QString>("key");

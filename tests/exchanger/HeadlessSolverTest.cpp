@@ -286,6 +286,12 @@ void HeadlessSolverTest::verdictReachesEveryOutputAlike_data()
         << "nothing computed: with Uo and Ao given, give thi, tho, tci, tco or thi, mh, tci, mc";
     QTest::newRow("no solution") << noSolution << 1 << ""
                                  << "";
+    // e rounds to 1 with the Cmin stream mixed: the correction factor is too large to hold.
+    QTest::newRow("no solution: no correction factor at an effectiveness of 1")
+        << QStringList{"0",    "35", "12",   "1",    "1", "6",  "13",
+                       "24.4", "9",  "1000", "1023", "0", "237"}
+        << 1 << ""
+        << "";
     // Nothing computed beside huge Uo and Ao: the solve succeeds, the diagnostic
     // product Uo·Ao overflows, as it does in the window.
     QTest::newRow("no solution: a diagnostic product overflows")
