@@ -11,7 +11,7 @@
 
 namespace {
 
-const QLatin1StringView caseLineTag("Kelvane");
+const QLatin1StringView CaseLineTag("Kelvane");
 const QString CaseLineFormat =
     QStringLiteral("Kelvane,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d,%0.3f,%0.3f,%0.3f,%d");
 
@@ -25,7 +25,7 @@ struct TValueSpec
     int maskBit = -1;
 };
 
-constexpr std::array<TValueSpec, TCaseArguments::Count> valueSpecs = {{
+constexpr std::array<TValueSpec, TCaseArguments::Count> ValueSpecs = {{
     {"HOT", &TCaseArguments::hotFluid, nullptr},
     {"THI", nullptr, &TCaseArguments::thi, mbThi},
     {"THO", nullptr, &TCaseArguments::tho, mbTho},
@@ -43,7 +43,7 @@ constexpr std::array<TValueSpec, TCaseArguments::Count> valueSpecs = {{
 
 std::string BadValue(int index, const std::string& reason)
 {
-    return std::string(valueSpecs[std::size_t(index)].name) + " (value " +
+    return std::string(ValueSpecs[std::size_t(index)].name) + " (value " +
            std::to_string(index + 1) + "): " + reason;
 }
 
@@ -72,13 +72,13 @@ const Entry& TableEntry(const Entry* entry, int valueIndex, int index, const cha
 
 TMaskBit TCaseArguments::MaskBitOf(TValue number)
 {
-    return TMaskBit(valueSpecs[std::size_t(number)].maskBit);
+    return TMaskBit(ValueSpecs[std::size_t(number)].maskBit);
 }
 
 std::string TCaseArguments::Read(const TTexts& texts, const TConverted& converted)
 {
     for (int i = 0; i < Count; ++i) {
-        const TValueSpec& spec = valueSpecs[std::size_t(i)];
+        const TValueSpec& spec = ValueSpecs[std::size_t(i)];
         // A view of the caller's text: no copy is made per value.
         const QString text =
             QString::fromRawData(texts[std::size_t(i)].data(), texts[std::size_t(i)].size());
@@ -128,7 +128,7 @@ std::string TCaseArguments::SplitCaseLine(QStringView line, TTexts& texts)
         keep(rest);
     // The tag as written is checked first: the case-insensitive comparison folds
     // every character, which a batch of case lines would pay for on each.
-    if (count == 0 || (tag != caseLineTag && tag.compare(caseLineTag, Qt::CaseInsensitive) != 0))
+    if (count == 0 || (tag != CaseLineTag && tag.compare(CaseLineTag, Qt::CaseInsensitive) != 0))
         return "not a case line: it must start with \"Kelvane,\"";
     if (count != Count + 1)
         return "expected " + std::to_string(Count) + " values after the tag but found " +

@@ -34,25 +34,25 @@ double TFaultRecorder::Report(TMathFault fault)
     return std::numeric_limits<double>::quiet_NaN();
 }
 
-double RaiseDivisionFault(double dividend, double divisor)
+double ReportDivisionFault(double dividend, double divisor)
 {
     if (!BothFinite(dividend, divisor) || (divisor == 0 && dividend == 0))
         return TFaultRecorder::Report(TMathFault::mfInvalidOp);
     return TFaultRecorder::Report(divisor == 0 ? TMathFault::mfZeroDivide : TMathFault::mfOverflow);
 }
 
-double RaiseResultFault(double a, double b)
+double ReportResultFault(double a, double b)
 {
     return TFaultRecorder::Report(BothFinite(a, b) ? TMathFault::mfOverflow
                                                    : TMathFault::mfInvalidOp);
 }
 
-double RaiseLogFault(double x)
+double ReportLogFault(double x)
 {
     return TFaultRecorder::Report(x == 0 ? TMathFault::mfZeroDivide : TMathFault::mfInvalidOp);
 }
 
-double RaiseExpFault(double x)
+double ReportExpFault(double x)
 {
     return TFaultRecorder::Report(std::isfinite(x) ? TMathFault::mfOverflow
                                                    : TMathFault::mfInvalidOp);

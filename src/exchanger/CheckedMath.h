@@ -38,16 +38,16 @@ private:
     std::optional<TMathFault> m_fault;
 };
 
-double RaiseDivisionFault(double dividend, double divisor);
-double RaiseResultFault(double a, double b);
-double RaiseLogFault(double x);
-double RaiseExpFault(double x);
+double ReportDivisionFault(double dividend, double divisor);
+double ReportResultFault(double a, double b);
+double ReportLogFault(double x);
+double ReportExpFault(double x);
 
 inline double Add(double a, double b)
 {
     const double r = a + b;
     if (!std::isfinite(r)) [[unlikely]]
-        return RaiseResultFault(a, b);
+        return ReportResultFault(a, b);
     return r;
 }
 
@@ -55,7 +55,7 @@ inline double Sub(double a, double b)
 {
     const double r = a - b;
     if (!std::isfinite(r)) [[unlikely]]
-        return RaiseResultFault(a, b);
+        return ReportResultFault(a, b);
     return r;
 }
 
@@ -63,7 +63,7 @@ inline double Mul(double a, double b)
 {
     const double r = a * b;
     if (!std::isfinite(r)) [[unlikely]]
-        return RaiseResultFault(a, b);
+        return ReportResultFault(a, b);
     return r;
 }
 
@@ -71,7 +71,7 @@ inline double Div(double a, double b)
 {
     const double r = a / b;
     if (!std::isfinite(r)) [[unlikely]]
-        return RaiseDivisionFault(a, b);
+        return ReportDivisionFault(a, b);
     return r;
 }
 
@@ -79,7 +79,7 @@ inline double Div(double a, double b)
 inline double Ln(double x)
 {
     if (!(x > 0) || !std::isfinite(x)) [[unlikely]]
-        return RaiseLogFault(x);
+        return ReportLogFault(x);
     return std::log(x);
 }
 
@@ -87,7 +87,7 @@ inline double Exp(double x)
 {
     const double r = std::exp(x);
     if (!std::isfinite(r)) [[unlikely]]
-        return RaiseExpFault(x);
+        return ReportExpFault(x);
     return r;
 }
 

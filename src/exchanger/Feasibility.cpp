@@ -142,8 +142,7 @@ bool StoppedByArrangement(const THx& hx)
 // stream that changes more is the Cmin stream, as the solve took it.
 std::optional<double> UnreachedLimit(const THx& hx)
 {
-    if (!StoppedByArrangement(hx) || hx.method == QLatin1StringView("e-Ntu method") ||
-        !(hx.cr >= 0 && hx.cr <= 1))
+    if (!StoppedByArrangement(hx) || hx.method == HxMethods::ENtu || !(hx.cr >= 0 && hx.cr <= 1))
         return {};
     const bool hotIsCmax = hx.thi - hx.tho <= hx.tco - hx.tci;
     const double limit = hx.arrangement.RelationFor(hotIsCmax).Limit(hx.cr);
@@ -171,7 +170,7 @@ void CheckArrangementSolution(const TSolvedCase& solve, TVerdict& verdict)
     const THx& hx = solve.solved;
     if (!StoppedByArrangement(hx))
         return;
-    const bool fromNtu = hx.method == QLatin1StringView("e-Ntu method");
+    const bool fromNtu = hx.method == HxMethods::ENtu;
     verdict.AddInfeasible(
         Joined({u"no solution for ", hx.arrangement.Name(), u": ",
                 Shown(fromNtu ? NtuValue : EffectivenessValue, hx), u", Cr ", CapacityRatio(hx)}));
@@ -195,7 +194,7 @@ constexpr TPositiveQuantity PositiveQuantities[] = {
     {u"capacity rate not positive: ", {u"cc", &THx::cc, Fixed3, 1, u" kW/K"}, NoBit},
     {u"heat transfer coefficient not positive: ", GivenValues[mbUo], mbUo},
     {u"area not positive: ", GivenValues[mbAo], mbAo},
-    {u"number of transfer units not positive: ", {u"Ntu", &THx::ntu, Fixed3, 1, u""}, NoBit},
+    {u"number of transfer units not positive: ", NtuValue, NoBit},
 };
 
 // A given value that kept its value is the user's; anything else the solve
@@ -233,7 +232,7 @@ void CheckOverwrittenGivenValues(const TSolvedCase& solve, TVerdict& verdict)
 
 void CheckUntickedDuty(const TSolvedCase& solve, TVerdict& verdict)
 {
-    if (solve.solved.method == QLatin1StringView("Data not properly specified"))
+    if (solve.solved.method == HxMethods::NotProperlySpecified)
         verdict.AddWarning(
             Joined({u"duty not given: worked from ", Shown(Duty, solve.given), u" as entered"}));
 }

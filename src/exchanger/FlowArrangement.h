@@ -33,7 +33,6 @@ public:
     static std::optional<TFlowArrangement> FromKey(QStringView key);
 
     TKind Kind() const { return m_kind; }
-    int ShellPasses() const { return m_shellPasses; }
     bool IsCounterFlow() const { return m_kind == TKind::akCounterFlow; }
     // The key as above, in lower case.
     QLatin1StringView Key() const;

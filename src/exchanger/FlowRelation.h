@@ -32,7 +32,6 @@ public:
     }
 
     TModel Model() const { return m_model; }
-    int ShellPasses() const { return m_shellPasses; }
 
     // ε(ntu, cr); none unless ntu >= 0 and 0 <= cr <= 1.
     std::optional<double> Effectiveness(double ntu, double cr) const;

@@ -41,7 +41,7 @@ void THx::Solve(int mask)
 void THx::SolveByMethod(int mask)
 {
     if (HasAll(mask, mgDuty)) {
-        method = QStringLiteral("Duty specified");
+        method = HxMethods::DutySpecified;
         CompleteColdSide(mask);
         CompleteHotSide(mask);
         CommonTail(mask);
@@ -53,18 +53,18 @@ void THx::SolveByMethod(int mask)
         else if (HasAll(mask, mgInletsAndFlows))
             EffectivenessNtuMethod();
     } else if (HasAll(mask, mgColdFluid)) {
-        method = QStringLiteral("Cold fluid specified");
+        method = HxMethods::ColdFluidSpecified;
         ColdDutyFromFlow();
         CompleteHotSide(mask);
         CommonTail(mask);
     } else if (HasAll(mask, mgHotFluid)) {
-        method = QStringLiteral("Hot fluid specified");
+        method = HxMethods::HotFluidSpecified;
         HotDutyFromFlow();
         CompleteColdSide(mask);
         CommonTail(mask);
     } else {
         // Uses whatever duty the record holds.
-        method = QStringLiteral("Data not properly specified");
+        method = HxMethods::NotProperlySpecified;
         CompleteColdSide(mask);
         CompleteHotSide(mask);
         CommonTail(mask);
@@ -78,7 +78,7 @@ std::optional<TMathFault> THx::SolveOrFault(int mask)
 
 void THx::LmtdMethod()
 {
-    method = QStringLiteral("LMTD method");
+    method = HxMethods::Lmtd;
     lmtd = Lmtd(thi, tho, tci, tco);
     if (arrangement.IsCounterFlow()) {
         Q = Mul(Mul(Uo, Ao), lmtd);
@@ -93,7 +93,7 @@ void THx::LmtdMethod()
 
 void THx::EffectivenessNtuMethod()
 {
-    method = QStringLiteral("e-Ntu method");
+    method = HxMethods::ENtu;
     ch = Mul(mh, cph);
     cc = Mul(mc, cpc);
     CapacityRates();

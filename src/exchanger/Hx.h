@@ -15,6 +15,16 @@ namespace pugi {
 class xml_node;
 }
 
+// The names Solve gives the method it chose, in THx::method.
+namespace HxMethods {
+inline const QString DutySpecified = QStringLiteral("Duty specified");
+inline const QString ColdFluidSpecified = QStringLiteral("Cold fluid specified");
+inline const QString HotFluidSpecified = QStringLiteral("Hot fluid specified");
+inline const QString NotProperlySpecified = QStringLiteral("Data not properly specified");
+inline const QString Lmtd = QStringLiteral("LMTD method");
+inline const QString ENtu = QStringLiteral("e-Ntu method");
+} // namespace HxMethods
+
 // One two-stream heat exchanger case: the nine values the user can give, the
 // fluid and exchanger names, the specific heats and everything Solve derives.
 // Units: °C, kg/s, kJ/(kg·K), kW/K, kW/(m²·K) for Uo, m², kW. A plain record:

@@ -25,7 +25,7 @@ constexpr TUnitText UnitTexts[] = {
     {" kW", " kW"},
 };
 
-const char* const htmlHead[] = {
+const char* const HtmlHead[] = {
     "<html>",
     "<head>",
     "<style>",
@@ -60,7 +60,7 @@ const TFormTexts& TextsOf(TForm form)
 TResultsPage::TResultsPage(TForm form, QStringList& lines) : m_form(form), m_lines(lines)
 {
     if (m_form == TForm::rfHtml)
-        for (const char* line : htmlHead)
+        for (const char* line : HtmlHead)
             m_lines << QString::fromLatin1(line);
 }
 

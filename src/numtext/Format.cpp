@@ -134,12 +134,13 @@ constexpr std::uint64_t PowerOfFive(int exponent)
 std::optional<std::uint64_t> ScaledMagnitude(double value, int decimals)
 {
     constexpr int SignificandBits = 52;
+    constexpr int ExponentBias = 1075; // with the significand's width: value = m × 2^(e - bias)
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const auto biased = int((bits >> SignificandBits) & 0x7ff);
     std::uint64_t significand = bits & ((std::uint64_t(1) << SignificandBits) - 1);
     if (biased != 0)
         significand |= std::uint64_t(1) << SignificandBits;
-    const int shift = std::max(biased, 1) - 1075 + decimals;
+    const int shift = std::max(biased, 1) - ExponentBias + decimals;
     const uint128 scaled = uint128(significand) * PowerOfFive(decimals);
     if (shift >= 0) {
         if (shift >= 64 || (scaled >> (64 - shift)) != 0)

@@ -21,15 +21,15 @@ struct TPow10
     uint64 g0;
 };
 
-constexpr TPow10 pow10Table[] = {
+constexpr TPow10 Pow10Table[] = {
 #include "RoundTripPow10.inc"
 };
-constexpr int Min = -324;
+constexpr int Pow10TableMin = -324;
 
 constexpr int SignificandBits = 52;
-constexpr uint64 hiddenBit = uint64(1) << SignificandBits;
+constexpr uint64 HiddenBit = uint64(1) << SignificandBits;
 constexpr int ExponentBias = 1075; // bias and significand width: value = c × 2^q
-constexpr int qMin = 1 - ExponentBias;
+constexpr int QMin = 1 - ExponentBias;
 
 // A number `digits` × 10^`exponent`.
 struct TDecimal
@@ -72,11 +72,11 @@ TDecimal ShortestDecimal(int q, uint64 c)
     const uint64 cb = c << 2;
     const uint64 cbr = cb + 2;
     // At a power of two the interval below is half as wide as the one above.
-    const bool narrowBelow = c == hiddenBit && q != qMin;
+    const bool narrowBelow = c == HiddenBit && q != QMin;
     const uint64 cbl = narrowBelow ? cb - 1 : cb - 2;
     const int k = narrowBelow ? FloorLog10ThreeQuartersPow2(q) : FloorLog10Pow2(q);
     const int h = q + FloorLog2Pow10(-k) + 2;
-    const TPow10& g = pow10Table[k - Min];
+    const TPow10& g = Pow10Table[k - Pow10TableMin];
     const uint64 vb = RoundToOdd(g, cb << h);
     const uint64 lower = RoundToOdd(g, cbl << h) + odd;
     const uint64 upper = RoundToOdd(g, cbr << h) - odd;
@@ -214,7 +214,7 @@ char* WriteRoundTripText(char* out, double value)
     if (biasedExponent == 0 || biasedExponent == 0x7ff)
         return std::to_chars(out, out + RoundTripTextRoom, value).ptr;
 
-    const uint64 c = hiddenBit | (bits & (hiddenBit - 1));
+    const uint64 c = HiddenBit | (bits & (HiddenBit - 1));
     const int q = biasedExponent - ExponentBias;
     // A whole number below 2^53 is its own shortest decimal.
     const bool whole = q < 0 && q > -53 && ((c >> -q) << -q) == c;

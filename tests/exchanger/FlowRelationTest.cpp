@@ -15,11 +15,6 @@ namespace {
 constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
 constexpr double Infinity = std::numeric_limits<double>::infinity();
 
-QString Fixed4(double value)
-{
-    return Format(QStringLiteral("%0.4f"), {value});
-}
-
 // Every relation, named as the rows of the tables below use them.
 struct TNamedRelation
 {

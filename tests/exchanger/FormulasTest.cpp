@@ -17,11 +17,6 @@ namespace {
 constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
 constexpr double Infinity = std::numeric_limits<double>::infinity();
 
-QString Fixed4(double value)
-{
-    return Format(QStringLiteral("%0.4f"), {value});
-}
-
 } // namespace
 
 void FormulasTest::checkedFaults_data()

@@ -36,6 +36,11 @@ inline QString Fixed3(double value)
     return Format(QStringLiteral("%0.3f"), {value});
 }
 
+inline QString Fixed4(double value)
+{
+    return Format(QStringLiteral("%0.4f"), {value});
+}
+
 inline void SetFields(THx& hx, const THxValues& values)
 {
     for (const auto& [name, value] : values)
