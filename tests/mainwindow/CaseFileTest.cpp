@@ -6,10 +6,9 @@
 #include "Hx.h"
 #include "Main.h"
 #include "QvFmtEdit.h"
-#include "RecordingPlatform.h"
 #include "SavedInitialCase.h"
-#include "SettingsStore.h"
 #include "TestFiles.h"
+#include "WindowFixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,51 +19,20 @@
 #include <QScopeGuard>
 #include <QTest>
 
-namespace {
-
-const QStringList FieldNames = {"edthi", "edtho", "edmh", "edtci", "edtco",
-                                "edmc",  "eduo",  "edao", "edq"};
-
-QStringList FieldTexts(TMainForm& form)
-{
-    QStringList texts;
-    for (const QString& name : FieldNames)
-        texts << form.findChild<TFmtEdit*>(name)->text();
-    return texts;
-}
-
-} // namespace
-
 CaseFileTest::CaseFileTest() = default;
 CaseFileTest::~CaseFileTest() = default;
 
 void CaseFileTest::init()
 {
-    m_programDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_programDir->isValid());
-    const QString dir = m_programDir->path();
-    const QString shipped = qEnvironmentVariable("KELVANE_PROGRAM_DIR");
-    for (const QString table : {"fluids.ini", "heatxtype.ini"})
-        QVERIFY(QFile::copy(shipped + "/" + table, dir + "/" + table));
-    QDir(dir).mkpath("data");
-    QDir(dir).mkpath("docs");
-    InitAppFolders(TFolderSources{dir + "/kelvane", dir + "/data", dir + "/docs"});
-    TSettingsStore store(GetAppRegistryKey());
-    for (const QString& section : store.Sections())
-        store.EraseSection(section);
-    store.Flush();
-    m_platform = std::make_unique<TRecordingPlatform>();
-    m_currentHx = std::make_unique<TCurrentHxScope>();
+    m_fixture = std::make_unique<TWindowFixture>();
     // Not shown: CurrentHx stays the initial case until a Calc.
-    m_form = std::make_unique<TMainForm>(QStringList{ExeFolder + "kelvane"});
+    m_form = m_fixture->MakeForm({}, false);
 }
 
 void CaseFileTest::cleanup()
 {
     m_form.reset();
-    m_currentHx.reset();
-    m_platform.reset();
-    m_programDir.reset();
+    m_fixture.reset();
 }
 
 QString CaseFileTest::CasePath() const
@@ -88,7 +56,7 @@ void CaseFileTest::savedInitialCaseIsTheWorkedExample()
 {
     m_form->ActionSave->trigger();
     QCOMPARE(ReadCaseFile(), SavedInitialCase());
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_fixture->platform.messages.isEmpty());
 }
 
 void CaseFileTest::saveThenLoadKeepsTheNineValues()
@@ -164,7 +132,7 @@ void CaseFileTest::loadReadsOnlyWhatTheFileHolds()
     // The fields show the record.
     QCOMPARE(m_form->findChild<TFmtEdit*>("edq")->text(), QString::number(Q, 'f', 3));
     QCOMPARE(m_form->findChild<TFmtEdit*>("edtho")->text(), QString("12.0"));
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_fixture->platform.messages.isEmpty());
 }
 
 void CaseFileTest::failedSaveIsShownAndChangesNothing()
@@ -173,8 +141,9 @@ void CaseFileTest::failedSaveIsShownAndChangesNothing()
     QVERIFY(QDir().mkpath(CasePath()));
     const double q = CurrentHx().Q;
     m_form->ActionSave->trigger();
-    QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_platform->messages.front().startsWith("Cannot save \"" + CasePath() + "\": "));
+    QCOMPARE(m_fixture->platform.messages.size(), 1);
+    QVERIFY(
+        m_fixture->platform.messages.front().startsWith("Cannot save \"" + CasePath() + "\": "));
     QCOMPARE(CurrentHx().Q, q);
     // The program goes on.
     m_form->ActionCalc->trigger();
@@ -198,7 +167,7 @@ void CaseFileTest::failedSaveNamesTheFileAndKeepsTheOldOne()
     QFETCH(QString, reason);
     const QByteArray old = "<datafile><duty><Q>10.000</Q></duty></datafile>";
     WriteCaseFile(old);
-    const QDir folder(m_programDir->path());
+    const QDir folder(m_fixture->programDir.path());
     const QStringList entries = folder.entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     const QFile::Permissions permissions = QFile::permissions(folder.path());
     const auto restorePermissions =
@@ -215,7 +184,7 @@ void CaseFileTest::failedSaveNamesTheFileAndKeepsTheOldOne()
         TFileSizeLimit limit(diskFull ? 64 : RLIM_INFINITY);
         m_form->ActionSave->trigger();
     }
-    QCOMPARE(m_platform->messages,
+    QCOMPARE(m_fixture->platform.messages,
              QStringList{QString("Cannot save \"%1\": %2").arg(CasePath(), reason)});
     QCOMPARE(ReadCaseFile(), old);
     QCOMPARE(folder.entryList(QDir::NoDotAndDotDot | QDir::AllEntries), entries);

@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QObject>
-#include <QTemporaryDir>
 #include <memory>
 
-class TCurrentHxScope;
 class TMainForm;
-class TRecordingPlatform;
+class TWindowFixture;
 
 // Save and Load of the case file "sample.xml" in the program folder, through
 // the main window's actions.
@@ -35,8 +33,6 @@ private:
     void WriteCaseFile(const QByteArray& text) const;
     QByteArray ReadCaseFile() const;
 
-    std::unique_ptr<QTemporaryDir> m_programDir;
-    std::unique_ptr<TRecordingPlatform> m_platform;
-    std::unique_ptr<TCurrentHxScope> m_currentHx;
+    std::unique_ptr<TWindowFixture> m_fixture;
     std::unique_ptr<TMainForm> m_form;
 };

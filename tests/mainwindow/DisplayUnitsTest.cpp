@@ -10,17 +10,6 @@
 
 namespace {
 
-const QStringList FieldNames = {"edthi", "edtho", "edmh", "edtci", "edtco",
-                                "edmc",  "eduo",  "edao", "edq"};
-
-TFmtEdit* Field(TMainForm& form, const QString& name)
-{
-    auto* field = form.findChild<TFmtEdit*>(name);
-    if (!field)
-        qFatal("no field %s", qPrintable(name));
-    return field;
-}
-
 QLabel* UnitsLabel(TMainForm& form, const QString& name)
 {
     auto* label = form.findChild<QLabel*>(name + "Units");

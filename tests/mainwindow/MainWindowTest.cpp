@@ -36,46 +36,9 @@
 
 namespace {
 
-const QStringList FieldNames = {"edthi", "edtho", "edmh", "edtci", "edtco",
-                                "edmc",  "eduo",  "edao", "edq"};
-
 QString ProgramDir()
 {
     return qEnvironmentVariable("KELVANE_PROGRAM_DIR");
-}
-
-TFmtEdit* Field(TMainForm& form, const QString& name)
-{
-    auto* field = form.findChild<TFmtEdit*>(name);
-    if (!field)
-        qFatal("no field %s", qPrintable(name));
-    return field;
-}
-
-QStringList FieldTexts(TMainForm& form)
-{
-    QStringList texts;
-    for (const QString& name : FieldNames)
-        texts << Field(form, name)->text();
-    return texts;
-}
-
-void SetMask(TMainForm& form, int mask)
-{
-    // Clicked as the user does, only where the box has to change.
-    for (int n = 0; n < 9; ++n) {
-        QCheckBox* box = form.cb[n];
-        if (box->isChecked() != bool(mask & (1 << n)))
-            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-    }
-}
-
-// Replaces a field's text by typing, then leaves it by Tab.
-void TypeInto(TFmtEdit* field, const QString& text)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
 }
 
 void PressF9(TMainForm& form)

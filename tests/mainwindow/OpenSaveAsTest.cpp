@@ -19,34 +19,6 @@
 
 namespace {
 
-const QStringList FieldNames = {"edthi", "edtho", "edmh", "edtci", "edtco",
-                                "edmc",  "eduo",  "edao", "edq"};
-
-TFmtEdit* Field(TMainForm& form, const QString& name)
-{
-    auto* field = form.findChild<TFmtEdit*>(name);
-    if (!field)
-        qFatal("no field %s", qPrintable(name));
-    return field;
-}
-
-void TypeInto(TMainForm& form, const QString& name, const QString& text)
-{
-    TFmtEdit* field = Field(form, name);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
-void SetMask(TMainForm& form, int mask)
-{
-    for (int n = 0; n < 9; ++n) {
-        QCheckBox* box = form.cb[n];
-        if (box->isChecked() != bool(mask & (1 << n)))
-            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-    }
-}
-
 // Moves the drop-down's selection with the arrow keys, as a user does.
 void ChooseItem(QComboBox* dropDown, int index)
 {
@@ -176,11 +148,11 @@ void OpenSaveAsTest::saveAsThenOpenRestoresTheWholeCase()
     ChooseItem(form->cbCold, 3); // sea water
     ChooseItem(form->cbHex, 4);  // plate: its Uo, 2500
     SetMask(*form, 219);
-    TypeInto(*form, "edthi", "90");
-    TypeInto(*form, "edtho", "50");
-    TypeInto(*form, "edtci", "15");
-    TypeInto(*form, "edtco", "35");
-    TypeInto(*form, "edao", "3");
+    TypeInto(Field(*form, "edthi"), "90");
+    TypeInto(Field(*form, "edtho"), "50");
+    TypeInto(Field(*form, "edtci"), "15");
+    TypeInto(Field(*form, "edtco"), "35");
+    TypeInto(Field(*form, "edao"), "3");
     PressKeys(*form, Qt::Key_F9, {});
     QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
     const QStringList saved = Shown(*form);
@@ -222,7 +194,7 @@ void OpenSaveAsTest::fileFromSaveOpensWithTheTicksUnchanged()
     const QStringList saved = Shown(*form);
 
     ChooseItem(form->cbHot, 2);
-    TypeInto(*form, "edthi", "60");
+    TypeInto(Field(*form, "edthi"), "60");
     SetMask(*form, 111 + 256);
     TFileDialog::SetNextFileName(ExeFolder + "sample.xml");
     PressOpen(*form);
@@ -262,7 +234,7 @@ void OpenSaveAsTest::badFileShowsTheReasonAndChangesNothing()
     QFETCH(QString, reason);
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(Solved(*form));
-    TypeInto(*form, "edq", "12.5"); // typed, not yet solved
+    TypeInto(Field(*form, "edq"), "12.5"); // typed, not yet solved
     const QStringList before = Shown(*form);
     const double thi = CurrentHx().thi;
     const QString path = DocumentPath("bad.xml");
@@ -301,7 +273,7 @@ void OpenSaveAsTest::cancelledDialogsChangeNothing()
 {
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(Solved(*form));
-    TypeInto(*form, "edthi", "50");
+    TypeInto(Field(*form, "edthi"), "50");
     const QStringList before = Shown(*form);
     TFileDialog::SetNextFileName(QString());
     PressOpen(*form);
@@ -414,7 +386,7 @@ void OpenSaveAsTest::contextMenuAndKeysReachOpenAndSaveAs()
 
     // The keys work while a field has the focus.
     form->ActionReset->trigger();
-    TypeInto(*form, "edq", "5");
+    TypeInto(Field(*form, "edq"), "5");
     TFileDialog::SetNextFileName(path);
     QTest::keyClick(Field(*form, "edq"), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
@@ -446,7 +418,7 @@ void OpenSaveAsTest::recentListKeepsOrderAndDropsAMissingFile()
              QStringList({RecentItem(1, a), RecentItem(2, c), RecentItem(3, b)}));
 
     QVERIFY(QFile::remove(c));
-    TypeInto(*form, "edthi", "33");
+    TypeInto(Field(*form, "edthi"), "33");
     const QStringList before = Shown(*form);
     QVERIFY(ChooseFromContextMenu(*form, {"Open Recent", RecentItem(2, c)}));
     QCOMPARE(m_fixture->platform.messages,

@@ -11,6 +11,7 @@
 #include "SettingsStore.h"
 #include "TestFiles.h"
 #include "UnitsSetting.h"
+#include "WindowFixture.h"
 #include "XMLFile.h"
 
 #include <QApplication>
@@ -36,14 +37,6 @@ TMainForm* OpenMainForm()
 
 const QStringList CaseValues{"0", "40", "20", "1",  "1",      "10", "15",
                              "2", "0",  "37", "38", "23.529", "111"};
-
-void ForgetRememberedCase()
-{
-    TSettingsStore store(GetAppRegistryKey());
-    for (const QString& section : store.Sections())
-        store.EraseSection(section);
-    store.Flush();
-}
 
 class TThrowingObject : public QObject
 {
@@ -168,7 +161,7 @@ void StartupTest::quitAfterStartEndsSolvedWithoutStoring()
     QFETCH(QStringList, arguments);
     TRecordingPlatform platform;
     InitAppFolders(); // the folders RunProgram is about to use, so the store can be cleared
-    ForgetRememberedCase();
+    TWindowFixture::ForgetSettings();
     QString status;
     // The event loop has ended on its own; the window is still there to read.
     const QMetaObject::Connection onQuit = connect(qApp, &QCoreApplication::aboutToQuit, [&] {
@@ -263,7 +256,7 @@ void StartupTest::caseFileOnTheCommandLineOpensSolved()
 {
     TRecordingPlatform platform;
     InitAppFolders();
-    ForgetRememberedCase();
+    TWindowFixture::ForgetSettings();
     QTemporaryDir folder;
     const QString path = folder.filePath("lmtd.xml");
     WriteFile(path,

@@ -3,11 +3,13 @@
 #include "AppFolders.h"
 #include "CurrentHx.h"
 #include "Main.h"
+#include "QvFmtEdit.h"
 #include "RecordingPlatform.h"
 #include "SettingsStore.h"
 #include "WhenModal.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -64,3 +66,41 @@ public:
     TRecordingPlatform platform;
     std::unique_ptr<TCurrentHxScope> currentHx;
 };
+
+// The nine value fields, in the order of their mask bits.
+inline const QStringList FieldNames = {"edthi", "edtho", "edmh", "edtci", "edtco",
+                                       "edmc",  "eduo",  "edao", "edq"};
+
+inline TFmtEdit* Field(TMainForm& form, const QString& name)
+{
+    auto* field = form.findChild<TFmtEdit*>(name);
+    if (!field)
+        qFatal("no field %s", qPrintable(name));
+    return field;
+}
+
+inline QStringList FieldTexts(TMainForm& form)
+{
+    QStringList texts;
+    for (const QString& name : FieldNames)
+        texts << Field(form, name)->text();
+    return texts;
+}
+
+// Ticks the boxes of `mask`, clicked as the user does, only where a box has to change.
+inline void SetMask(TMainForm& form, int mask)
+{
+    for (int n = 0; n < 9; ++n) {
+        QCheckBox* box = form.cb[n];
+        if (box->isChecked() != bool(mask & (1 << n)))
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+}
+
+// Replaces a field's text by typing; the field keeps the focus.
+inline void TypeInto(TFmtEdit* field, const QString& text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
