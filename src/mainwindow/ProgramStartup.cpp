@@ -56,7 +56,10 @@ public:
 };
 
 // The solved window's paint waits as a low-priority update request: it is
-// painted first, so the run ends with the window shown solved.
+// painted first, so the run ends with the window shown solved. The event loop
+// is left by exit(), not quit(), which would close the window and so remember
+// the case and placement: a start-up benchmark leaves the user's settings as
+// they were.
 void QuitAfterStart()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
@@ -99,10 +102,7 @@ int RunProgram(const QStringList& arguments)
     return exitCode;
 }
 
-// Ends the program once the window has been shown and solved. It leaves the
-// event loop by exit(), not quit(), which would close the window and so
-// remember the case and placement: a start-up benchmark leaves the user's
-// settings as they were.
+// Ends the program once the window has been shown and solved.
 QString QuitAfterStartOption()
 {
     return QStringLiteral("--quit-after-start");

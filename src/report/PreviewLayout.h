@@ -32,8 +32,6 @@ public:
         QPoint SecondPage;
         // Both scroll bars, or neither.
         bool ScrollBars = false;
-
-        bool operator==(const TPlacement&) const = default;
     };
 
     TPreviewLayout(const TPageGeometry& paper, double screenResolution);

@@ -20,7 +20,8 @@ public:
     // Lays the viewer's document out into `store` with this window showing.
     void DoPreview(THTMLView& viewer, TPageStore& store, bool& cancelled);
     // Prints pages first ... last of the viewer's document on `printer`. A
-    // cancelled print to a file leaves no file.
+    // print to a file cancelled after a page was written removes the file; one
+    // cancelled before leaves an earlier file as it was.
     void DoPrint(THTMLView& viewer, QPrinter& printer, int firstPage, int lastPage,
                  bool& cancelled);
     // The viewer's page event while a job runs.

@@ -39,9 +39,6 @@ public:
     std::optional<QString> TextOf(const TFmtValue& value) const;
     // Typed text cleaned and reformatted, numbers pulled into range.
     TFormattedText FormatText(const QString& text) const;
-    // Whether `x` (display units) is in range; moves it to the bound when it
-    // lies more than 0.5 % beyond one.
-    bool CheckRange(double& x) const;
     // Whether the format lets the typed character `c` in.
     bool AcceptsChar(const QString& c) const;
 
@@ -84,6 +81,9 @@ public:
     void UseNumberFormat();
 
 private:
+    // Whether `x` (display units) is in range; moves it to the bound when it
+    // lies more than 0.5 % beyond one.
+    bool CheckRange(double& x) const;
     QString NumberFormat(double display) const;
     QString FormatNumber(double display) const;
     // The value of `text` as a unit change carries it over; raises an error

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr QSize kSize(40, 30);
+constexpr QSize CanvasSize(40, 30);
 constexpr int DotsPerMeter = 3780; // 96 dpi
 constexpr QRgb Background = 0xFF123456;
 constexpr QRgb Pen = 0xFFA0C0E0;
@@ -16,15 +16,15 @@ constexpr QRgb Pen = 0xFFA0C0E0;
 // Sizes the canvas and fills it with a colour whose not-xor with the pen is neither colour.
 void Fill(TChartCanvas& canvas)
 {
-    canvas.Resize(kSize, DotsPerMeter, DotsPerMeter);
+    canvas.Resize(CanvasSize, DotsPerMeter, DotsPerMeter);
     canvas.BrushColor = Background;
-    canvas.FillRect({0, 0, kSize.width(), kSize.height()});
+    canvas.FillRect({0, 0, CanvasSize.width(), CanvasSize.height()});
 }
 
 // The same line drawn by the painter with the canvas's pen.
 QImage PainterLine(QPoint from, QPoint to, Qt::PenStyle style)
 {
-    QImage image(kSize, QImage::Format_RGB32);
+    QImage image(CanvasSize, QImage::Format_RGB32);
     image.fill(Background);
     QPainter painter(&image);
     painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
@@ -36,7 +36,7 @@ QImage PainterLine(QPoint from, QPoint to, Qt::PenStyle style)
 // The same text drawn by the painter as a single-line box on the canvas's brush colour.
 QImage PainterText(const QFont& font, QPoint at, const QString& text)
 {
-    QImage image(kSize, QImage::Format_RGB32);
+    QImage image(CanvasSize, QImage::Format_RGB32);
     image.setDotsPerMeterX(DotsPerMeter);
     image.setDotsPerMeterY(DotsPerMeter);
     image.fill(Background);

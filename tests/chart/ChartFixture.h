@@ -13,5 +13,5 @@ std::unique_ptr<TChartPanel> MakeChart(bool withScales = true);
 bool HasInk(const QImage& image, const QRect& area, QRgb background);
 
 inline constexpr TColor kPanelColor = 0xD0D0D0;
-inline constexpr QRgb kPanelRgb = 0xFFD0D0D0;
-inline constexpr QRgb kGridLineRgb = 0xFFE0E2EB; // red 224, green 226, blue 235
+inline constexpr QRgb PanelRgb = 0xFFD0D0D0;
+inline constexpr QRgb GridLineRgb = 0xFFE0E2EB; // red 224, green 226, blue 235

@@ -85,8 +85,8 @@ void ChartMouseTest::readoutIsPlacedInItsCorner()
         place == ppBottomLeft ? QRect(2, 199 - h - 2, w + 2, h) : QRect(249 - w - 3, 3, w + 2, h);
     const QImage& canvas = chart->Canvas();
     for (const QPoint corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
-        QCOMPARE(canvas.pixel(corner), kPanelRgb);
-    QVERIFY(HasInk(canvas, box, kPanelRgb));
+        QCOMPARE(canvas.pixel(corner), PanelRgb);
+    QVERIFY(HasInk(canvas, box, PanelRgb));
     for (const QPoint outside : {box.topLeft() - QPoint(1, 1), box.bottomRight() + QPoint(1, 1)})
         QCOMPARE(canvas.pixel(outside), White);
 }

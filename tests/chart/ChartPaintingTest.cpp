@@ -17,7 +17,7 @@ int GridRows(const TChartPanel& chart, int x)
 {
     int rows = 0;
     for (int y = chart.PlotRect().Top; y < chart.PlotRect().Bottom; ++y)
-        rows += chart.Canvas().pixel(x, y) == kGridLineRgb;
+        rows += chart.Canvas().pixel(x, y) == GridLineRgb;
     return rows;
 }
 
@@ -44,8 +44,8 @@ void ChartPaintingTest::frameFillsPanelAndPlot()
     QCOMPARE(chart->Canvas().size(), QSize(249, 199));
     QCOMPARE(chart->Canvas().format(), QImage::Format_RGB32);
     QCOMPARE(chart->PlotRect(), (TRect{40, 25, 229, 159}));
-    QCOMPARE(chart->Canvas().pixel(0, 0), kPanelRgb);
-    QCOMPARE(chart->Canvas().pixel(248, 198), kPanelRgb);
+    QCOMPARE(chart->Canvas().pixel(0, 0), PanelRgb);
+    QCOMPARE(chart->Canvas().pixel(248, 198), PanelRgb);
     QCOMPARE(chart->Canvas().pixel(100, 100), White);
 }
 
@@ -54,11 +54,11 @@ void ChartPaintingTest::gridLinesLieAtTheTicks()
     auto chart = MakeChart();
     // 0..1 in 0.2 over 189 pixels: 37.8 pixels a step, rounded.
     for (int x : {78, 116, 153, 191})
-        QCOMPARE(chart->Canvas().pixel(x, 100), kGridLineRgb);
+        QCOMPARE(chart->Canvas().pixel(x, 100), GridLineRgb);
     QCOMPARE(chart->Canvas().pixel(77, 100), White);
     // 0..40 in fives over 134 pixels: 16.75 a step; 33.5 rounds to 34 and 100.5 to 100.
     for (int y : {42, 59, 75, 92, 109, 125, 142})
-        QCOMPARE(chart->Canvas().pixel(100, y), kGridLineRgb);
+        QCOMPARE(chart->Canvas().pixel(100, y), GridLineRgb);
     QCOMPARE(chart->Canvas().pixel(100, 58), White);
     QCOMPARE(chart->Canvas().pixel(100, 126), White);
 }
@@ -104,8 +104,8 @@ void ChartPaintingTest::equalLimitsDrawNoScales()
     QVERIFY(!HasInk(chart->Canvas(),
                     QRect(plot.Left + 1, plot.Top, plot.Width() - 1, plot.Height()), White));
     QVERIFY(
-        !HasInk(chart->Canvas(), QRect(0, plot.Bottom + 1, 249, 199 - plot.Bottom - 1), kPanelRgb));
-    QVERIFY(!HasInk(chart->Canvas(), QRect(0, 0, plot.Left, 199), kPanelRgb));
+        !HasInk(chart->Canvas(), QRect(0, plot.Bottom + 1, 249, 199 - plot.Bottom - 1), PanelRgb));
+    QVERIFY(!HasInk(chart->Canvas(), QRect(0, 0, plot.Left, 199), PanelRgb));
     QCOMPARE(chart->Canvas().pixel(plot.Left, 100), BlackPixel);
 }
 
@@ -132,25 +132,25 @@ void ChartPaintingTest::labelsAndTitlesAreDrawn()
 
     QRect title = TextBox(*chart, font, 0, 5, "Profile");
     title.moveLeft((249 - title.width()) / 2);
-    QVERIFY(HasInk(chart->Canvas(), title, kPanelRgb));
+    QVERIFY(HasInk(chart->Canvas(), title, PanelRgb));
     QRect xTitle = TextBox(*chart, font, 0, 199 - 2 * halfH - 3, "position");
     xTitle.moveLeft((249 - xTitle.width()) / 2);
-    QVERIFY(HasInk(chart->Canvas(), xTitle, kPanelRgb));
+    QVERIFY(HasInk(chart->Canvas(), xTitle, PanelRgb));
     // Upwards from (1, (width + 199) / 2 + 2).
     const int yTitleWidth = TextBox(*chart, font, 0, 0, "temperature [degC]").width();
     const int yTitleBottom = (yTitleWidth + 199) / 2 + 2;
     QVERIFY(
-        HasInk(chart->Canvas(), QRect(1, yTitleBottom - yTitleWidth, h, yTitleWidth), kPanelRgb));
-    QVERIFY(!HasInk(chart->Canvas(), QRect(1, 0, h, yTitleBottom - yTitleWidth - 2), kPanelRgb));
+        HasInk(chart->Canvas(), QRect(1, yTitleBottom - yTitleWidth, h, yTitleWidth), PanelRgb));
+    QVERIFY(!HasInk(chart->Canvas(), QRect(1, 0, h, yTitleBottom - yTitleWidth - 2), PanelRgb));
 
     QRect xLabel = TextBox(*chart, font, 0, 159 + halfH, "0.4");
     xLabel.moveLeft(116 - xLabel.width() / 2);
-    QVERIFY(HasInk(chart->Canvas(), xLabel, kPanelRgb));
+    QVERIFY(HasInk(chart->Canvas(), xLabel, PanelRgb));
     QRect yLabel = TextBox(*chart, font, 0, 92 - halfH, "20");
     yLabel.moveLeft(40 - yLabel.width() - 5);
-    QVERIFY(HasInk(chart->Canvas(), yLabel, kPanelRgb));
+    QVERIFY(HasInk(chart->Canvas(), yLabel, PanelRgb));
     // Between two labels of the X scale there is nothing.
-    QVERIFY(!HasInk(chart->Canvas(), QRect(xLabel.right() + 3, 159 + halfH, 10, h), kPanelRgb));
+    QVERIFY(!HasInk(chart->Canvas(), QRect(xLabel.right() + 3, 159 + halfH, 10, h), PanelRgb));
 }
 
 void ChartPaintingTest::labelsAreOpaqueOverThePlot()
@@ -163,12 +163,12 @@ void ChartPaintingTest::labelsAreOpaqueOverThePlot()
     const int halfH = QFontMetrics(font.ToQFont(), &chart->Canvas()).height() / 2;
     QRect label = TextBox(*chart, font, 0, 75 - halfH, "30");
     label.moveLeft(40 + (189 - label.width()) / 2);
-    QVERIFY(HasInk(chart->Canvas(), label, kPanelRgb));
+    QVERIFY(HasInk(chart->Canvas(), label, PanelRgb));
     int panelPixels = 0;
     for (int y = label.top(); y <= label.bottom(); ++y) {
         for (int x = label.left(); x <= label.right(); ++x) {
             QVERIFY(chart->Canvas().pixel(x, y) != White);
-            panelPixels += chart->Canvas().pixel(x, y) == kPanelRgb;
+            panelPixels += chart->Canvas().pixel(x, y) == PanelRgb;
         }
     }
     QVERIFY(panelPixels > label.width() * label.height() / 2);
@@ -186,13 +186,13 @@ void ChartPaintingTest::logarithmicScaleLabelsEveryMajorTick()
     for (double v : {10.0, 100.0, 2.0, 20.0}) {
         const int px = chart->DataToPixel(v, 20).x();
         QCOMPARE(px, 40 + int(std::trunc(std::log10(v) * 339 / 3.0)));
-        QCOMPARE(chart->Canvas().pixel(px, 100), kGridLineRgb);
+        QCOMPARE(chart->Canvas().pixel(px, 100), GridLineRgb);
     }
     for (const char* label : {"1", "10", "100", "1000"}) {
         const int px = chart->DataToPixel(QString(label).toDouble(), 20).x();
         QRect box = TextBox(*chart, font, 0, 159 + halfH, label);
         box.moveLeft(px - box.width() / 2);
-        QVERIFY2(HasInk(chart->Canvas(), box, kPanelRgb), label);
+        QVERIFY2(HasInk(chart->Canvas(), box, PanelRgb), label);
     }
 }
 
@@ -209,11 +209,11 @@ void ChartPaintingTest::axesByAxisType_data()
     // leaves out its right and bottom edges, which stay in the panel colour.
     const QRgb onPanel = 0xFF2F2F2F;
     QTest::newRow("none") << int(xtNone) << QPoint(100, 100) << White << QPoint(100, 159)
-                          << kPanelRgb << QPoint(40, 100) << White;
+                          << PanelRgb << QPoint(40, 100) << White;
     QTest::newRow("centre") << int(xtCent0) << QPoint(134, 50) << BlackPixel << QPoint(100, 92)
                             << BlackPixel << QPoint(40, 100) << White;
     QTest::newRow("first quadrant") << int(xtQuad1) << QPoint(40, 100) << BlackPixel
-                                    << QPoint(100, 159) << onPanel << QPoint(229, 100) << kPanelRgb;
+                                    << QPoint(100, 159) << onPanel << QPoint(229, 100) << PanelRgb;
     QTest::newRow("second quadrant") << int(xtQuad2) << QPoint(229, 100) << onPanel
                                      << QPoint(100, 159) << onPanel << QPoint(40, 100) << White;
 }

@@ -100,24 +100,32 @@ void DisplayUnitsTest::restartKeepsEveryFieldsUnitAndText()
 void DisplayUnitsTest::storedUnitTheFieldLacksGivesTheBaseUnit_data()
 {
     QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("key"); // the field's key in the DisplayUnits section
     QTest::addColumn<int>("stored");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("the last temperature unit") << "edthi" << 2 << "308.15 K";
-    QTest::newRow("one past the temperature units") << "edthi" << 3 << "35.0 °C";
-    QTest::newRow("a negative index") << "edtho" << -1 << "13.0 °C";
-    QTest::newRow("the last mass flow unit") << "edmh" << 5 << "7936.6 lb/hr";
-    QTest::newRow("far beyond the mass flow units") << "edmh" << 99 << "1.0000 kg/s";
-    QTest::newRow("one past the Uo units") << "eduo" << 2 << "37 W/m²°C";
+    QTest::newRow("the last temperature unit") << "edthi"
+                                               << "thi" << 2 << "308.15 K";
+    QTest::newRow("one past the temperature units") << "edthi"
+                                                    << "thi" << 3 << "35.0 °C";
+    QTest::newRow("a negative index") << "edtho"
+                                      << "tho" << -1 << "13.0 °C";
+    QTest::newRow("the last mass flow unit") << "edmh"
+                                             << "mh" << 5 << "7936.6 lb/hr";
+    QTest::newRow("far beyond the mass flow units") << "edmh"
+                                                    << "mh" << 99 << "1.0000 kg/s";
+    QTest::newRow("one past the Uo units") << "eduo"
+                                           << "Uo" << 2 << "37 W/m²°C";
 }
 
 void DisplayUnitsTest::storedUnitTheFieldLacksGivesTheBaseUnit()
 {
     QFETCH(QString, field);
+    QFETCH(QString, key);
     QFETCH(int, stored);
     QFETCH(QString, shown);
     {
         TSettingsStore store(GetAppRegistryKey());
-        store.WriteInteger("DisplayUnits", field.mid(2) == "uo" ? "Uo" : field.mid(2), stored);
+        store.WriteInteger("DisplayUnits", key, stored);
         store.Flush();
     }
     auto form = m_fixture->MakeForm({}, false);

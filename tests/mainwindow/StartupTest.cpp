@@ -186,9 +186,9 @@ void StartupTest::exceptionInEventHandlerIsShown()
     QCOMPARE(platform.messages, QStringList({"handler failed"}));
 }
 
-// A window action's errors reach the user as a message box with the error's
-// text, the case file's missing name among them.
-void StartupTest::saveWithoutFileNameIsShownByTheWindow()
+// An error out of a window action (RunGuarded) reaches the user as a message
+// box with the error's text: the case file's missing name, for one.
+void StartupTest::actionErrorsAreShownWithTheirText()
 {
     TRecordingPlatform platform;
     RunGuarded([] {

@@ -14,7 +14,7 @@ private slots:
     void quitAfterStartEndsSolvedWithoutStoring_data();
     void quitAfterStartEndsSolvedWithoutStoring();
     void exceptionInEventHandlerIsShown();
-    void saveWithoutFileNameIsShownByTheWindow();
+    void actionErrorsAreShownWithTheirText();
     void corruptedFileGivesTheDefaults_data();
     void corruptedFileGivesTheDefaults();
     void caseFileOnTheCommandLineOpensSolved();
