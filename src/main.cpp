@@ -40,7 +40,7 @@ int RunHeadless(int argc, char** argv, const QStringList& arguments)
 bool IsLongOptionOfTheSolver(const QStringList& arguments)
 {
     return !arguments.isEmpty() && arguments.first().startsWith(QStringLiteral("--")) &&
-           arguments.first() != QuitAfterStartOption();
+           IsSolverOption(arguments.first());
 }
 
 } // namespace

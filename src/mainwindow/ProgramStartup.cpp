@@ -70,8 +70,7 @@ void QuitAfterStart()
 // (-style, -platform...) is an option but not one of the window's.
 bool IsCommandOption(const QStringList& arguments)
 {
-    return arguments.size() > 1 && THeadlessSolver::LooksLikeOption(arguments[1]) &&
-           arguments[1] != QuitAfterStartOption();
+    return arguments.size() > 1 && IsSolverOption(arguments[1]);
 }
 
 } // namespace
@@ -106,6 +105,11 @@ int RunProgram(const QStringList& arguments)
 QString QuitAfterStartOption()
 {
     return QStringLiteral("--quit-after-start");
+}
+
+bool IsSolverOption(const QString& argument)
+{
+    return THeadlessSolver::LooksLikeOption(argument) && argument != QuitAfterStartOption();
 }
 
 int RunMainWindow(int argc, char** argv, TCommandRunner runCommand)

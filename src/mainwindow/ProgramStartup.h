@@ -4,6 +4,9 @@
 
 // The window's own option: start, show the case solved and end.
 QString QuitAfterStartOption();
+// Whether `argument` is an option ("-x", "--solve") other than the window's
+// own: the command line's solver answers it.
+bool IsSolverOption(const QString& argument);
 
 // Runs a command-line command (the arguments without the program path);
 // returns the process exit code.
