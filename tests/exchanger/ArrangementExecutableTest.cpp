@@ -3,13 +3,13 @@
 #include "ArrangementReference.h"
 #include "Format.h"
 #include "LookupTables.h"
+#include "ProgramRun.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -141,11 +141,9 @@ void ArrangementExecutableTest::methodsRecoverTheExchanger()
         argument(2), QString::number(x.coldFluid), argument(3), argument(4),
         argument(5), QString::number(type),        argument(6), argument(7),
         argument(8), QString::number(m.mask),      "--json"};
-    QProcess process;
-    process.start(m_program, arguments);
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitCode(), 0);
-    const QJsonObject json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    const TProgramRun run = RunProgram(m_program, arguments);
+    QCOMPARE(run.code, 0);
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
     QCOMPARE(json.value("method").toString(), QString::fromLatin1(m.method));
     QCOMPARE(json.value("arrangement").toString(), key);
     const auto near = [](double actual, double expected) {
@@ -196,14 +194,8 @@ void ArrangementExecutableTest::oneShellPassCannotReachTheDuty()
     const QString finding = "effectiveness beyond the reach of shell and tube, 1 shell pass: "
                             "e 0.800, limit 0.764 at Cr 0.500";
     const auto run = [this](const QStringList& arguments, const QByteArray& input = {}) {
-        QProcess process;
-        process.start(m_program, arguments);
-        process.write(input);
-        process.closeWriteChannel();
-        if (!process.waitForFinished(30000))
-            qFatal("kelvane did not finish");
-        return std::tuple(process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                          QString::fromUtf8(process.readAllStandardError()));
+        const TProgramRun result = RunProgram(m_program, arguments, input);
+        return std::tuple(result.code, result.out, result.err);
     };
 
     const auto [counterFlowCode, counterFlowText, counterFlowErrors] =

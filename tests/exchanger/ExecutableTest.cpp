@@ -1,5 +1,6 @@
 #include "ExecutableTest.h"
 
+#include "ProgramRun.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -7,38 +8,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct TResult
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-TResult
-RunProgram(const QString& program, const QStringList& arguments, const QByteArray& input = {},
-           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
-           const QString& workingFolder = QString())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(workingFolder);
-    process.start(program, arguments);
-    if (!process.waitForStarted())
-        qFatal("cannot start %s", qPrintable(program));
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(30000))
-        qFatal("%s did not finish", qPrintable(program));
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 const QStringList InitialCase = {"--solve", "0",   "35", "12", "1",  "1",      "6",
                                  "13",      "0.8", "0",  "37", "38", "23.529", "111"};
@@ -61,7 +34,7 @@ void ExecutableTest::initTestCase()
 
 void ExecutableTest::solvesTheInitialCase()
 {
-    const TResult result = RunProgram(m_program, InitialCase);
+    const TProgramRun result = RunProgram(m_program, InitialCase);
     QCOMPARE(result.code, 0);
     QCOMPARE(result.err, QString());
     for (const char* line : {"Hot fluid: air", "Cold fluid: water", "Duty: Hot fluid specified",
@@ -93,14 +66,14 @@ void ExecutableTest::exitCodes()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, code);
-    const TResult result = RunProgram(m_program, arguments);
+    const TProgramRun result = RunProgram(m_program, arguments);
     QCOMPARE(result.code, code);
     QCOMPARE(result.err.isEmpty(), code == 0);
 }
 
 void ExecutableTest::versionIsTheBuildVersion()
 {
-    const TResult result = RunProgram(m_program, {"--version"});
+    const TProgramRun result = RunProgram(m_program, {"--version"});
     QCOMPARE(result.code, 0);
     QCOMPARE(result.out, QStringLiteral("Kelvane " KELVANE_VERSION "\n"));
 }
@@ -113,16 +86,16 @@ void ExecutableTest::mistypedLongOptionNeedsNoDisplay()
     environment.remove("DISPLAY");
     environment.remove("WAYLAND_DISPLAY");
     environment.insert("QT_QPA_PLATFORM", "xcb");
-    const TResult result = RunProgram(m_program, {"--slove", "1"}, {}, environment);
+    const TProgramRun result = RunProgram(m_program, {"--slove", "1"}, {}, environment);
     QCOMPARE(result.code, 2);
     QVERIFY2(result.err.startsWith("kelvane: unknown option '--slove'"), qPrintable(result.err));
 }
 
 void ExecutableTest::batchFromStandardInput()
 {
-    const TResult result = RunProgram(m_program, {"--batch"},
-                                      "Kelvane,0,35,12,1,1,6,13,0.8,0,37,38,23.529,111\n"
-                                      "Kelvane,0,35,35,1,1,6,13,0.8,0,37,38,23.529,259\n");
+    const TProgramRun result = RunProgram(m_program, {"--batch"},
+                                          "Kelvane,0,35,12,1,1,6,13,0.8,0,37,38,23.529,111\n"
+                                          "Kelvane,0,35,35,1,1,6,13,0.8,0,37,38,23.529,259\n");
     QCOMPARE(result.code, 0);
     const QStringList rows = result.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(rows.size(), 3);
@@ -143,13 +116,13 @@ void ExecutableTest::infeasibleCaseInEveryOutput()
                              "; temperature cross at the cold end: tho 4.7 °C, tci 20.0 °C; "
                              "effectiveness above 1: e 1.153; area not positive: Ao -123.3 m²";
 
-    const TResult text = RunProgram(m_program, QStringList{"--solve"} + values);
+    const TProgramRun text = RunProgram(m_program, QStringList{"--solve"} + values);
     QCOMPARE(text.code, 3);
     QCOMPARE(text.err, "kelvane: Infeasible  (Cold fluid specified): " + cross + "\n");
     QVERIFY2(text.out.endsWith("e Qmax = 461.230 kW\n\n" + findings.split("; ").join(u'\n') + "\n"),
              qPrintable(text.out));
 
-    const TResult json = RunProgram(m_program, QStringList{"--solve", "--json"} + values);
+    const TProgramRun json = RunProgram(m_program, QStringList{"--solve", "--json"} + values);
     QCOMPARE(json.code, 3);
     const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
     QCOMPARE(object.value("verdict").toString(), QStringLiteral("infeasible"));
@@ -157,7 +130,7 @@ void ExecutableTest::infeasibleCaseInEveryOutput()
     QCOMPARE(object.value("findings").toArray().first().toString(), cross);
     QCOMPARE(object.value("method").toString(), QStringLiteral("Cold fluid specified"));
 
-    const TResult batch =
+    const TProgramRun batch =
         RunProgram(m_program, {"--batch"}, ("Kelvane," + values.join(u',') + "\n").toUtf8());
     QCOMPARE(batch.code, 0);
     const QStringList rows = batch.out.split(u'\n', Qt::SkipEmptyParts);
@@ -175,7 +148,7 @@ void ExecutableTest::windowStartLoadsNoImagePlugin()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LD_DEBUG", "libs");
-    const TResult result = RunProgram(m_program, {"--quit-after-start"}, {}, environment);
+    const TProgramRun result = RunProgram(m_program, {"--quit-after-start"}, {}, environment);
     QCOMPARE(result.code, 0);
     QVERIFY2(result.err.contains("/platforms/"), "the loader listed no plugin at all");
     QVERIFY2(!result.err.contains("/imageformats/"), "an image format plugin was loaded");
@@ -198,8 +171,8 @@ void ExecutableTest::caseFileArgumentOpensTheCase()
     environment.insert("HOME", home.path());
     environment.insert("XDG_CONFIG_HOME", home.filePath(".config"));
     environment.insert("XDG_DATA_HOME", home.filePath(".local/share"));
-    const TResult result = RunProgram(m_program, {"lmtd.xml", "--quit-after-start"}, {},
-                                      environment, home.filePath("cases"));
+    const TProgramRun result = RunProgram(m_program, {"lmtd.xml", "--quit-after-start"}, {},
+                                          environment, home.filePath("cases"));
     QCOMPARE(result.code, 0);
     const QByteArray settings = ReadAll(home.filePath(".config/Marbleworth/kelvane.conf"));
     QVERIFY2(settings.contains("[RecentFiles]\nFile1=" + path.toUtf8() + "\n"), settings);
@@ -324,7 +297,7 @@ void ExecutableTest::badInput()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
 
-    const TResult result = RunProgram(program, arguments, input, environment);
+    const TProgramRun result = RunProgram(program, arguments, input, environment);
     m_crashes += result.code < 0;
     const bool kept = ReadAll(dir.filePath("sample.xml")) == caseFile &&
                       ReadAll(dir.filePath("config/Marbleworth/kelvane.conf")) == settings;
