@@ -2,6 +2,7 @@
 
 #include "Format.h"
 #include "Hx.h"
+#include "HxFields.h"
 #include "NumberParse.h"
 #include "XMLFile.h"
 
@@ -12,19 +13,6 @@
 #include <stdexcept>
 
 namespace {
-
-struct TGivenValue
-{
-    const char* name;
-    double THx::*member;
-};
-
-// In mask-bit order.
-const TGivenValue GivenValues[] = {
-    {"thi", &THx::thi}, {"tho", &THx::tho}, {"mh", &THx::mh},
-    {"tci", &THx::tci}, {"tco", &THx::tco}, {"mc", &THx::mc},
-    {"Uo", &THx::Uo},   {"Ao", &THx::Ao},   {"Q", &THx::Q},
-};
 
 const QString MaskGroup = QStringLiteral("duty");
 const QString MaskElement = QStringLiteral("given");
@@ -80,18 +68,18 @@ TCaseFile TCaseFile::Read(const QString& path)
     // Read as Load reads; a value still not a number afterwards is one the
     // file lacks or does not give as a number.
     THx hx;
-    for (const TGivenValue& value : GivenValues)
+    for (const THxNumberField& value : HxGivenFields)
         hx.*value.member = std::numeric_limits<double>::quiet_NaN();
     hx.ReadCase(file, root);
 
     TCaseFile caseFile;
     QStringList lacking;
-    for (std::size_t i = 0; i < std::size(GivenValues); ++i) {
-        caseFile.values[i] = hx.*GivenValues[i].member;
+    for (std::size_t i = 0; i < std::size(HxGivenFields); ++i) {
+        caseFile.values[i] = hx.*HxGivenFields[i].member;
         if (std::isnan(caseFile.values[i]))
-            lacking << QLatin1String(GivenValues[i].name);
+            lacking << QLatin1String(HxGivenFields[i].name);
     }
-    if (lacking.size() == qsizetype(std::size(GivenValues)))
+    if (lacking.size() == qsizetype(std::size(HxGivenFields)))
         ThrowOpenError(path, QStringLiteral("it is not a case file: it holds none of the values "
                                             "thi, tho, mh, tci, tco, mc, Uo, Ao, Q"));
     if (!lacking.isEmpty())
@@ -118,6 +106,6 @@ void TCaseFile::Write(const QString& path, const THx& hx, int mask, const QStrin
 
 void TCaseFile::GivenValuesInto(THx& hx) const
 {
-    for (std::size_t i = 0; i < std::size(GivenValues); ++i)
-        hx.*GivenValues[i].member = values[i];
+    for (std::size_t i = 0; i < std::size(HxGivenFields); ++i)
+        hx.*HxGivenFields[i].member = values[i];
 }
