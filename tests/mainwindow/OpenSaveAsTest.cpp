@@ -104,17 +104,6 @@ QString RecentItem(int number, const QString& path)
     return QStringLiteral("&%1 %2").arg(number).arg(path);
 }
 
-// A case file as a user might have it: LMTD ticks, fluids and type by name.
-QByteArray CaseText(const QByteArray& hot = "oil", const QByteArray& cold = "sea water",
-                    const QByteArray& type = "plate")
-{
-    return "<datafile><hot><name>" + hot +
-           "</name><thi>90.000</thi><tho>50.000</tho><mh>1.000</mh></hot><cold><name>" + cold +
-           "</name><tci>15.000</tci><tco>35.000</tco><mc>1.000</mc></cold><heatx><name>" + type +
-           "</name><Uo>2.500</Uo><Ao>3.000</Ao></heatx><duty><Q>10.000</Q><given mask=\"219\"/>"
-           "</duty></datafile>";
-}
-
 bool Solved(TMainForm& form)
 {
     return form.Label13->text().startsWith("Solved");
@@ -219,10 +208,10 @@ void OpenSaveAsTest::badFileShowsTheReasonAndChangesNothing_data()
         << QByteArray("<html><body/></html>")
         << "it is not a case file: it holds none of the values thi, tho, mh, tci, tco, mc, Uo, "
            "Ao, Q";
-    QByteArray noNumber = CaseText();
+    QByteArray noNumber = LmtdCaseText();
     noNumber.replace("<Ao>3.000</Ao>", "<Ao>large</Ao>");
     QTest::newRow("a value that is not a number") << noNumber << "it holds no number for Ao";
-    QByteArray badMask = CaseText();
+    QByteArray badMask = LmtdCaseText();
     badMask.replace("mask=\"219\"", "mask=\"1023\"");
     QTest::newRow("a mask beyond the nine values")
         << badMask << "the mask of given values \"1023\" is not a whole number from 0 to 511";
@@ -254,7 +243,7 @@ void OpenSaveAsTest::namesTheTablesLackKeepTheirDropDownsAndAreShown()
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(Solved(*form));
     const QString path = DocumentPath("foreign.xml");
-    QVERIFY(WriteAll(path, CaseText("glycol", "oil", "spiral")));
+    QVERIFY(WriteAll(path, LmtdCaseText("glycol", "oil", "spiral")));
     TFileDialog::SetNextFileName(path);
     PressOpen(*form);
     QCOMPARE(form->cbHot->currentText(), QString("air")); // as it was
@@ -302,7 +291,7 @@ void OpenSaveAsTest::failedSaveAsShowsTheReasonAndKeepsTheOldFile()
     QFETCH(QString, reason);
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(Solved(*form));
-    const QByteArray old = CaseText();
+    const QByteArray old = LmtdCaseText();
     QVERIFY(WriteAll(DocumentPath("old.xml"), old));
     const QString path = DocumentPath(name);
     {
@@ -379,7 +368,7 @@ void OpenSaveAsTest::contextMenuAndKeysReachOpenAndSaveAs()
     // An ampersand in a name is shown, not taken for a keyboard accelerator.
     QCOMPARE(RecentItems(*form), QStringList{"&1 " + DocumentPath("menu && more.xml")});
 
-    QVERIFY(WriteAll(path, CaseText()));
+    QVERIFY(WriteAll(path, LmtdCaseText()));
     TFileDialog::SetNextFileName(path);
     QVERIFY(ChooseFromContextMenu(*form, {"Open\u2026"}));
     QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
@@ -440,7 +429,7 @@ void OpenSaveAsTest::recentListKeepsOrderAndDropsAMissingFile()
 void OpenSaveAsTest::commandLineFileOpensSolved()
 {
     const QString path = DocumentPath("start.xml");
-    QVERIFY(WriteAll(path, CaseText("oil", "water", "spiral")));
+    QVERIFY(WriteAll(path, LmtdCaseText("oil", "water", "spiral")));
     auto form = m_fixture->MakeForm({path});
     QTRY_COMPARE(form->Label13->text(),
                  QString("Solved  (LMTD method)...  Not in the tables: spiral"));

@@ -259,11 +259,7 @@ void StartupTest::caseFileOnTheCommandLineOpensSolved()
     TWindowFixture::ForgetSettings();
     QTemporaryDir folder;
     const QString path = folder.filePath("lmtd.xml");
-    WriteFile(path,
-              "<datafile><hot><name>oil</name><thi>90.000</thi><tho>50.000</tho><mh>1.000</mh>"
-              "</hot><cold><name>sea water</name><tci>15.000</tci><tco>35.000</tco><mc>1.000"
-              "</mc></cold><heatx><name>plate</name><Uo>2.500</Uo><Ao>3.000</Ao></heatx>"
-              "<duty><Q>10.000</Q><given mask=\"219\"/></duty></datafile>");
+    WriteFile(path, LmtdCaseText());
     const TFirstSight sight = StartAndClose({path});
     // The test program's folder has no tables: the drop-downs stay empty and
     // the status line names what the file asked for.

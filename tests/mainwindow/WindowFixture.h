@@ -104,3 +104,15 @@ inline void TypeInto(TFmtEdit* field, const QString& text)
     field->selectAll();
     QTest::keyClicks(field, text);
 }
+
+// A case file as a user might have it: LMTD ticks (mask 219), fluids and type
+// by name, a hot stream at 90 to 50 °C against a cold one at 15 to 35 °C.
+inline QByteArray LmtdCaseText(const QByteArray& hot = "oil", const QByteArray& cold = "sea water",
+                               const QByteArray& type = "plate")
+{
+    return "<datafile><hot><name>" + hot +
+           "</name><thi>90.000</thi><tho>50.000</tho><mh>1.000</mh></hot><cold><name>" + cold +
+           "</name><tci>15.000</tci><tco>35.000</tco><mc>1.000</mc></cold><heatx><name>" + type +
+           "</name><Uo>2.500</Uo><Ao>3.000</Ao></heatx><duty><Q>10.000</Q><given mask=\"219\"/>"
+           "</duty></datafile>";
+}
