@@ -2,6 +2,13 @@
 
 // The counter-flow relations of the duty solver. Free of side effects; faults
 // (division by zero, invalid operation, overflow) raise EMathError.
+//
+// Each keeps its textbook form wherever that form is accurate to about 1e-13
+// relative, so ordinary cases keep their numbers to the bit. Where a difference
+// of nearly equal numbers meets a logarithm or an exponential (end differences
+// equal but for the last bits, Cr within rounding of 1, a tiny Ntu), the
+// textbook form would divide rounding noise by rounding noise; there a log1p or
+// expm1 form takes over, accurate to a few units in the last place.
 
 // Log mean temperature difference, K, for counter flow (the hot inlet faces the
 // cold outlet). 0 when one end difference is 0 or the temperatures cross.

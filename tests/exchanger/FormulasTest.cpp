@@ -5,6 +5,7 @@
 #include "HxTestSupport.h"
 
 #include <QTest>
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <stdexcept>
@@ -301,4 +302,97 @@ void FormulasTest::ntuInvertsEffectiveness()
     QFETCH(double, cr);
     QFETCH(double, ntu);
     QCOMPARE(Fixed4(NtuFromEffectiveness(cr, Effectiveness(cr, ntu))), Fixed4(ntu));
+}
+
+// Values worked out to 30 digits from the exact binary arguments
+// (edge_references.py); each relation must keep 1e-12 relative where its
+// textbook form divides rounding noise by rounding noise.
+void FormulasTest::edgesAgainstReference_data()
+{
+    QTest::addColumn<std::function<double()>>("relation");
+    QTest::addColumn<double>("reference");
+    const auto row = [](const char* name, std::function<double()> relation, double reference) {
+        QTest::newRow(name) << relation << reference;
+    };
+    const double belowOne = std::nextafter(1.0, 0.0);
+    row(
+        "lmtd, balanced: ends equal but for rounding",
+        [] { return Lmtd(143.6, 125.0, 61.1, 61.1 + (143.6 - 125.0)); },
+        63.9000000000000021316282072803);
+    row(
+        "lmtd, ends one bit apart",
+        [] { return Lmtd(100.0, 36.1, 0.0, 100.0 - std::nextafter(36.1, 100.0)); },
+        36.1000000000000049737991503207);
+    row(
+        "lmtd, ends 1e-6 apart", [] { return Lmtd(100, 40, 20, 80.0 - 2e-5); },
+        20.0000099999983365083021172817);
+    row(
+        "lmtd, ends 1e-3 apart", [] { return Lmtd(100, 40, 20, 79.98); },
+        20.0099983341661372747467485834);
+    row(
+        "lmtd, ends 2e-3 apart", [] { return Lmtd(100, 40, 20, 79.96); },
+        20.0199933399915706616269577655);
+    row(
+        "lmtd, ordinary", [] { return Lmtd(80, 40, 20, 50); }, 24.6630346237643168600791006849);
+    row(
+        "e, cr 0, ntu 1e-12", [] { return Effectiveness(0, 1e-12); },
+        9.99999999999499979886647795942e-13);
+    row(
+        "e, cr 0, ntu 1e-5", [] { return Effectiveness(0, 1e-5); },
+        0.00000999995000016666706802319220777);
+    row(
+        "e, cr 0.5, ntu 1e-12", [] { return Effectiveness(0.5, 1e-12); },
+        9.99999999999249979886648170952e-13);
+    row(
+        "e, cr one bit below 1, ntu 1", [belowOne] { return Effectiveness(belowOne, 1); },
+        0.500000000000000013877787807814);
+    row(
+        "e, cr 1 - 1e-10, ntu 5", [] { return Effectiveness(1 - 1e-10, 5); },
+        0.833333333368055558427038344636);
+    row(
+        "e, cr 1 - 1e-6, ntu 1000", [] { return Effectiveness(1 - 1e-6, 1000); },
+        0.999001497919579271437756541315);
+    row(
+        "e, cr 0.999, ntu 0.5", [] { return Effectiveness(0.999, 0.5); },
+        0.333388893518518473553295291828);
+    row(
+        "e, cr 0.5, ntu 2", [] { return Effectiveness(0.5, 2); }, 0.774600326439435921033808830711);
+    row(
+        "ntu, cr one bit below 1, e 0.5",
+        [belowOne] { return NtuFromEffectiveness(belowOne, 0.5); },
+        0.999999999999999944488848768742);
+    row(
+        "ntu, cr one bit below 1, e 12.5/146.1",
+        [belowOne] { return NtuFromEffectiveness(belowOne, 12.5 / 146.1); },
+        0.0935628742514970172704753536163);
+    row(
+        "ntu, cr 1 - 1e-10, e 0.9", [] { return NtuFromEffectiveness(1 - 1e-10, 0.9); },
+        8.99999999595000188777754510607);
+    row(
+        "ntu, cr 1 - 1e-6, e 1 - 1e-6", [] { return NtuFromEffectiveness(1 - 1e-6, 1 - 1e-6); },
+        693146.680539888401591595505138);
+    row(
+        "ntu, cr 0, e 1e-12", [] { return NtuFromEffectiveness(0, 1e-12); },
+        1.00000000000049997988664796257e-12);
+    row(
+        "ntu, cr 0.5, e 1e-12", [] { return NtuFromEffectiveness(0.5, 1e-12); },
+        1.00000000000074997988664821256e-12);
+    row(
+        "ntu, cr 0.999, e 0.3", [] { return NtuFromEffectiveness(0.999, 0.3); },
+        0.428479618067370631322410059806);
+    row(
+        "ntu, cr 0.5, e 0.5", [] { return NtuFromEffectiveness(0.5, 0.5); },
+        0.810930216216328763956026230929);
+}
+
+void FormulasTest::edgesAgainstReference()
+{
+    QFETCH(std::function<double()>, relation);
+    QFETCH(double, reference);
+    const double value = relation();
+    const double error = std::abs(value - reference) / std::abs(reference);
+    QVERIFY2(error <= 1e-12,
+             qPrintable(QStringLiteral("%1 against %2: relative error %3")
+                            .arg(FloatToRoundTripText(value), FloatToRoundTripText(reference),
+                                 FloatToRoundTripText(error))));
 }

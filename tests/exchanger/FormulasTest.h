@@ -32,4 +32,6 @@ private slots:
     void ntuFromEffectiveness();
     void ntuInvertsEffectiveness_data();
     void ntuInvertsEffectiveness();
+    void edgesAgainstReference_data();
+    void edgesAgainstReference();
 };
