@@ -1,10 +1,11 @@
 #include "Feasibility.h"
 
+#include "Approach.h"
 #include "Format.h"
 #include "Hx.h"
 
 #include <algorithm>
-#include <optional>
+#include <span>
 
 namespace {
 
@@ -52,8 +53,11 @@ constexpr const TQuantity& Duty = GivenValues[mbQ];
 constexpr TQuantity EffectivenessValue{u"e", &THx::e, Fixed3, 1, u""};
 constexpr TQuantity NtuValue{u"Ntu", &THx::ntu, Fixed3, 1, u""};
 
-// An effectiveness above 1 by less than this is rounding, not a fault.
-constexpr double EffectivenessRounding = 1e-9;
+// The usual design rule: below it the exchanger works far from counter flow,
+// and a small change of the temperatures changes F, and the area, steeply.
+constexpr double LowestDesignF = 0.75;
+
+constexpr QLatin1StringView OneShellPass("shell-and-tube-1");
 
 // One text from its parts, made in one allocation: a batch of many cases
 // writes findings for each.
@@ -87,12 +91,12 @@ using TCheck = void (*)(const TSolvedCase& solve, TVerdict& verdict);
 void CheckEnd(QStringView end, const TQuantity& hot, const TQuantity& cold, const THx& hx,
               TVerdict& verdict)
 {
-    const double difference = hx.*hot.member - hx.*cold.member;
-    if (difference > 0)
+    const Approach::TEnd state = Approach::EndOf(hx.*hot.member - hx.*cold.member, hx.thi, hx.tci);
+    if (state == Approach::TEnd::aeOpen)
         return;
     verdict.AddInfeasible(
-        Joined({u"temperature ", difference < 0 ? u"cross" : u"pinch", u" at the ", end, u": ",
-                Shown(hot, hx), u", ", Shown(cold, hx)}));
+        Joined({u"temperature ", state == Approach::TEnd::aeCross ? u"cross" : u"pinch",
+                u" at the ", end, u": ", Shown(hot, hx), u", ", Shown(cold, hx)}));
 }
 
 void CheckEndDifferences(const TSolvedCase& solve, TVerdict& verdict)
@@ -121,7 +125,7 @@ void CheckDuty(const TSolvedCase& solve, TVerdict& verdict)
 void CheckEffectiveness(const TSolvedCase& solve, TVerdict& verdict)
 {
     const double e = solve.solved.e;
-    if (e > 1 + EffectivenessRounding)
+    if (e > 1 + Approach::Tolerance)
         verdict.AddInfeasible(
             Joined({u"effectiveness above 1: ", Shown(EffectivenessValue, solve.solved)}));
     else if (!(e > 0))
@@ -129,26 +133,12 @@ void CheckEffectiveness(const TSolvedCase& solve, TVerdict& verdict)
             Joined({u"effectiveness not positive: ", Shown(EffectivenessValue, solve.solved)}));
 }
 
-// An arrangement other than counter flow ends the solve where it has no ntu for
-// the effectiveness (or, in the e-Ntu method, no effectiveness for the ntu) and
-// leaves F at 0 (THx::Solve), with the values it stopped at.
-bool StoppedByArrangement(const THx& hx)
+// The most the arrangement reaches, where the solve stopped at it. The stream
+// that changes more is the Cmin stream, as the solve took it.
+double ReachedLimit(const THx& hx)
 {
-    return !hx.arrangement.IsCounterFlow() && hx.F == 0;
-}
-
-// The most the arrangement reaches, where the solve stopped at an effectiveness
-// at or beyond it; none where it stopped for values outside the relation. The
-// stream that changes more is the Cmin stream, as the solve took it.
-std::optional<double> UnreachedLimit(const THx& hx)
-{
-    if (!StoppedByArrangement(hx) || hx.method == HxMethods::ENtu || !(hx.cr >= 0 && hx.cr <= 1))
-        return {};
     const bool hotIsCmax = hx.thi - hx.tho <= hx.tco - hx.tci;
-    const double limit = hx.arrangement.RelationFor(hotIsCmax).Limit(hx.cr);
-    if (!(hx.e >= limit))
-        return {};
-    return limit;
+    return hx.arrangement.RelationFor(hotIsCmax).Limit(hx.cr);
 }
 
 QString CapacityRatio(const THx& hx)
@@ -163,17 +153,33 @@ void AddBeyondReach(const THx& hx, double limit, TVerdict& verdict)
                                   FixedText(limit, 3), u" at Cr ", CapacityRatio(hx)}));
 }
 
+// Where the relation of cross flow with both streams unmixed would need an ntu
+// above the most its series and root search take: an exchanger far larger than
+// any built. Anywhere else, the values are outside its domain.
+bool BeyondNtuRange(const THx& hx, bool fromNtu)
+{
+    if (hx.arrangement.Kind() != TFlowArrangement::TKind::akCrossFlowUnmixed)
+        return false;
+    return fromNtu ? hx.ntu > TFlowRelation::MaxNtu : hx.e >= 0 && hx.cr >= 0 && hx.cr <= 1;
+}
+
 // Stopped for values outside the arrangement's relation: a negative effectiveness
 // or ntu, a capacity ratio outside 0..1. The checks after this one say which.
 void CheckArrangementSolution(const TSolvedCase& solve, TVerdict& verdict)
 {
     const THx& hx = solve.solved;
-    if (!StoppedByArrangement(hx))
+    if (hx.stop != TSolveStop::ssOutsideRelation)
         return;
     const bool fromNtu = hx.method == HxMethods::ENtu;
-    verdict.AddInfeasible(
-        Joined({u"no solution for ", hx.arrangement.Name(), u": ",
-                Shown(fromNtu ? NtuValue : EffectivenessValue, hx), u", Cr ", CapacityRatio(hx)}));
+    const TQuantity& value = fromNtu ? NtuValue : EffectivenessValue;
+    if (BeyondNtuRange(hx, fromNtu)) {
+        verdict.AddInfeasible(Joined({u"Ntu above the range of ", hx.arrangement.Name(), u": ",
+                                      Shown(value, hx), u", Cr ", CapacityRatio(hx),
+                                      u", Ntu at most ", FixedText(TFlowRelation::MaxNtu, 0)}));
+        return;
+    }
+    verdict.AddInfeasible(Joined({u"no solution for ", hx.arrangement.Name(), u": ",
+                                  Shown(value, hx), u", Cr ", CapacityRatio(hx)}));
 }
 
 // A quantity that must be positive, and the mask bit that can make it an input
@@ -230,6 +236,27 @@ void CheckOverwrittenGivenValues(const TSolvedCase& solve, TVerdict& verdict)
     }
 }
 
+void CheckCorrectionFactor(const TSolvedCase& solve, TVerdict& verdict)
+{
+    const THx& hx = solve.solved;
+    if (hx.arrangement.IsCounterFlow() || hx.stop != TSolveStop::ssNone || !(hx.F < LowestDesignF))
+        return;
+    verdict.AddWarning(Joined(
+        {u"correction factor below ", FixedText(LowestDesignF, 2), u": F ", FixedText(hx.F, 3)}));
+}
+
+// In one shell the cold stream leaving above the hot outlet has been warmer than
+// the hot stream beside it: the heat flows back there. More shells in series are
+// the usual way to take such a cross, so only one shell pass is judged.
+void CheckShellCross(const TSolvedCase& solve, TVerdict& verdict)
+{
+    const THx& hx = solve.solved;
+    if (hx.arrangement.Key() != OneShellPass || hx.stop != TSolveStop::ssNone || !(hx.tco > hx.tho))
+        return;
+    verdict.AddWarning(
+        Joined({u"temperature cross in the shell: ", Shown(Tco, hx), u" above ", Shown(Tho, hx)}));
+}
+
 void CheckUntickedDuty(const TSolvedCase& solve, TVerdict& verdict)
 {
     if (solve.solved.method == HxMethods::NotProperlySpecified)
@@ -238,6 +265,9 @@ void CheckUntickedDuty(const TSolvedCase& solve, TVerdict& verdict)
 }
 
 // In the order their findings are listed.
+// Where the solve stopped at a pinch or cross, only the temperatures and the duty are its own.
+constexpr TCheck PinchChecks[] = {CheckEndDifferences, CheckStreamDirections, CheckDuty};
+
 constexpr TCheck InfeasibleChecks[] = {
     CheckArrangementSolution, CheckEndDifferences,     CheckStreamDirections, CheckDuty,
     CheckEffectiveness,       CheckPositiveQuantities,
@@ -246,7 +276,15 @@ constexpr TCheck InfeasibleChecks[] = {
 constexpr TCheck WarningChecks[] = {
     CheckOverwrittenGivenValues,
     CheckUntickedDuty,
+    CheckCorrectionFactor,
+    CheckShellCross,
 };
+
+void RunChecks(std::span<const TCheck> checks, const TSolvedCase& solve, TVerdict& verdict)
+{
+    for (const TCheck check : checks)
+        check(solve, verdict);
+}
 
 } // namespace
 
@@ -260,16 +298,21 @@ TVerdict CheckFeasibility(const TSolvedCase& solve)
             "nothing computed: with Uo and Ao given, give thi, tho, tci, tco or thi, mh, tci, mc"));
         return verdict;
     }
-    if (const std::optional<double> limit = UnreachedLimit(solve.solved)) {
-        // The values after the step where the solve stopped hold earlier ones:
-        // nothing but the reason and the warnings can be judged.
-        AddBeyondReach(solve.solved, *limit, verdict);
-    } else {
-        for (const TCheck check : InfeasibleChecks)
-            check(solve, verdict);
+    // The values after the step where a solve stopped hold earlier ones: they
+    // are not judged.
+    switch (solve.solved.stop) {
+    case TSolveStop::ssArrangementLimit:
+        AddBeyondReach(solve.solved, ReachedLimit(solve.solved), verdict);
+        break;
+    case TSolveStop::ssPinch:
+        RunChecks(PinchChecks, solve, verdict);
+        break;
+    case TSolveStop::ssNone:
+    case TSolveStop::ssOutsideRelation:
+        RunChecks(InfeasibleChecks, solve, verdict);
+        break;
     }
-    for (const TCheck check : WarningChecks)
-        check(solve, verdict);
+    RunChecks(WarningChecks, solve, verdict);
     return verdict;
 }
 

@@ -1,5 +1,6 @@
 #include "Hx.h"
 
+#include "Approach.h"
 #include "CheckedMath.h"
 #include "Format.h"
 #include "HeatTransfer.h"
@@ -14,16 +15,17 @@ using Checked::Sub;
 
 namespace {
 
-// Raised inside Solve where the arrangement has no ntu for the effectiveness
-// (or no effectiveness for the ntu); Solve ends there, without an error.
-struct EBeyondReach
+// Raised inside Solve where it stops short without an error (TSolveStop).
+struct EStopped
 {
+    TSolveStop stop;
 };
 
-double Reached(std::optional<double> value)
+// A value of the arrangement's relation; none stops the solve.
+double Related(std::optional<double> value)
 {
     if (!value)
-        throw EBeyondReach();
+        throw EStopped{TSolveStop::ssOutsideRelation};
     return *value;
 }
 
@@ -31,10 +33,12 @@ double Reached(std::optional<double> value)
 
 void THx::Solve(int mask)
 {
+    stop = TSolveStop::ssNone;
     try {
         SolveByMethod(mask);
-    } catch (const EBeyondReach&) {
-        F = 0; // the limit of F where the arrangement's ntu grows without bound
+    } catch (const EStopped& stopped) {
+        stop = stopped.stop;
+        F = 0;
     }
 }
 
@@ -79,6 +83,7 @@ std::optional<TMathFault> THx::SolveOrFault(int mask)
 void THx::LmtdMethod()
 {
     method = HxMethods::Lmtd;
+    StopAtPinchOrCross();
     lmtd = Lmtd(thi, tho, tci, tco);
     if (arrangement.IsCounterFlow()) {
         Q = Mul(Mul(Uo, Ao), lmtd);
@@ -103,21 +108,24 @@ void THx::EffectivenessNtuMethod()
         e = Effectiveness(cr, ntu);
         F = 1;
     } else {
-        e = Reached(relation.Effectiveness(ntu, cr));
+        e = Related(relation.Effectiveness(ntu, cr));
     }
     Q = Mul(e, Qmax);
     ColdOutletFromDuty();
     HotOutletFromDuty();
+    // A large ntu takes e to its limit: the outlets are still sound, but the
+    // lmtd and F would be worked out from the noise of the approach.
+    StopAtPinchOrCross();
+    if (!arrangement.IsCounterFlow())
+        StopAtLimit(relation);
     lmtd = Lmtd(thi, tho, tci, tco);
-    if (!arrangement.IsCounterFlow()) {
-        // An e that rounds to 1 leaves the counter-flow ntu, and F, too large to hold.
-        const std::optional<double> factor = relation.CorrectionFactor(e, cr, ntu);
-        F = factor ? *factor : Checked::TFaultRecorder::Report(TMathFault::mfOverflow);
-    }
+    if (!arrangement.IsCounterFlow())
+        F = Related(relation.CorrectionFactor(e, cr, ntu));
 }
 
 void THx::CommonTail(int mask)
 {
+    StopAtPinchOrCross();
     if (arrangement.IsCounterFlow()) {
         EffectivenessAndNtu();
         lmtd = Lmtd(thi, tho, tci, tco);
@@ -241,8 +249,24 @@ void THx::EffectivenessFromTemperatures()
 
 void THx::ArrangementNtu(const TFlowRelation& relation)
 {
-    ntu = Reached(relation.Ntu(e, cr));
-    F = Reached(relation.CorrectionFactor(e, cr, ntu));
+    StopAtLimit(relation);
+    ntu = Related(relation.Ntu(e, cr));
+    F = Related(relation.CorrectionFactor(e, cr, ntu));
+}
+
+void THx::StopAtPinchOrCross() const
+{
+    using Approach::TEnd;
+    if (Approach::EndOf(Sub(thi, tco), thi, tci) != TEnd::aeOpen ||
+        Approach::EndOf(Sub(tho, tci), thi, tci) != TEnd::aeOpen)
+        throw EStopped{TSolveStop::ssPinch};
+}
+
+// Values outside the relation's domain (cr outside 0..1) are left to the relation.
+void THx::StopAtLimit(const TFlowRelation& relation) const
+{
+    if (cr >= 0 && cr <= 1 && Approach::ReachesLimit(e, relation.Limit(cr)))
+        throw EStopped{TSolveStop::ssArrangementLimit};
 }
 
 void THx::SizeExchanger(int mask)

@@ -25,6 +25,16 @@ inline const QString Lmtd = QStringLiteral("LMTD method");
 inline const QString ENtu = QStringLiteral("e-Ntu method");
 } // namespace HxMethods
 
+// Why a solve ended before computing every value. The values after the step
+// where it stopped keep what the record held before, and F is 0.
+enum class TSolveStop
+{
+    ssNone,
+    ssPinch,            // the streams touch or cross at an end (Approach::EndOf)
+    ssArrangementLimit, // the effectiveness is at the most the arrangement reaches
+    ssOutsideRelation   // the arrangement's relation has no ntu or e for the values
+};
+
 // One two-stream heat exchanger case: the nine values the user can give, the
 // fluid and exchanger names, the specific heats and everything Solve derives.
 // Units: °C, kg/s, kJ/(kg·K), kW/K, kW/(m²·K) for Uo, m², kW. A plain record:
@@ -61,15 +71,18 @@ public:
     // default). Counter flow is solved by the counter-flow relations alone.
     TFlowArrangement arrangement;
     // LMTD correction factor of the arrangement, counter-flow ntu / ntu: 1 for
-    // counter flow; 0 where the arrangement cannot reach the effectiveness.
+    // counter flow; 0 where the solve stopped.
     double F = 0;
+    TSolveStop stop = TSolveStop::ssNone; // of the last Solve
 
     // Chooses the method from the mask of given values and computes the missing
     // values in place. A floating-point fault raises EMathError before any
     // non-finite value is stored; the steps done until then stay in the record.
-    // Where the arrangement cannot reach the effectiveness (or, outside its
-    // domain, has no ntu or effectiveness for the values), Solve ends there
-    // without an error: F is 0 and the steps done until then stay.
+    // Once the four temperatures are known, a pinch or cross at either end ends
+    // the solve before the lmtd, ntu or size are worked out from it; so does an
+    // effectiveness at the arrangement's limit, or values outside its relation.
+    // Such a stop is no error: `stop` says why, F is 0 and the steps done until
+    // then stay.
     void Solve(int mask);
     // As Solve, but the fault is returned rather than raised, for a caller that
     // reports it and drops the case, as the batch does: raising and catching
@@ -115,6 +128,8 @@ private:
     void EffectivenessAndNtu();
     void EffectivenessFromTemperatures();
     void ArrangementNtu(const TFlowRelation& relation);
+    void StopAtPinchOrCross() const;
+    void StopAtLimit(const TFlowRelation& relation) const;
     void SizeExchanger(int mask);
     void CommonTail(int mask);
     void LmtdMethod();

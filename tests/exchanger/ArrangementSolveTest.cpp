@@ -202,22 +202,23 @@ void ArrangementSolveTest::unreachableEffectivenessStopsTheSolve()
     QVERIFY(std::abs(hx.Uo * hx.Ao * hx.F * hx.lmtd - hx.Q) <= 1e-9 * hx.Q);
 }
 
-// The Cmin stream mixed at Cr 0.01 and ntu 1000: e rounds to 1, and the
-// counter-flow ntu that F divides by is too large to hold. Solve raises the
-// overflow; SolveOrFault, as the batch solves, reports it without raising.
-void ArrangementSolveTest::effectivenessOfOneLeavesNoCorrectionFactor()
+// The Cmin stream mixed at Cr 0.01 and ntu 1000: e rounds to 1, so the hot
+// stream leaves at the cold inlet. The solve stops at that pinch, before the
+// counter-flow ntu that F divides by grows too large to hold, and raises nothing.
+void ArrangementSolveTest::effectivenessOfOneIsAPinch()
 {
     THx hx = HotOilCase("cross-flow-hot-mixed", 4000);
     SetFields(hx, {{"mc", 50}});
+    const THx given = hx;
     THx raising = hx;
-    QVERIFY_THROWS_EXCEPTION(EMathError, raising.Solve(237));
-    std::optional<TMathFault> fault;
-    try {
-        fault = hx.SolveOrFault(237);
-    } catch (const EMathError&) {
-        QFAIL("SolveOrFault raised the overflow");
-    }
-    QCOMPARE(fault, std::optional<TMathFault>(TMathFault::mfOverflow));
+    raising.Solve(237);
+    QCOMPARE(raising.stop, TSolveStop::ssPinch);
+    QVERIFY(!hx.SolveOrFault(237));
+    QCOMPARE(RecordText(hx), RecordText(raising));
+    QCOMPARE(hx.F, 0.0);
+    const TVerdict verdict = JudgeSolve(given, hx, 237);
+    QCOMPARE(verdict.Findings(),
+             QStringList{"temperature pinch at the cold end: tho 20.0 °C, tci 20.0 °C"});
 }
 
 void ArrangementSolveTest::resultsNameTheArrangementAndF_data()

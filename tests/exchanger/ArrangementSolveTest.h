@@ -13,7 +13,7 @@ class ArrangementSolveTest : public QObject
 private slots:
     void unreachableEffectivenessStopsTheSolve_data();
     void unreachableEffectivenessStopsTheSolve();
-    void effectivenessOfOneLeavesNoCorrectionFactor();
+    void effectivenessOfOneIsAPinch();
     void resultsNameTheArrangementAndF_data();
     void resultsNameTheArrangementAndF();
     void unknownArrangementIsNoSolution();

@@ -106,27 +106,27 @@ void ExecutableTest::batchFromStandardInput()
                                             "division by zero)")));
 }
 
-// A cold stream "heated" above the hot inlet: solved, but infeasible in every output.
+// A cold stream "heated" above the hot inlet: the solve stops at the cross,
+// infeasible in every output.
 void ExecutableTest::infeasibleCaseInEveryOutput()
 {
     const QStringList values = {"2", "120", "0",   "2", "1", "20", "130",
                                 "1", "1",   "300", "0", "0", "57"};
     const QString cross = "temperature cross at the hot end: thi 120.0 °C, tco 130.0 °C";
-    const QString findings = cross +
-                             "; temperature cross at the cold end: tho 4.7 °C, tci 20.0 °C; "
-                             "effectiveness above 1: e 1.153; area not positive: Ao -123.3 m²";
+    const QString findings = cross + "; temperature cross at the cold end: tho 4.7 °C, tci 20.0 °C";
 
     const TProgramRun text = RunProgram(m_program, QStringList{"--solve"} + values);
     QCOMPARE(text.code, 3);
     QCOMPARE(text.err, "kelvane: Infeasible  (Cold fluid specified): " + cross + "\n");
-    QVERIFY2(text.out.endsWith("e Qmax = 461.230 kW\n\n" + findings.split("; ").join(u'\n') + "\n"),
+    QVERIFY2(text.out.contains("\ncc (tco-tci) = 461.230 kW\n"), qPrintable(text.out));
+    QVERIFY2(text.out.endsWith(" kW\n\n" + findings.split("; ").join(u'\n') + "\n"),
              qPrintable(text.out));
 
     const TProgramRun json = RunProgram(m_program, QStringList{"--solve", "--json"} + values);
     QCOMPARE(json.code, 3);
     const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
     QCOMPARE(object.value("verdict").toString(), QStringLiteral("infeasible"));
-    QCOMPARE(object.value("findings").toArray().size(), 4);
+    QCOMPARE(object.value("findings").toArray().size(), 2);
     QCOMPARE(object.value("findings").toArray().first().toString(), cross);
     QCOMPARE(object.value("method").toString(), QStringLiteral("Cold fluid specified"));
 
@@ -207,8 +207,9 @@ void ExecutableTest::badInput_data()
     number("not a number", "nan");
     number("infinity", "inf");
     number("beyond the largest double", "1e999");
+    // Beside an inlet difference of 1e308, an approach of 6 °C at the cold end is a pinch.
     QTest::newRow("the largest double solves")
-        << "shipped" << WithValue(2, "1e308") << QByteArray() << 0 << "Duty: Hot fluid specified";
+        << "shipped" << WithValue(2, "1e308") << QByteArray() << 3 << "Duty: Hot fluid specified";
     QTest::newRow("fluid index out of the table")
         << "shipped" << WithValue(1, "99") << QByteArray() << 2
         << "kelvane: --solve: HOT (value 1): 99 is not an entry of the fluid table (entries 0 to "

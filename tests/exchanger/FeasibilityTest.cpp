@@ -25,17 +25,16 @@ void FeasibilityTest::verdicts_data()
     const THxValues coldAboveHotInlet = {{"thi", 120}, {"tho", 0},   {"mh", 2}, {"cph", 2.0},
                                          {"tci", 20},  {"tco", 130}, {"mc", 1}, {"cpc", 4.193},
                                          {"Uo", 0.3},  {"Ao", 50},   {"Q", 0}};
+    // The solve stops at the cross: the effectiveness and size it would have
+    // worked out from it are not judged.
     QTest::newRow("cold outlet above the hot inlet: temperature cross")
         << false << coldAboveHotInlet << 57 << "infeasible"
         << QStringList{"temperature cross at the hot end: thi 120.0 °C, tco 130.0 °C",
-                       "temperature cross at the cold end: tho 4.7 °C, tci 20.0 °C",
-                       "effectiveness above 1: e 1.153", "area not positive: Ao -123.3 m²"};
-    QTest::newRow("the same with the area given: Uo not positive")
+                       "temperature cross at the cold end: tho 4.7 °C, tci 20.0 °C"};
+    QTest::newRow("the same with the area given")
         << false << coldAboveHotInlet << 57 + 128 << "infeasible"
         << QStringList{"temperature cross at the hot end: thi 120.0 °C, tco 130.0 °C",
-                       "temperature cross at the cold end: tho 4.7 °C, tci 20.0 °C",
-                       "effectiveness above 1: e 1.153",
-                       "heat transfer coefficient not positive: Uo -739.98 W/m²°C"};
+                       "temperature cross at the cold end: tho 4.7 °C, tci 20.0 °C"};
     QTest::newRow("hot inlet below the cold inlet with e-Ntu: negative duty")
         << true << THxValues{{"thi", 5.0}} << 237 << "infeasible"
         << QStringList{"temperature cross at the hot end: thi 5.0 °C, tco 5.8 °C",

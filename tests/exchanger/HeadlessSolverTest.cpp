@@ -287,11 +287,11 @@ void HeadlessSolverTest::verdictReachesEveryOutputAlike_data()
     QTest::newRow("no solution") << noSolution << 1 << ""
                                  << "";
     // e rounds to 1 with the Cmin stream mixed: the correction factor is too large to hold.
-    QTest::newRow("no solution: no correction factor at an effectiveness of 1")
+    QTest::newRow("infeasible: an effectiveness of 1 pinches the cold end")
         << QStringList{"0",    "35", "12",   "1",    "1", "6",  "13",
                        "24.4", "9",  "1000", "1023", "0", "237"}
-        << 1 << ""
-        << "";
+        << 3 << "infeasible"
+        << "temperature pinch at the cold end: tho 6.0 °C, tci 6.0 °C";
     // Nothing computed beside huge Uo and Ao: the solve succeeds, the diagnostic
     // product Uo·Ao overflows, as it does in the window.
     QTest::newRow("no solution: a diagnostic product overflows")

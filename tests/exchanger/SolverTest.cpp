@@ -1,5 +1,6 @@
 #include "SolverTest.h"
 
+#include "Feasibility.h"
 #include "HxTestSupport.h"
 #include "MathError.h"
 
@@ -131,13 +132,6 @@ void SolverTest::failures_data()
     QTest::newRow("capacity ratio of two zero rates")
         << true << THxValues{{"mh", 0.0}, {"mc", 0.0}} << 237 << TMathFault::mfInvalidOp;
     QTest::newRow("ntu from a zero cmin") << true << THxValues{{"mh", 0.0}} << 237 << zeroDivide;
-    QTest::newRow("thi = tci makes Qmax zero")
-        << false << THxValues{{"tci", 35.0}} << 111 << zeroDivide;
-    QTest::newRow("equal temperatures at one end: lmtd 0 in sizing")
-        << false << THxValues{{"tho", 6.0}} << 111 << zeroDivide;
-    QTest::newRow("crossed temperatures: lmtd 0 in sizing")
-        << true << THxValues{{"thi", 30.0}, {"tho", 20.0}, {"tci", 25.0}, {"tco", 28.0}} << 511
-        << zeroDivide;
     QTest::newRow("zero Uo in sizing") << false << THxValues{{"Uo", 0.0}} << 111 << zeroDivide;
     QTest::newRow("zero Ao in sizing") << true << THxValues{{"Ao", 0.0}} << 175 << zeroDivide;
     QTest::newRow("zero duty over zero conductance")
@@ -161,6 +155,43 @@ void SolverTest::failures()
     }
     for (const THxNumberField& field : HxNumberFields)
         QVERIFY2(std::isfinite(hx.*field.member), field.name);
+}
+
+// Where the streams touch or cross, the solve stops before the lmtd, ntu and
+// size would divide by the end difference, and the verdict names the end.
+void SolverTest::pinchesAndCrossesStopTheSolve_data()
+{
+    QTest::addColumn<bool>("fromSolved");
+    QTest::addColumn<THxValues>("set");
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<QString>("finding");
+    QTest::newRow("thi = tci: the cold stream crosses the hot inlet")
+        << false << THxValues{{"tci", 35.0}} << 111
+        << "temperature cross at the hot end: thi 35.0 °C, tco 42.0 °C";
+    QTest::newRow("equal temperatures at one end: a pinch in sizing")
+        << false << THxValues{{"tho", 6.0}} << 111
+        << "temperature pinch at the cold end: tho 6.0 °C, tci 6.0 °C";
+    QTest::newRow("crossed temperatures, duty given")
+        << true << THxValues{{"thi", 30.0}, {"tho", 20.0}, {"tci", 25.0}, {"tco", 28.0}} << 511
+        << "temperature cross at the cold end: tho 20.0 °C, tci 25.0 °C";
+    QTest::newRow("crossed temperatures, rated by the lmtd")
+        << true << THxValues{{"thi", 30.0}, {"tho", 20.0}, {"tci", 25.0}, {"tco", 28.0}} << 219
+        << "temperature cross at the cold end: tho 20.0 °C, tci 25.0 °C";
+}
+
+void SolverTest::pinchesAndCrossesStopTheSolve()
+{
+    QFETCH(bool, fromSolved);
+    QFETCH(THxValues, set);
+    QFETCH(int, mask);
+    QFETCH(QString, finding);
+    THx hx = Prepared(fromSolved, set);
+    const THx given = hx;
+    QVERIFY(!hx.SolveOrFault(mask));
+    QCOMPARE(hx.stop, TSolveStop::ssPinch);
+    const TVerdict verdict = JudgeSolve(given, hx, mask);
+    QVERIFY(verdict.IsInfeasible());
+    QCOMPARE(verdict.Findings().first(), finding);
 }
 
 void SolverTest::failureKeepsTheStepsAlreadyDone()

@@ -16,6 +16,8 @@ private slots:
     void effectivenessNtuIgnoresHeldCapacityRates();
     void failures_data();
     void failures();
+    void pinchesAndCrossesStopTheSolve_data();
+    void pinchesAndCrossesStopTheSolve();
     void failureKeepsTheStepsAlreadyDone();
     void solveOrFaultReturnsTheFault_data();
     void solveOrFaultReturnsTheFault();

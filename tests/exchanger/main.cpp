@@ -11,6 +11,7 @@
 #include "LookupTablesTest.h"
 #include "NamedCaseFileTest.h"
 #include "ResultsPageTest.h"
+#include "SolverEdgesTest.h"
 #include "SolverTest.h"
 #include "TestMain.h"
 
@@ -20,4 +21,4 @@
 KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, FlowRelationTest, SolverTest,
                   FeasibilityTest, ResultsPageTest, LookupTablesTest, CaseArgumentsTest,
                   NamedCaseFileTest, BatchSolverTest, HeadlessSolverTest, ExecutableTest,
-                  ArrangementSolveTest, ArrangementExecutableTest)
+                  ArrangementSolveTest, ArrangementExecutableTest, SolverEdgesTest)
