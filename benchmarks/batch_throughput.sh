@@ -23,9 +23,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # Lines of one kind: "solved" cycles the six methods' masks around the initial
-# case; "failing" cycles three faults (the hot inlet at the cold inlet divides
-# the duty by a zero Qmax, equal hot temperatures with no Uo size the exchanger
-# by 0/0, a huge hot flow overflows the duty); "mixed" takes the two in turn.
+# case; "failing" cycles three faults (no cold flow divides the duty by a zero
+# capacity rate, equal hot temperatures with no Uo size the exchanger by 0/0,
+# a huge hot flow overflows the duty); "mixed" takes the two in turn.
 generate() {
   LC_ALL=C awk -v n="$lines" -v kind="$1" '
     function solved(i, thi) {
@@ -34,7 +34,7 @@ generate() {
     }
     function failing(i, thi) {
       if (i % 3 == 0)
-        printf "Kelvane,0,%.3f,12,1,1,%.3f,13,0.8,%d,37,38,23.529,111\n", thi, thi, i % 5
+        printf "Kelvane,0,%.3f,12,1,1,6,13,0,%d,37,38,23.529,111\n", thi, i % 5
       else if (i % 3 == 1)
         printf "Kelvane,0,%.3f,%.3f,1,1,6,13,0.8,%d,0,38,23.529,111\n", thi, thi, i % 5
       else
