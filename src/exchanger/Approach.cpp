@@ -7,9 +7,10 @@ namespace Approach {
 TEnd EndOf(double difference, double thi, double tci)
 {
     const double tolerance = Tolerance * std::abs(thi - tci);
-    if (difference > tolerance)
-        return TEnd::aeOpen;
-    return difference < -tolerance ? TEnd::aeCross : TEnd::aePinch;
+    if (difference < -tolerance)
+        return TEnd::aeCross;
+    // Not a number is no approach: it stands for a fault already recorded.
+    return difference <= tolerance ? TEnd::aePinch : TEnd::aeOpen;
 }
 
 bool ReachesLimit(double e, double limit)

@@ -20,7 +20,8 @@ enum class TEnd
 };
 
 // An end difference (thi - tco at the hot end, tho - tci at the cold end),
-// judged against the inlet difference of a case with inlets thi and tci.
+// judged against the inlet difference of a case with inlets thi and tci; open
+// where a fault recorded in the solve left it not a number.
 TEnd EndOf(double difference, double thi, double tci);
 
 // Whether an effectiveness is at, or within the tolerance below, the most an

@@ -13,33 +13,12 @@ using Checked::Div;
 using Checked::Mul;
 using Checked::Sub;
 
-namespace {
-
-// Raised inside Solve where it stops short without an error (TSolveStop).
-struct EStopped
-{
-    TSolveStop stop;
-};
-
-// A value of the arrangement's relation; none stops the solve.
-double Related(std::optional<double> value)
-{
-    if (!value)
-        throw EStopped{TSolveStop::ssOutsideRelation};
-    return *value;
-}
-
-} // namespace
-
 void THx::Solve(int mask)
 {
     stop = TSolveStop::ssNone;
-    try {
-        SolveByMethod(mask);
-    } catch (const EStopped& stopped) {
-        stop = stopped.stop;
+    SolveByMethod(mask);
+    if (stop != TSolveStop::ssNone)
         F = 0;
-    }
 }
 
 void THx::SolveByMethod(int mask)
@@ -83,12 +62,14 @@ std::optional<TMathFault> THx::SolveOrFault(int mask)
 void THx::LmtdMethod()
 {
     method = HxMethods::Lmtd;
-    StopAtPinchOrCross();
+    if (!EndsOpen())
+        return;
     lmtd = Lmtd(thi, tho, tci, tco);
     if (arrangement.IsCounterFlow()) {
         Q = Mul(Mul(Uo, Ao), lmtd);
     } else {
-        EffectivenessFromTemperatures();
+        if (!EffectivenessFromTemperatures())
+            return;
         Q = Mul(Mul(Mul(Uo, Ao), F), lmtd);
     }
     ColdFlowFromDuty();
@@ -107,25 +88,25 @@ void THx::EffectivenessNtuMethod()
     if (arrangement.IsCounterFlow()) {
         e = Effectiveness(cr, ntu);
         F = 1;
-    } else {
-        e = Related(relation.Effectiveness(ntu, cr));
+    } else if (!Related(relation.Effectiveness(ntu, cr), e)) {
+        return;
     }
     Q = Mul(e, Qmax);
     ColdOutletFromDuty();
     HotOutletFromDuty();
     // A large ntu takes e to its limit: the outlets are still sound, but the
     // lmtd and F would be worked out from the noise of the approach.
-    StopAtPinchOrCross();
-    if (!arrangement.IsCounterFlow())
-        StopAtLimit(relation);
+    if (!EndsOpen() || (!arrangement.IsCounterFlow() && !BelowLimit(relation)))
+        return;
     lmtd = Lmtd(thi, tho, tci, tco);
     if (!arrangement.IsCounterFlow())
-        F = Related(relation.CorrectionFactor(e, cr, ntu));
+        Related(relation.CorrectionFactor(e, cr, ntu), F);
 }
 
 void THx::CommonTail(int mask)
 {
-    StopAtPinchOrCross();
+    if (!EndsOpen())
+        return;
     if (arrangement.IsCounterFlow()) {
         EffectivenessAndNtu();
         lmtd = Lmtd(thi, tho, tci, tco);
@@ -133,7 +114,8 @@ void THx::CommonTail(int mask)
         // The lmtd needs no ntu: found first, it is shown too where the
         // arrangement cannot reach the effectiveness.
         lmtd = Lmtd(thi, tho, tci, tco);
-        EffectivenessAndNtu();
+        if (!EffectivenessAndNtu())
+            return;
     }
     SizeExchanger(mask);
 }
@@ -221,52 +203,64 @@ void THx::CapacityRates()
     Qmax = Mul(cmin, itd);
 }
 
-void THx::EffectivenessAndNtu()
+bool THx::EffectivenessAndNtu()
 {
     CapacityRates();
     e = Div(Q, Qmax);
-    if (arrangement.IsCounterFlow()) {
-        ntu = NtuFromEffectiveness(cr, e);
-        F = 1;
-    } else {
-        ArrangementNtu(arrangement.RelationFor(ch >= cc));
-    }
+    if (!arrangement.IsCounterFlow())
+        return ArrangementNtu(arrangement.RelationFor(ch >= cc));
+    ntu = NtuFromEffectiveness(cr, e);
+    F = 1;
+    return true;
 }
 
 // e and cr from the four temperatures alone, before any flow is known: the
 // stream that changes more is the Cmin stream (so a tie counts the hot stream
 // as Cmax, as CapacityRates does); then ntu and F of the arrangement. Both are
 // kept where the arrangement has no ntu for them, so the verdict can tell why.
-void THx::EffectivenessFromTemperatures()
+bool THx::EffectivenessFromTemperatures()
 {
     const double hotChange = Sub(thi, tho);
     const double coldChange = Sub(tco, tci);
     const double larger = std::max(hotChange, coldChange);
     cr = Div(std::min(hotChange, coldChange), larger);
     e = Div(larger, Sub(thi, tci));
-    ArrangementNtu(arrangement.RelationFor(hotChange <= coldChange));
+    return ArrangementNtu(arrangement.RelationFor(hotChange <= coldChange));
 }
 
-void THx::ArrangementNtu(const TFlowRelation& relation)
+bool THx::ArrangementNtu(const TFlowRelation& relation)
 {
-    StopAtLimit(relation);
-    ntu = Related(relation.Ntu(e, cr));
-    F = Related(relation.CorrectionFactor(e, cr, ntu));
+    return BelowLimit(relation) && Related(relation.Ntu(e, cr), ntu) &&
+           Related(relation.CorrectionFactor(e, cr, ntu), F);
 }
 
-void THx::StopAtPinchOrCross() const
+bool THx::EndsOpen()
 {
     using Approach::TEnd;
-    if (Approach::EndOf(Sub(thi, tco), thi, tci) != TEnd::aeOpen ||
-        Approach::EndOf(Sub(tho, tci), thi, tci) != TEnd::aeOpen)
-        throw EStopped{TSolveStop::ssPinch};
+    if (Approach::EndOf(Sub(thi, tco), thi, tci) == TEnd::aeOpen &&
+        Approach::EndOf(Sub(tho, tci), thi, tci) == TEnd::aeOpen)
+        return true;
+    stop = TSolveStop::ssPinch;
+    return false;
 }
 
 // Values outside the relation's domain (cr outside 0..1) are left to the relation.
-void THx::StopAtLimit(const TFlowRelation& relation) const
+bool THx::BelowLimit(const TFlowRelation& relation)
 {
-    if (cr >= 0 && cr <= 1 && Approach::ReachesLimit(e, relation.Limit(cr)))
-        throw EStopped{TSolveStop::ssArrangementLimit};
+    if (!(cr >= 0 && cr <= 1 && Approach::ReachesLimit(e, relation.Limit(cr))))
+        return true;
+    stop = TSolveStop::ssArrangementLimit;
+    return false;
+}
+
+bool THx::Related(std::optional<double> value, double& result)
+{
+    if (!value) {
+        stop = TSolveStop::ssOutsideRelation;
+        return false;
+    }
+    result = *value;
+    return true;
 }
 
 void THx::SizeExchanger(int mask)

@@ -125,11 +125,14 @@ private:
     void CompleteColdSide(int mask);
     void CompleteHotSide(int mask);
     void CapacityRates();
-    void EffectivenessAndNtu();
-    void EffectivenessFromTemperatures();
-    void ArrangementNtu(const TFlowRelation& relation);
-    void StopAtPinchOrCross() const;
-    void StopAtLimit(const TFlowRelation& relation) const;
+    // The steps that can stop the solve say whether it goes on: false, with
+    // `stop` set, where it stops.
+    bool EffectivenessAndNtu();
+    bool EffectivenessFromTemperatures();
+    bool ArrangementNtu(const TFlowRelation& relation);
+    bool EndsOpen();                                           // no pinch or cross at either end
+    bool BelowLimit(const TFlowRelation& relation);            // e short of the arrangement's limit
+    bool Related(std::optional<double> value, double& result); // a value of the relation
     void SizeExchanger(int mask);
     void CommonTail(int mask);
     void LmtdMethod();
