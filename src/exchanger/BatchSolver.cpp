@@ -91,9 +91,9 @@ void TBatchSolver::SolveLine(const QString& line, TCsvWriter& csv)
     for (const THxTextField& field : HxTextFields)
         csv.AddText(m_hx.*field.member);
     for (const THxNumberField& field : HxNumberFields)
-        csv.AddNumber(m_hx.*field.member);
+        csv.AddNumber(m_hx.Result(field.member));
     csv.AddText(m_hx.arrangement.Key());
-    csv.AddNumber(m_hx.*HxCorrectionFactorField.member);
+    csv.AddNumber(m_hx.Result(HxCorrectionFactorField.member));
     csv.AddText(verdict.Findings().join(FindingSeparator));
     if (verdict.IsInfeasible())
         csv.AddText(QStringLiteral("Infeasible: ") + verdict.Findings().first());

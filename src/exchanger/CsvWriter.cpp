@@ -4,6 +4,7 @@
 
 #include <QIODevice>
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -104,6 +105,10 @@ void TCsvWriter::AddText(QLatin1StringView text)
 
 void TCsvWriter::AddNumber(double value)
 {
+    if (std::isnan(value)) {
+        AddEmpty(); // not computed
+        return;
+    }
     // The text of FloatToRoundTripText, without a string made for it.
     char* out = StartField(RoundTripTextRoom);
     m_used = WriteRoundTripText(out, value) - m_buffer.data();

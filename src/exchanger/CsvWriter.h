@@ -17,7 +17,7 @@ public:
 
     void AddText(const QString& text);
     void AddText(QLatin1StringView text);
-    void AddNumber(double value);
+    void AddNumber(double value); // NaN (not computed): an empty field
     void AddEmpty();
     void EndRow();
     // Writes what is buffered; raises std::runtime_error when the device refuses it.

@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QIODevice>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -68,6 +69,12 @@ QString JsonString(const QString& text)
     }
     quoted += u'"';
     return quoted;
+}
+
+// At full precision; null for a value the solve did not compute.
+QString JsonNumber(double value)
+{
+    return std::isnan(value) ? QStringLiteral("null") : FloatToRoundTripText(value);
 }
 
 } // namespace
@@ -262,12 +269,12 @@ QString THeadlessSolver::JsonOf(const THx& hx, const TVerdict& verdict)
     }
     for (const THxNumberField& field : HxNumberFields) {
         key(field.name);
-        json += FloatToRoundTripText(hx.*field.member);
+        json += JsonNumber(hx.Result(field.member));
     }
     key(HxArrangementName);
     json += JsonString(QString(hx.arrangement.Key()));
     key(HxCorrectionFactorField.name);
-    json += FloatToRoundTripText(hx.*HxCorrectionFactorField.member);
+    json += JsonNumber(hx.Result(HxCorrectionFactorField.member));
     key("verdict");
     json += JsonString(verdict.KindName());
     key("findings");

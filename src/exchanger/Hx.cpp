@@ -7,18 +7,93 @@
 #include "ResultsPage.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
 
 using Checked::Add;
 using Checked::Div;
 using Checked::Mul;
 using Checked::Sub;
 
+namespace {
+
+// What a solve may compute: the nine given values in the order of their mask
+// bits, then the derived values, which every method computes before it reads
+// them. THx::unsolved has one bit for each, in this order.
+constexpr double THx::*SolvedValues[] = {&THx::thi, &THx::tho,  &THx::mh,   &THx::tci,  &THx::tco,
+                                         &THx::mc,  &THx::Uo,   &THx::Ao,   &THx::Q,    &THx::ch,
+                                         &THx::cc,  &THx::lmtd, &THx::cmax, &THx::cmin, &THx::itd,
+                                         &THx::e,   &THx::ntu,  &THx::cr,   &THx::Qmax, &THx::F};
+constexpr std::size_t FirstDerived = mbQ + 1;
+
+// For the length of one solve, the derived values stand at NaN, which no step
+// stores: one still NaN at the end was not reached. It gets its value back, as
+// the record is never left with a NaN, and is marked unsolved.
+class TReachedValues
+{
+public:
+    explicit TReachedValues(THx& hx) : m_hx(hx)
+    {
+        for (std::size_t i = FirstDerived; i < std::size(SolvedValues); ++i) {
+            m_held[i] = m_hx.*SolvedValues[i];
+            m_hx.*SolvedValues[i] = std::numeric_limits<double>::quiet_NaN();
+        }
+    }
+    ~TReachedValues()
+    {
+        for (std::size_t i = FirstDerived; i < std::size(SolvedValues); ++i) {
+            if (!std::isnan(m_hx.*SolvedValues[i]))
+                continue;
+            m_hx.*SolvedValues[i] = m_held[i];
+            m_hx.MarkUnsolved({SolvedValues[i]});
+        }
+    }
+    TReachedValues(const TReachedValues&) = delete;
+    TReachedValues& operator=(const TReachedValues&) = delete;
+
+private:
+    THx& m_hx;
+    std::array<double, std::size(SolvedValues)> m_held{};
+};
+
+// The bit of a value in THx::unsolved; none for the specific heats, which no
+// solve computes.
+std::uint32_t UnsolvedBit(const double THx::*value)
+{
+    for (std::size_t i = 0; i < std::size(SolvedValues); ++i)
+        if (SolvedValues[i] == value)
+            return std::uint32_t(1) << i;
+    return 0;
+}
+
+} // namespace
+
 void THx::Solve(int mask)
 {
     stop = TSolveStop::ssNone;
+    unsolved = 0;
+    const TReachedValues reached(*this);
     SolveByMethod(mask);
-    if (stop != TSolveStop::ssNone)
-        F = 0;
+}
+
+void THx::MarkUnsolved(std::initializer_list<double THx::*> values)
+{
+    for (double THx::*value : values)
+        unsolved |= UnsolvedBit(value);
+}
+
+void THx::MarkUnsolvedGivenValues(int bits)
+{
+    unsolved |= std::uint32_t(bits) & ((std::uint32_t(1) << FirstDerived) - 1);
+}
+
+double THx::Result(const double THx::*value) const
+{
+    if (unsolved == 0)
+        return this->*value;
+    return (unsolved & UnsolvedBit(value)) != 0 ? std::numeric_limits<double>::quiet_NaN()
+                                                : this->*value;
 }
 
 void THx::SolveByMethod(int mask)
@@ -35,6 +110,8 @@ void THx::SolveByMethod(int mask)
             LmtdMethod();
         else if (HasAll(mask, mgInletsAndFlows))
             EffectivenessNtuMethod();
+        else
+            MarkUnsolvedGivenValues(~mask);
     } else if (HasAll(mask, mgColdFluid)) {
         method = HxMethods::ColdFluidSpecified;
         ColdDutyFromFlow();
@@ -62,19 +139,26 @@ std::optional<TMathFault> THx::SolveOrFault(int mask)
 void THx::LmtdMethod()
 {
     method = HxMethods::Lmtd;
-    if (!EndsOpen())
+    if (!EndsOpen() || !LmtdMethodDuty()) {
+        MarkUnsolved({&THx::Q, &THx::mc, &THx::mh});
         return;
-    lmtd = Lmtd(thi, tho, tci, tco);
-    if (arrangement.IsCounterFlow()) {
-        Q = Mul(Mul(Uo, Ao), lmtd);
-    } else {
-        if (!EffectivenessFromTemperatures())
-            return;
-        Q = Mul(Mul(Mul(Uo, Ao), F), lmtd);
     }
     ColdFlowFromDuty();
     HotFlowFromDuty();
     EffectivenessAndNtu();
+}
+
+bool THx::LmtdMethodDuty()
+{
+    lmtd = Lmtd(thi, tho, tci, tco);
+    if (arrangement.IsCounterFlow()) {
+        Q = Mul(Mul(Uo, Ao), lmtd);
+        return true;
+    }
+    if (!EffectivenessFromTemperatures())
+        return false;
+    Q = Mul(Mul(Mul(Uo, Ao), F), lmtd);
+    return true;
 }
 
 void THx::EffectivenessNtuMethod()
@@ -89,6 +173,7 @@ void THx::EffectivenessNtuMethod()
         e = Effectiveness(cr, ntu);
         F = 1;
     } else if (!Related(relation.Effectiveness(ntu, cr), e)) {
+        MarkUnsolved({&THx::Q, &THx::tho, &THx::tco});
         return;
     }
     Q = Mul(e, Qmax);
@@ -105,19 +190,24 @@ void THx::EffectivenessNtuMethod()
 
 void THx::CommonTail(int mask)
 {
-    if (!EndsOpen())
+    if (!EndsOpen() || !LmtdAndNtu()) {
+        MarkUnsolved({HasBit(mask, mbAo) ? &THx::Uo : &THx::Ao});
         return;
+    }
+    SizeExchanger(mask);
+}
+
+bool THx::LmtdAndNtu()
+{
     if (arrangement.IsCounterFlow()) {
         EffectivenessAndNtu();
         lmtd = Lmtd(thi, tho, tci, tco);
-    } else {
-        // The lmtd needs no ntu: found first, it is shown too where the
-        // arrangement cannot reach the effectiveness.
-        lmtd = Lmtd(thi, tho, tci, tco);
-        if (!EffectivenessAndNtu())
-            return;
+        return true;
     }
-    SizeExchanger(mask);
+    // The lmtd needs no ntu: found first, it is shown too where the
+    // arrangement cannot reach the effectiveness.
+    lmtd = Lmtd(thi, tho, tci, tco);
+    return EffectivenessAndNtu();
 }
 
 void THx::ColdDutyFromFlow()
@@ -329,58 +419,81 @@ void THx::WriteResults(TResultsPage& page) const
     using L = QLatin1StringView;
     const bool counterFlow = arrangement.IsCounterFlow();
     page.Block(L("Hot fluid"), hotFluid);
-    page.Number(L("thi"), thi, TUnit::ruDegC);
-    page.Number(L("tho"), tho, TUnit::ruDegC);
-    page.Number(L("mh"), mh, TUnit::ruKgPerS);
-    page.Number(L("cph"), cph, TUnit::ruSpecificHeat);
-    page.Number(L("ch"), ch, TUnit::ruCapacityRate);
+    page.Number(L("thi"), Result(&THx::thi), TUnit::ruDegC);
+    page.Number(L("tho"), Result(&THx::tho), TUnit::ruDegC);
+    page.Number(L("mh"), Result(&THx::mh), TUnit::ruKgPerS);
+    page.Number(L("cph"), Result(&THx::cph), TUnit::ruSpecificHeat);
+    page.Number(L("ch"), Result(&THx::ch), TUnit::ruCapacityRate);
     page.Block(L("Cold fluid"), coldFluid);
-    page.Number(L("tci"), tci, TUnit::ruDegC);
-    page.Number(L("tco"), tco, TUnit::ruDegC);
-    page.Number(L("mc"), mc, TUnit::ruKgPerS);
-    page.Number(L("cpc"), cpc, TUnit::ruSpecificHeat);
-    page.Number(L("cc"), cc, TUnit::ruCapacityRate);
+    page.Number(L("tci"), Result(&THx::tci), TUnit::ruDegC);
+    page.Number(L("tco"), Result(&THx::tco), TUnit::ruDegC);
+    page.Number(L("mc"), Result(&THx::mc), TUnit::ruKgPerS);
+    page.Number(L("cpc"), Result(&THx::cpc), TUnit::ruSpecificHeat);
+    page.Number(L("cc"), Result(&THx::cc), TUnit::ruCapacityRate);
     page.Block(L("VuduD"), heatXType);
     if (!counterFlow)
         page.Text(L("arrangement"), arrangement.Name());
-    page.Number(L("Cmin"), cmin, TUnit::ruCapacityRate);
-    page.Number(L("Cmax"), cmax, TUnit::ruCapacityRate);
-    page.Number(L("Cr"), cr);
-    page.Number(L("Uo"), Uo, TUnit::ruHeatTransCoeff);
-    page.Number(L("Ao"), Ao, TUnit::ruArea);
-    page.Number(L("itd"), itd, TUnit::ruDegC);
-    page.Number(L("lmtd"), lmtd, TUnit::ruDegC);
+    page.Number(L("Cmin"), Result(&THx::cmin), TUnit::ruCapacityRate);
+    page.Number(L("Cmax"), Result(&THx::cmax), TUnit::ruCapacityRate);
+    page.Number(L("Cr"), Result(&THx::cr));
+    page.Number(L("Uo"), Result(&THx::Uo), TUnit::ruHeatTransCoeff);
+    page.Number(L("Ao"), Result(&THx::Ao), TUnit::ruArea);
+    page.Number(L("itd"), Result(&THx::itd), TUnit::ruDegC);
+    page.Number(L("lmtd"), Result(&THx::lmtd), TUnit::ruDegC);
     if (!counterFlow)
-        page.Number(L("F"), F);
-    page.Number(L("Qmax"), Qmax, TUnit::ruPower);
-    page.Number(L("Ntu"), ntu);
-    page.Number(L("e"), e);
+        page.Number(L("F"), Result(&THx::F));
+    page.Number(L("Qmax"), Result(&THx::Qmax), TUnit::ruPower);
+    page.Number(L("Ntu"), Result(&THx::ntu));
+    page.Number(L("e"), Result(&THx::e));
     page.Block(L("Duty"), method);
-    page.Number(L("Q"), Q, TUnit::ruPower);
+    page.Number(L("Q"), Result(&THx::Q), TUnit::ruPower);
 }
 
 void THx::WriteDiagnostics(QStringList& lines) const
 {
     const std::array<double, 6> products = DiagnosticProducts();
-    const auto line = [&lines](const char* format, double value) {
-        lines << Format(QLatin1StringView(format), {value});
+    const auto line = [&lines](QLatin1StringView format, double value) {
+        // A product of a value the solve did not reach is left blank.
+        lines << (std::isnan(value) ? format.left(format.indexOf(u'%')).trimmed()
+                                    : Format(format, {value}));
     };
     lines << QStringLiteral("Diagnostic") << QString();
-    line("Uo Ao = %0.3f kW/K", products[0]);
-    line("Ntu Cmin = %0.3f kW/K", products[1]);
+    line(QLatin1StringView("Uo Ao = %0.3f kW/K"), products[0]);
+    line(QLatin1StringView("Ntu Cmin = %0.3f kW/K"), products[1]);
     lines << QString();
-    line("ch (thi-tho) = %0.3f kW", products[2]);
-    line("cc (tco-tci) = %0.3f kW", products[3]);
-    line(arrangement.IsCounterFlow() ? "Uo Ao lmtd = %0.3f kW" : "Uo Ao F lmtd = %0.3f kW",
+    line(QLatin1StringView("ch (thi-tho) = %0.3f kW"), products[2]);
+    line(QLatin1StringView("cc (tco-tci) = %0.3f kW"), products[3]);
+    line(QLatin1StringView(arrangement.IsCounterFlow() ? "Uo Ao lmtd = %0.3f kW"
+                                                       : "Uo Ao F lmtd = %0.3f kW"),
          products[4]);
-    line("e Qmax = %0.3f kW", products[5]);
+    line(QLatin1StringView("e Qmax = %0.3f kW"), products[5]);
 }
 
 std::array<double, 6> THx::DiagnosticProducts() const
 {
+    // NaN where a factor was not computed; an overflow of computed ones raises.
+    const auto product = [](std::initializer_list<double> factors) {
+        double result = 1;
+        for (const double factor : factors) {
+            if (std::isnan(factor))
+                return factor;
+            result = Mul(result, factor);
+        }
+        return result;
+    };
+    const auto difference = [](double a, double b) {
+        return std::isnan(a) || std::isnan(b) ? std::numeric_limits<double>::quiet_NaN()
+                                              : Sub(a, b);
+    };
+    const double uoAo = product({Result(&THx::Uo), Result(&THx::Ao)});
     // With an arrangement the rate equation holds with F.
-    const double rateDuty =
-        arrangement.IsCounterFlow() ? Mul(Mul(Uo, Ao), lmtd) : Mul(Mul(Mul(Uo, Ao), F), lmtd);
-    return {Mul(Uo, Ao), Mul(ntu, cmin), Mul(Sub(thi, tho), ch), Mul(Sub(tco, tci), cc),
-            rateDuty,    Mul(e, Qmax)};
+    const double rateDuty = arrangement.IsCounterFlow()
+                                ? product({uoAo, Result(&THx::lmtd)})
+                                : product({uoAo, Result(&THx::F), Result(&THx::lmtd)});
+    return {uoAo,
+            product({Result(&THx::ntu), Result(&THx::cmin)}),
+            product({difference(Result(&THx::thi), Result(&THx::tho)), Result(&THx::ch)}),
+            product({difference(Result(&THx::tco), Result(&THx::tci)), Result(&THx::cc)}),
+            rateDuty,
+            product({Result(&THx::e), Result(&THx::Qmax)})};
 }

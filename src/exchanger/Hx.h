@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <cstdint>
+#include <initializer_list>
 #include <optional>
 
 class TResultsPage;
@@ -26,7 +28,7 @@ inline const QString ENtu = QStringLiteral("e-Ntu method");
 } // namespace HxMethods
 
 // Why a solve ended before computing every value. The values after the step
-// where it stopped keep what the record held before, and F is 0.
+// where it stopped are not computed (THx::Result).
 enum class TSolveStop
 {
     ssNone,
@@ -71,9 +73,13 @@ public:
     // default). Counter flow is solved by the counter-flow relations alone.
     TFlowArrangement arrangement;
     // LMTD correction factor of the arrangement, counter-flow ntu / ntu: 1 for
-    // counter flow; 0 where the solve stopped.
+    // counter flow.
     double F = 0;
     TSolveStop stop = TSolveStop::ssNone; // of the last Solve
+    // The numbers the last Solve did not reach (the nine given values at their
+    // mask bits, the derived values above them). They keep the values the
+    // record held, as Solve never stores a NaN; Result leaves them out.
+    std::uint32_t unsolved = 0;
 
     // Chooses the method from the mask of given values and computes the missing
     // values in place. A floating-point fault raises EMathError before any
@@ -81,14 +87,18 @@ public:
     // Once the four temperatures are known, a pinch or cross at either end ends
     // the solve before the lmtd, ntu or size are worked out from it; so does an
     // effectiveness at the arrangement's limit, or values outside its relation.
-    // Such a stop is no error: `stop` says why, F is 0 and the steps done until
-    // then stay.
+    // Such a stop is no error: `stop` says why, the steps done until then
+    // stay, and `unsolved` names what the solve did not reach.
     void Solve(int mask);
     // As Solve, but the fault is returned rather than raised, for a caller that
     // reports it and drops the case, as the batch does: raising and catching
     // would cost more than the solve. After a fault the derived values are
     // unspecified and may be NaN.
     [[nodiscard]] std::optional<TMathFault> SolveOrFault(int mask);
+    // A number of the record as the last Solve left it, for the outputs: NaN
+    // where the solve did not reach it (`unsolved`), never an earlier case's.
+    double Result(const double THx::*value) const;
+    void MarkUnsolved(std::initializer_list<double THx::*> values);
 
     void SetHotFluid(const QString& name);
     void SetColdFluid(const QString& name);
@@ -135,6 +145,9 @@ private:
     bool Related(std::optional<double> value, double& result); // a value of the relation
     void SizeExchanger(int mask);
     void CommonTail(int mask);
+    void MarkUnsolvedGivenValues(int bits);
+    bool LmtdMethodDuty();
+    bool LmtdAndNtu();
     void LmtdMethod();
     void EffectivenessNtuMethod();
     void WriteResults(TResultsPage& page) const;

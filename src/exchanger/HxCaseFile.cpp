@@ -4,6 +4,7 @@
 #include "XMLFile.h"
 
 #include <QString>
+#include <cmath>
 #include <variant>
 
 namespace {
@@ -72,11 +73,17 @@ void THx::WriteCase(TXMLFile& file, pugi::xml_node root) const
         for (const TCaseValue& value : group.values) {
             TXMLNode child;
             const QString name = QLatin1String(value.name);
-            if (const auto* text = std::get_if<QString THx::*>(&value.field))
+            if (const auto* text = std::get_if<QString THx::*>(&value.field)) {
                 file.WriteString(node, name, child, true, this->**text);
+                continue;
+            }
+            // A value read back is an input; a result the solve did not reach is left empty.
+            const double THx::*member = std::get<double THx::*>(value.field);
+            const double number = value.readBack ? this->*member : Result(member);
+            if (std::isnan(number))
+                file.WriteString(node, name, child, true, QString());
             else
-                file.WriteFloat(node, name, child, true, NumberFormat,
-                                this->*std::get<double THx::*>(value.field));
+                file.WriteFloat(node, name, child, true, NumberFormat, number);
         }
     }
 }

@@ -2,6 +2,8 @@
 
 #include "Format.h"
 
+#include <cmath>
+
 namespace {
 
 using TForm = TResultsPage::TForm;
@@ -43,12 +45,13 @@ struct TFormTexts
     const char* blockSeparator;
     const char* blockTitle;
     const char* number;
+    const char* notComputed;
     const char* text;
 };
 
 constexpr TFormTexts HtmlTexts = {"<p>&nbsp;</p>", "<p class=\"hd\"><b>%s</b>: %s</p>",
-                                  "<p>%s = %0.3f%s</p>", "<p>%s: %s</p>"};
-constexpr TFormTexts PlainTexts = {"", "%s: %s", "%s = %0.3f%s", "%s: %s"};
+                                  "<p>%s = %0.3f%s</p>", "<p>%s =</p>", "<p>%s: %s</p>"};
+constexpr TFormTexts PlainTexts = {"", "%s: %s", "%s = %0.3f%s", "%s =", "%s: %s"};
 
 const TFormTexts& TextsOf(TForm form)
 {
@@ -74,6 +77,10 @@ void TResultsPage::Block(QLatin1StringView title, const QString& name)
 
 void TResultsPage::Number(QLatin1StringView label, double value, TUnit unit)
 {
+    if (std::isnan(value)) {
+        m_lines << Format(QLatin1StringView(TextsOf(m_form).notComputed), {QString(label)});
+        return;
+    }
     const TUnitText& unitText = UnitTexts[std::size_t(unit)];
     const char* spelling = m_form == TForm::rfHtml ? unitText.html : unitText.text;
     m_lines << Format(QLatin1StringView(TextsOf(m_form).number),

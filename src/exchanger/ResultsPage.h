@@ -5,8 +5,9 @@
 
 // Writes a results page, titled blocks of labelled values, either as the HTML
 // lines of the results view or as plain text with the same labels, values and
-// units for terminals. Numbers are "%0.3f"; names and texts are inserted as they
-// stand. Only appends to the list; knows nothing of what the values mean.
+// units for terminals. Numbers are "%0.3f", a NaN (not computed) left blank;
+// names and texts are inserted as they stand. Only appends to the list; knows nothing of what the
+// values mean.
 class TResultsPage
 {
 public:

@@ -3,6 +3,8 @@
 #include "Hx.h"
 #include "QvChartPanel.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr TColor HotColour = 255;
@@ -55,6 +57,12 @@ void ConfigureTemperatureChart(TChartPanel& chart)
 
 void ShowTemperatureChart(TChartPanel& chart, const THx& hx)
 {
+    // A solve that stopped before an outlet has no stream to draw.
+    for (const double THx::*temperature : {&THx::thi, &THx::tho, &THx::tci, &THx::tco})
+        if (std::isnan(hx.Result(temperature))) {
+            ClearTemperatureChart(chart);
+            return;
+        }
     chart.Clear();
     TChartLine& hot = AddStreamLine(chart, HotColour);
     TChartLine& cold = AddStreamLine(chart, ColdColour);

@@ -1,6 +1,7 @@
 #include "HeadlessSolverTest.h"
 
 #include "CaseArguments.h"
+#include "CsvFields.h"
 #include "HeadlessRun.h"
 #include "HeadlessSolver.h"
 #include "HxTestSupport.h"
@@ -26,25 +27,6 @@ using TRun = THeadlessRun;
 TRun Run(const QStringList& arguments, const QByteArray& input = {})
 {
     return RunHeadless(qEnvironmentVariable("KELVANE_PROGRAM_DIR"), "9.8.7.6", arguments, input);
-}
-
-// The fields of one CSV row, quoted fields unquoted.
-QStringList CsvFields(const QString& row)
-{
-    QStringList fields{QString()};
-    bool quoted = false;
-    for (qsizetype i = 0; i < row.size(); ++i) {
-        const QChar c = row[i];
-        if (c == u'"' && quoted && row.mid(i + 1, 1) == "\"")
-            fields.last() += row[++i];
-        else if (c == u'"')
-            quoted = !quoted;
-        else if (c == u',' && !quoted)
-            fields << QString();
-        else
-            fields.last() += c;
-    }
-    return fields;
 }
 
 THx SolvedThroughTables(const QStringList& values)

@@ -31,6 +31,15 @@ inline double FieldOf(const THx& hx, const QString& name)
     return FieldOf(const_cast<THx&>(hx), name);
 }
 
+// The field as the outputs show it: NaN where the last solve did not reach it.
+inline double ResultOf(const THx& hx, const QString& name)
+{
+    for (const THxNumberField& field : HxNumberFields)
+        if (name == QLatin1StringView(field.name))
+            return hx.Result(field.member);
+    throw std::invalid_argument("no number field " + name.toStdString());
+}
+
 inline QString Fixed3(double value)
 {
     return Format(QStringLiteral("%0.3f"), {value});

@@ -1,6 +1,7 @@
 #include "SolverEdgesTest.h"
 
 #include "CheckedMath.h"
+#include "CsvFields.h"
 #include "Feasibility.h"
 #include "FlowArrangement.h"
 #include "HxTestSupport.h"
@@ -143,6 +144,37 @@ void SolverEdgesTest::designWarningsOfAnArrangement()
     SetFields(hx, {{"thi", 100}, {"tho", 45}, {"mh", 1}, {"tci", 20}, {"tco", 55}, {"Uo", 0.5}});
     hx.arrangement = *TFlowArrangement::FromKey(key);
     QCOMPARE(SolveWithVerdict(hx, 95).Findings(), findings);
+}
+
+// One shell pass cannot cool water from 100 to 40 °C against water heated from
+// 20 to 60 °C: the solve stops before the ntu, F and area, which every output
+// leaves blank instead of showing the values of the case solved before it.
+void SolverEdgesTest::valuesNotReachedAreBlankInEveryOutput()
+{
+    const QStringList values = QString("1 100 40 1 1 20 60 0 6 500 0 0 95").split(u' ');
+    const QStringList notReached = {"ntu", "Ao", "F"};
+
+    const TProgramRun text = RunProgram(m_program, QStringList{"--solve"} + values);
+    QCOMPARE(text.code, 3);
+    for (const char* line : {"Ntu =", "Ao =", "F =", "Uo Ao =", "Ntu Cmin ="})
+        QVERIFY2(text.out.split(u'\n').contains(line), qPrintable(text.out));
+    QVERIFY2(text.out.contains("\ne = 0.750\n"), qPrintable(text.out));
+
+    const TProgramRun json = RunProgram(m_program, QStringList{"--solve", "--json"} + values);
+    const QJsonObject record = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    for (const QString& name : notReached)
+        QVERIFY2(record.value(name).isNull(), qPrintable(name));
+    QCOMPARE(record.value("e").toDouble(), 0.75);
+
+    const TProgramRun batch =
+        RunProgram(m_program, {"--batch"}, ("Kelvane," + values.join(u',') + "\n").toUtf8());
+    const QStringList rows = batch.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 2);
+    const QStringList header = CsvFields(rows[0]);
+    const QStringList row = CsvFields(rows[1]);
+    for (const QString& name : notReached)
+        QVERIFY2(row.value(header.indexOf(name)).isEmpty(), qPrintable(rows[1]));
+    QVERIFY2(!row.value(header.indexOf("e")).isEmpty(), qPrintable(rows[1]));
 }
 
 void SolverEdgesTest::casesThroughEveryOutput_data()

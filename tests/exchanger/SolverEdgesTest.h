@@ -15,6 +15,7 @@ private slots:
     void balancedCasesKeepTheirIdentities();
     void designWarningsOfAnArrangement_data();
     void designWarningsOfAnArrangement();
+    void valuesNotReachedAreBlankInEveryOutput();
     void casesThroughEveryOutput_data();
     void casesThroughEveryOutput();
 
