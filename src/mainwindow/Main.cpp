@@ -403,7 +403,7 @@ void TMainForm::RestoreLastCase()
     ActionResetExecute();
     const TSettingsStore store(m_settingsKeyPath);
     const TLastCase last = TLastCase::Read(store, CaseFromControls());
-    UnitsIntoFields(last); // first: a change of unit rounds the value shown
+    UnitsIntoFields(last);
     CaseIntoControls(last);
     m_recentFiles = TRecentFiles::Read(store);
     UpdateRecentFilesMenu();
