@@ -20,6 +20,7 @@
 #include "QvHTMLPreview.h"
 #include "SettingsStore.h"
 #include "SolveOutcome.h"
+#include "SpecMask.h"
 #include "TemperatureChart.h"
 #include "ToolbarImages.h"
 #include "UnitsCatalogue.h"
@@ -578,10 +579,12 @@ void TMainForm::cbColdChange()
     SetStatus(false);
 }
 
-// Without a selection the Uo field keeps its value.
+// An unticked Uo takes the type's default; a ticked one is the user's and
+// stays, as does any Uo without a selection.
 void TMainForm::cbHexChange()
 {
-    if (const THeatXTypeEntry* type = TableEntry(m_types, *cbHex))
+    const THeatXTypeEntry* type = TableEntry(m_types, *cbHex);
+    if (type && !cb[mbUo]->isChecked())
         eduo->SetValue(type->Uo);
     SetStatus(false);
 }

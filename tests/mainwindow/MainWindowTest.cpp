@@ -278,6 +278,7 @@ void MainWindowTest::failedSolveKeepsTheUoRead()
 {
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    SetMask(*form, 47); // Uo unticked takes the type's
     form->cbHex->setFocus();
     QTest::keyClick(form->cbHex, Qt::Key_Down); // "shell and tube", Uo 500
     QCOMPARE(Field(*form, "eduo")->text(), QString("500"));
@@ -470,6 +471,7 @@ void MainWindowTest::dropDownChangeSetsUoAndStatus()
 {
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    SetMask(*form, 47); // Uo unticked takes the type's
     form->cbHex->setFocus();
     QTest::keyClick(form->cbHex, Qt::Key_Down); // "shell and tube"
     QCOMPARE(form->cbHex->currentIndex(), 1);
@@ -481,6 +483,45 @@ void MainWindowTest::dropDownChangeSetsUoAndStatus()
     QCOMPARE(CurrentHx().cpc, 2.0);
     PressF9(*form);
     QCOMPARE(CurrentHx().heatXType, QString("shell and tube"));
+}
+
+// Choosing "shell and tube" (Uo 500) after the Uo field was set, ticked or not.
+void MainWindowTest::typeChangeKeepsATickedUo_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<QString>("typedUo");
+    QTest::addColumn<QString>("shownUo");
+    QTest::newRow("ticked Uo of the first case stays") << 111 << ""
+                                                       << "37";
+    QTest::newRow("ticked Uo typed stays") << 111 << "250"
+                                           << "250";
+    QTest::newRow("unticked Uo takes the type's") << 47 << "250"
+                                                  << "500";
+}
+
+void MainWindowTest::typeChangeKeepsATickedUo()
+{
+    QFETCH(int, mask);
+    QFETCH(QString, typedUo);
+    QFETCH(QString, shownUo);
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    SetMask(*form, mask);
+    TFmtEdit* uo = Field(*form, "eduo");
+    if (!typedUo.isEmpty()) {
+        TypeInto(uo, typedUo);
+        QTest::keyClick(uo, Qt::Key_Tab);
+    }
+    form->cbHex->setFocus();
+    QTest::keyClick(form->cbHex, Qt::Key_Down);
+    QCOMPARE(form->cbHex->currentText(), QString("shell and tube"));
+    QCOMPARE(uo->text(), shownUo);
+    QCOMPARE(form->Label13->text(), QString("Not Solved..."));
+
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    QCOMPARE(CurrentHx().Uo, StrToFloat(shownUo) / 1000);
+    QCOMPARE(uo->text(), shownUo);
 }
 
 void MainWindowTest::resultsPageNamesTheChosenFluids()
@@ -766,6 +807,7 @@ void MainWindowTest::typeWithoutUoGivesTwenty()
     types.close();
     auto form = m_fixture->MakeForm();
     QCOMPARE(form->cbHex->count(), 2);
+    SetMask(*form, 47); // Uo unticked takes the type's
     form->cbHex->setFocus();
     QTest::keyClick(form->cbHex, Qt::Key_Down);
     QCOMPARE(form->cbHex->currentText(), QString("spiral"));
@@ -893,6 +935,7 @@ void MainWindowTest::unknownArrangementIsNoSolution()
     types.close();
     auto form = m_fixture->MakeForm();
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    SetMask(*form, 47); // Uo unticked takes the type's
     form->cbHex->setFocus();
     QTest::keyClick(form->cbHex, Qt::Key_Down);
     QCOMPARE(form->cbHex->currentText(), QString("odd one"));

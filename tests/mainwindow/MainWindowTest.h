@@ -37,6 +37,8 @@ private slots:
     void enterDownUpMoveFocusInFieldsOnly();
     void leavingModifiedFieldMarksNotSolved();
     void dropDownChangeSetsUoAndStatus();
+    void typeChangeKeepsATickedUo_data();
+    void typeChangeKeepsATickedUo();
     void resultsPageNamesTheChosenFluids();
     void copyPutsCaseLine();
     void pasteCaseLine_data();

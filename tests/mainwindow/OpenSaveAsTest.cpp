@@ -135,6 +135,7 @@ void OpenSaveAsTest::saveAsThenOpenRestoresTheWholeCase()
     QTRY_VERIFY(Solved(*form));
     ChooseItem(form->cbHot, 2);  // oil
     ChooseItem(form->cbCold, 3); // sea water
+    SetMask(*form, 219 - 64);    // Uo unticked takes the type's
     ChooseItem(form->cbHex, 4);  // plate: its Uo, 2500
     SetMask(*form, 219);
     TypeInto(Field(*form, "edthi"), "90");
