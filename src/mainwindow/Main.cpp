@@ -424,6 +424,7 @@ TLastCase TMainForm::CaseFromControls() const
     controls.hotFluid = cbHot->currentIndex();
     controls.coldFluid = cbCold->currentIndex();
     controls.heatXType = cbHex->currentIndex();
+    controls.mask = MaskFromCheckBoxes();
     for (int i = 0; i < TLastCase::FieldCount; ++i) {
         const TFmtEdit& field = *(this->*FieldRows[i].field);
         controls.values[i] = FieldValue(field);
@@ -432,12 +433,14 @@ TLastCase TMainForm::CaseFromControls() const
     return controls;
 }
 
-// Leaves a field whose value is empty as it is.
+// Leaves a field whose value is empty as it is, and the ticks without a mask.
 void TMainForm::CaseIntoControls(const TLastCase& lastCase)
 {
     SetItemIndex(*cbHot, lastCase.hotFluid);
     SetItemIndex(*cbCold, lastCase.coldFluid);
     SetItemIndex(*cbHex, lastCase.heatXType);
+    if (lastCase.mask)
+        CheckBoxesFromMask(*lastCase.mask);
     for (int i = 0; i < TLastCase::FieldCount; ++i) {
         if (const std::optional<double> value = lastCase.values[i])
             (this->*FieldRows[i].field)->SetValue(*value);

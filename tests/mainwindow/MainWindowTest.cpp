@@ -699,6 +699,39 @@ void MainWindowTest::restartBringsBackLastCase()
     QCOMPARE(Field(*form, "edtco")->GetValue().ToString(), FloatToRoundTripText(tco));
 }
 
+// The first case's values solved with other ticks, closed and started again.
+void MainWindowTest::restartSolvesWithTheTicksOfTheLastCase_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("e-Ntu") << 237 << "Solved  (e-Ntu method)...";
+    QTest::newRow("cold fluid specified") << 56 << "Solved  (Cold fluid specified)...";
+    QTest::newRow("nothing ticked") << 0 << "Solved  (Data not properly specified)...";
+}
+
+void MainWindowTest::restartSolvesWithTheTicksOfTheLastCase()
+{
+    QFETCH(int, mask);
+    QFETCH(QString, status);
+    THx solved;
+    {
+        auto form = m_fixture->MakeForm();
+        QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+        SetMask(*form, mask);
+        PressF9(*form);
+        QTEST(form->Label13->text(), "status");
+        solved = CurrentHx();
+        form->close();
+    }
+    auto form = m_fixture->MakeForm();
+    QTRY_COMPARE(form->Label13->text(), status);
+    QCOMPARE(form->MaskFromCheckBoxes(), mask);
+    QCOMPARE(CurrentHx().method, solved.method);
+    for (const auto value : {&THx::thi, &THx::tho, &THx::mh, &THx::tci, &THx::tco, &THx::mc,
+                             &THx::Uo, &THx::Ao, &THx::Q})
+        QCOMPARE(FloatToRoundTripText(CurrentHx().*value), FloatToRoundTripText(solved.*value));
+}
+
 void MainWindowTest::resetKeepsCheckBoxes()
 {
     auto form = m_fixture->MakeForm();

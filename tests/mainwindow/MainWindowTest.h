@@ -48,6 +48,8 @@ private slots:
     void indexOutsideListLeavesNoSelection();
     void commandLineOpensSolvedByLmtd();
     void restartBringsBackLastCase();
+    void restartSolvesWithTheTicksOfTheLastCase_data();
+    void restartSolvesWithTheTicksOfTheLastCase();
     void resetKeepsCheckBoxes();
     void helpOpensHelpPage();
     void helpWithoutViewerSaysSo();
