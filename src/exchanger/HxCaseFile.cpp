@@ -1,5 +1,8 @@
 // The mapping of a case to its XML data file: groups and value elements in
-// the file's order, every number with three decimals.
+// the file's order, every number as the shortest text that reads back as the
+// same double, so that a case saved and opened again is the same case. Files
+// written with three decimals read as before.
+#include "Format.h"
 #include "Hx.h"
 #include "XMLFile.h"
 
@@ -7,8 +10,6 @@
 #include <variant>
 
 namespace {
-
-const QString NumberFormat = QStringLiteral("%0.3f");
 
 // One value element: a text or a number of the record, and whether loading reads it.
 struct TCaseValue
@@ -75,8 +76,8 @@ void THx::WriteCase(TXMLFile& file, pugi::xml_node root) const
             if (const auto* text = std::get_if<QString THx::*>(&value.field))
                 file.WriteString(node, name, child, true, this->**text);
             else
-                file.WriteFloat(node, name, child, true, NumberFormat,
-                                this->*std::get<double THx::*>(value.field));
+                file.WriteString(node, name, child, true,
+                                 FloatToRoundTripText(this->*std::get<double THx::*>(value.field)));
         }
     }
 }

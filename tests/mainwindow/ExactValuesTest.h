@@ -22,6 +22,8 @@ private slots:
     void commandLineCaseSolvedAsHeadless();
     void unitSwitchAndEscapeChangeNoValue_data();
     void unitSwitchAndEscapeChangeNoValue();
+    void savedCaseOpensBitForBit_data();
+    void savedCaseOpensBitForBit();
 
 private:
     std::unique_ptr<TWindowFixture> m_fixture;
