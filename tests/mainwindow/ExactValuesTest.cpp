@@ -6,6 +6,7 @@
 #include "HeadlessSolver.h"
 #include "Hx.h"
 #include "HxFields.h"
+#include "SpecMask.h"
 #include "TestFiles.h"
 #include "WindowFixture.h"
 
@@ -79,15 +80,20 @@ void ExactValuesTest::cleanup()
 }
 
 // Values the fields show rounded: Ao 0.25 in a field of one decimal, a flow
-// of four decimals given with five.
+// of four decimals given with five. They reach the window on the command
+// line or pasted as a case line, then Calc.
 void ExactValuesTest::commandLineCaseSolvedAsHeadless_data()
 {
     QTest::addColumn<QString>("values");
+    QTest::addColumn<bool>("pasted");
     QTest::addColumn<QString>("status");
-    QTest::newRow("Ao 0.25 shown as 0.3, LMTD") << "1 80 40 0 9 20 50 0 7 21.6 0.25 0 219"
-                                                << "Solved  (LMTD method)...";
+    const QString smallOilCase = "1 80 40 0 9 20 50 0 7 21.6 0.25 0 219";
+    QTest::newRow("Ao 0.25 shown as 0.3, LMTD, command line")
+        << smallOilCase << false << "Solved  (LMTD method)...";
+    QTest::newRow("Ao 0.25 shown as 0.3, LMTD, pasted")
+        << smallOilCase << true << "Solved  (LMTD method)...";
     QTest::newRow("mh 0.01254 shown as 0.0125, hot fluid specified")
-        << "0 90 45.55 0.01254 0 20 50 0.8 0 37 1 0 7"
+        << "0 90 45.55 0.01254 0 20 50 0.8 0 37 1 0 7" << false
         << "Solved  (Hot fluid specified)...";
 }
 
@@ -96,17 +102,22 @@ void ExactValuesTest::commandLineCaseSolvedAsHeadless_data()
 void ExactValuesTest::commandLineCaseSolvedAsHeadless()
 {
     QFETCH(QString, values);
+    QFETCH(bool, pasted);
     const QStringList arguments = values.split(' ');
-    auto form = m_fixture->MakeForm(arguments);
+    auto form = m_fixture->MakeForm(pasted ? QStringList() : arguments);
     QTRY_VERIFY(!form->DiagMemo->toPlainText().isEmpty());
+    if (pasted) {
+        m_fixture->platform.clipboard = "Kelvane," + arguments.join(',');
+        form->Pastefromclipboard1->trigger();
+        PressF9(*form);
+    }
     QTEST(form->Label13->text(), "status");
     const THeadlessOutput headless = SolveHeadless(arguments);
     QVERIFY(!headless.record.isEmpty());
 
-    const char* const recordNames[] = {"thi", "tho", "mh", "tci", "tco", "mc", "Uo", "Ao", "Q"};
     for (int n = 0; n < 9; ++n) {
-        const double solved = headless.record.value(recordNames[n]).toDouble();
-        QCOMPARE(ExactValue(*form, FieldNames[n]), Exact(n == 6 ? solved * 1000 : solved));
+        const double solved = headless.record.value(HxGivenFields[n].name).toDouble();
+        QCOMPARE(ExactValue(*form, FieldNames[n]), Exact(n == mbUo ? solved * 1000 : solved));
     }
     const QString page = form->HTMLView->toPlainText();
     const QString memo = form->DiagMemo->toPlainText();
