@@ -1,5 +1,8 @@
 // The mapping of a case to its XML data file: groups and value elements in
-// the file's order, every number with three decimals.
+// the file's order, every number as the shortest text that reads back as the
+// same double, so that a case saved and opened again is the same case. Files
+// written with three decimals read as before.
+#include "Format.h"
 #include "Hx.h"
 #include "XMLFile.h"
 
@@ -8,8 +11,6 @@
 #include <variant>
 
 namespace {
-
-const QString NumberFormat = QStringLiteral("%0.3f");
 
 // One value element: a text or a number of the record, and whether loading reads it.
 struct TCaseValue
@@ -80,10 +81,8 @@ void THx::WriteCase(TXMLFile& file, pugi::xml_node root) const
             // A value read back is an input; a result the solve did not reach is left empty.
             const double THx::*member = std::get<double THx::*>(value.field);
             const double number = value.readBack ? this->*member : Result(member);
-            if (std::isnan(number))
-                file.WriteString(node, name, child, true, QString());
-            else
-                file.WriteFloat(node, name, child, true, NumberFormat, number);
+            file.WriteString(node, name, child, true,
+                             std::isnan(number) ? QString() : FloatToRoundTripText(number));
         }
     }
 }

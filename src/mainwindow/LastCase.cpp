@@ -30,6 +30,8 @@ const TGroup Groups[] = {
 
 const QString IndexName = QStringLiteral("index");
 const QString UnitsSection = QStringLiteral("DisplayUnits");
+const QString GivenSection = QStringLiteral("Given");
+const QString MaskName = QStringLiteral("mask");
 
 QString FieldName(int field)
 {
@@ -61,6 +63,9 @@ TLastCase TLastCase::Read(const TSettingsStore& store, const TLastCase& current)
                 last.values[field] = stored;
         }
     }
+    const int mask = store.ReadInteger(GivenSection, MaskName, -1);
+    if (mask >= 0 && mask < (1 << FieldCount))
+        last.mask = mask;
     for (int field = 0; field < FieldCount; ++field)
         last.units[field] = store.ReadInteger(UnitsSection, FieldName(field), current.units[field]);
     return last;
@@ -76,6 +81,8 @@ void TLastCase::Write(TSettingsStore& store) const
                 store.WriteFloat(section, FieldName(field), *values[field]);
         }
     }
+    if (mask)
+        store.WriteInteger(GivenSection, MaskName, *mask);
     for (int field = 0; field < FieldCount; ++field)
         store.WriteInteger(UnitsSection, FieldName(field), units[field]);
 }

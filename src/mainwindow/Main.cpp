@@ -20,6 +20,7 @@
 #include "QvHTMLPreview.h"
 #include "SettingsStore.h"
 #include "SolveOutcome.h"
+#include "SpecMask.h"
 #include "TemperatureChart.h"
 #include "ToolbarImages.h"
 #include "UnitsCatalogue.h"
@@ -403,7 +404,7 @@ void TMainForm::RestoreLastCase()
     ActionResetExecute();
     const TSettingsStore store(m_settingsKeyPath);
     const TLastCase last = TLastCase::Read(store, CaseFromControls());
-    UnitsIntoFields(last); // first: a change of unit rounds the value shown
+    UnitsIntoFields(last);
     CaseIntoControls(last);
     m_recentFiles = TRecentFiles::Read(store);
     UpdateRecentFilesMenu();
@@ -423,6 +424,7 @@ TLastCase TMainForm::CaseFromControls() const
     controls.hotFluid = cbHot->currentIndex();
     controls.coldFluid = cbCold->currentIndex();
     controls.heatXType = cbHex->currentIndex();
+    controls.mask = MaskFromCheckBoxes();
     for (int i = 0; i < TLastCase::FieldCount; ++i) {
         const TFmtEdit& field = *(this->*FieldRows[i].field);
         controls.values[i] = FieldValue(field);
@@ -431,12 +433,14 @@ TLastCase TMainForm::CaseFromControls() const
     return controls;
 }
 
-// Leaves a field whose value is empty as it is.
+// Leaves a field whose value is empty as it is, and the ticks without a mask.
 void TMainForm::CaseIntoControls(const TLastCase& lastCase)
 {
     SetItemIndex(*cbHot, lastCase.hotFluid);
     SetItemIndex(*cbCold, lastCase.coldFluid);
     SetItemIndex(*cbHex, lastCase.heatXType);
+    if (lastCase.mask)
+        CheckBoxesFromMask(*lastCase.mask);
     for (int i = 0; i < TLastCase::FieldCount; ++i) {
         if (const std::optional<double> value = lastCase.values[i])
             (this->*FieldRows[i].field)->SetValue(*value);
@@ -578,10 +582,12 @@ void TMainForm::cbColdChange()
     SetStatus(false);
 }
 
-// Without a selection the Uo field keeps its value.
+// An unticked Uo takes the type's default; a ticked one is the user's and
+// stays, as does any Uo without a selection.
 void TMainForm::cbHexChange()
 {
-    if (const THeatXTypeEntry* type = TableEntry(m_types, *cbHex))
+    const THeatXTypeEntry* type = TableEntry(m_types, *cbHex);
+    if (type && !cb[mbUo]->isChecked())
         eduo->SetValue(type->Uo);
     SetStatus(false);
 }

@@ -36,6 +36,8 @@ template <typename Integer> Integer RoundTo(double value)
 
 TFmtValue TFieldFormat::ValueOf(const QString& text) const
 {
+    if (const std::optional<double> held = HeldValue(text))
+        return *held;
     TFmtValue value = text;
     try {
         if (IsStringFormat(m_formatStr)) {
@@ -86,6 +88,51 @@ std::optional<QString> TFieldFormat::TextOf(const TFmtValue& value) const
     return std::nullopt;
 }
 
+std::optional<QString> TFieldFormat::ShowValue(const TFmtValue& value)
+{
+    const std::optional<QString> text = TextOf(value);
+    Hold(value, text);
+    return text;
+}
+
+std::optional<double> TFieldFormat::HeldValue(const QString& text) const
+{
+    if (!m_held || m_held->text != text || !IsFloatFormat(m_formatStr))
+        return std::nullopt;
+    return m_held->value;
+}
+
+std::optional<double> TFieldFormat::HoldableNumber(const TFmtValue& value) const
+{
+    if (value.IsString() || !IsFloatFormat(m_formatStr))
+        return std::nullopt;
+    return value.ToFloat();
+}
+
+void TFieldFormat::Hold(const TFmtValue& value, const std::optional<QString>& text)
+{
+    const std::optional<double> number = HoldableNumber(value);
+    if (number && text)
+        m_held = THeldNumber{*number, *text};
+    else
+        m_held.reset();
+}
+
+void TFieldFormat::SetEntryText(const QString& text)
+{
+    m_entryText = text;
+    m_entryValue = HeldValue(text);
+}
+
+const QString& TFieldFormat::RestoreEntry()
+{
+    if (m_entryValue)
+        m_held = THeldNumber{*m_entryValue, m_entryText};
+    else
+        m_held.reset();
+    return m_entryText;
+}
+
 // The format for a number in display units, by FormatType.
 QString TFieldFormat::NumberFormat(double display) const
 {
@@ -107,7 +154,7 @@ QString TFieldFormat::FormatNumber(double display) const
     return Format(NumberFormat(display), {display});
 }
 
-TFieldFormat::TFormattedText TFieldFormat::FormatText(const QString& text) const
+TFieldFormat::TFormattedText TFieldFormat::FormatText(const QString& text)
 {
     if (IsStringFormat(m_formatStr))
         return {Format(m_formatStr, {text}), true};
@@ -125,11 +172,18 @@ TFieldFormat::TFormattedText TFieldFormat::FormatText(const QString& text) const
             result.text = both ? Format(m_formatStr, {first, second})
                                : Format(m_formatStr.left(m_formatStr.indexOf(u'/')), {first});
         } else {
-            double x = StrToFloat(cleaned);
+            // A text validated again stands for the number held for it, not
+            // for the number its rounded digits read as.
+            const std::optional<double> held = HeldValue(text);
+            const double typed =
+                held ? ToDouble(UnitsToDisplay(*held, m_factor, m_offset)) : StrToFloat(cleaned);
+            double x = typed;
             result.inRange = CheckRange(x);
             result.text = IsIntegerFormat(m_formatStr)
                               ? Format(m_formatStr, {std::int64_t{RoundTo<std::int32_t>(x)}})
                               : FormatNumber(x);
+            Hold(held && x == typed ? *held : ToDouble(UnitsFromDisplay(x, m_factor, m_offset)),
+                 result.text);
         }
     } catch (const std::exception&) {
         // Not a number: the text stays as typed.
@@ -204,6 +258,8 @@ TFmtValue TFieldFormat::CarriedValue(const QString& text) const
 // An entry text that is no number is kept as it is.
 std::optional<TFmtValue> TFieldFormat::CarriedEntryValue() const
 {
+    if (m_entryValue)
+        return *m_entryValue;
     try {
         return CarriedValue(m_entryText);
     } catch (const std::exception&) {
@@ -230,10 +286,12 @@ std::optional<TFieldFormat::TUnitsShown> TFieldFormat::UpdateUnits(const QString
         m_decimals = FormatDecimals(m_formatStr);
         if (fraction && !m_formatStr.contains(u'/'))
             m_formatStr = m_formatStr + u'/' + m_formatStr;
-        shown.text = TextOf(value);
+        shown.text = ShowValue(value);
         // Escape gives back the value held on entry, in the unit now shown.
-        if (const std::optional<QString> entryText = entry ? TextOf(*entry) : std::nullopt)
+        if (const std::optional<QString> entryText = entry ? TextOf(*entry) : std::nullopt) {
             m_entryText = *entryText;
+            m_entryValue = HoldableNumber(*entry);
+        }
         return shown;
     } catch (const std::exception&) {
         // A text that is not a number: the field goes on showing the previous unit.

@@ -9,8 +9,13 @@
 
 // How a numeric field turns its text into a value and back: the display unit
 // and format, the range, and the text that Escape restores. Values are in the
-// base unit, texts in the display unit. It holds no text of its own and needs
-// no widgets: the field passes its text in and shows what comes back.
+// base unit, texts in the display unit. It needs no widgets: the field passes
+// its text in and shows what comes back.
+//
+// A number shown, typed or carried over a change of unit is held exactly
+// beside the text shown for it: as long as the field shows that text, the
+// held number is its value, so neither the rounding of the display format nor
+// a change of unit and back alters it. Only a text the user edited is read.
 class TFieldFormat
 {
 public:
@@ -33,18 +38,25 @@ public:
     // The value of `text`: a double, an int under an integer format, a string
     // under string and fraction formats. A text that does not read as a
     // number comes back as that text.
+    // The number held for `text`, when it is the text shown for it.
     TFmtValue ValueOf(const QString& text) const;
     // The text showing `value`; empty on an error, none when the format does
     // not show numbers. The range is not checked.
     std::optional<QString> TextOf(const TFmtValue& value) const;
-    // Typed text cleaned and reformatted, numbers pulled into range.
-    TFormattedText FormatText(const QString& text) const;
+    // TextOf, and the number is held for the text returned.
+    std::optional<QString> ShowValue(const TFmtValue& value);
+    // Typed text cleaned and reformatted, numbers pulled into range; the
+    // number typed is held for the text returned.
+    TFormattedText FormatText(const QString& text);
     // Whether the format lets the typed character `c` in.
     bool AcceptsChar(const QString& c) const;
 
-    // The text when the field last gained focus, kept in the display unit.
+    // The text when the field last gained focus, kept in the display unit,
+    // with the number held for it.
     const QString& EntryText() const { return m_entryText; }
-    void SetEntryText(const QString& text) { m_entryText = text; }
+    void SetEntryText(const QString& text);
+    // What Escape shows: the entry text, again holding its number.
+    const QString& RestoreEntry();
 
     double RangeLo() const { return m_rangeLo; }
     void SetRangeLo(double value) { m_rangeLo = value; }
@@ -91,7 +103,24 @@ private:
     TFmtValue CarriedValue(const QString& text) const;
     std::optional<TFmtValue> CarriedEntryValue() const;
 
+    // A number the field shows as `text`.
+    struct THeldNumber
+    {
+        double value;
+        QString text;
+    };
+    // The number held for `text`; none when the field shows another text or
+    // its format shows no plain numbers.
+    std::optional<double> HeldValue(const QString& text) const;
+    // `value` as a number the format can hold; none for texts and under
+    // integer, fraction and string formats.
+    std::optional<double> HoldableNumber(const TFmtValue& value) const;
+    // Holds `value` for `text`; forgets the held number when either is none.
+    void Hold(const TFmtValue& value, const std::optional<QString>& text);
+
+    std::optional<THeldNumber> m_held;
     QString m_entryText;
+    std::optional<double> m_entryValue;
     double m_rangeLo = 0.0;
     double m_rangeHi = 0.0;
     TUnitsType m_unitsType = utNone;

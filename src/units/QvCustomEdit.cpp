@@ -41,7 +41,7 @@ QvCustomEdit::~QvCustomEdit()
 
 void QvCustomEdit::SetValue(const TFmtValue& value)
 {
-    if (const std::optional<QString> shown = m_format.TextOf(value))
+    if (const std::optional<QString> shown = m_format.ShowValue(value))
         setText(*shown);
 }
 
@@ -127,8 +127,9 @@ void QvCustomEdit::ResetEdit()
 {
     if (!isModified())
         return;
-    if (EntryText() != text())
-        setText(EntryText());
+    const QString& entry = m_format.RestoreEntry();
+    if (entry != text())
+        setText(entry);
     setModified(false);
 }
 

@@ -10,8 +10,10 @@
 #include <QPointer>
 #include <optional>
 
-// A single-line numeric field. Its text is the truth: shown in a display unit
-// under a format, read and written in a base unit through GetValue/SetValue.
+// A single-line numeric field. Its value is read and written in a base unit
+// through GetValue/SetValue and shown in a display unit under a format; the
+// number set, typed or carried over a change of unit is kept exactly while
+// its text is on show, and the text is read only after the user edited it.
 // It filters keystrokes by the kind of format, reformats on Enter and when
 // focus leaves, pulls values outside RangeLo..RangeHi (base units) back to the
 // nearest bound with a beep, and restores the text on Escape. A units label
@@ -30,8 +32,8 @@ public:
     // string under string and fraction formats. A text that does not read as a
     // number comes back as that text.
     TFmtValue GetValue() const { return m_format.ValueOf(text()); }
-    // Shows the value in the display unit and format; an error empties the text.
-    // The range is not checked.
+    // Shows the value in the display unit and format and keeps it exactly; an
+    // error empties the text. The range is not checked.
     void SetValue(const TFmtValue& value);
 
     // The text when the field last gained focus; Escape puts it back.

@@ -2,21 +2,9 @@
 
 #include "Hx.h"
 #include "QvFmtEdit.h"
-#include "QvUnitsForm.h"
 #include "WindowFixture.h"
 
-#include <QLabel>
-#include <QListWidget>
-
 namespace {
-
-QLabel* UnitsLabel(TMainForm& form, const QString& name)
-{
-    auto* label = form.findChild<QLabel*>(name + "Units");
-    if (!label)
-        qFatal("no units label for %s", qPrintable(name));
-    return label;
-}
 
 // Each field's text and unit, as the window shows them.
 QStringList Shown(TMainForm& form)
@@ -25,19 +13,6 @@ QStringList Shown(TMainForm& form)
     for (const QString& name : FieldNames)
         shown << Field(form, name)->text() + ' ' + UnitsLabel(form, name)->text();
     return shown;
-}
-
-// Clicks the field's units label and picks the unit in `row` of the list
-// with the keyboard.
-void ChooseUnit(TMainForm& form, const QString& name, int row)
-{
-    WhenModal<TUnitsForm>([row](TUnitsForm* list) {
-        QTest::keyClick(list->ListBox1(), Qt::Key_Home);
-        for (int i = 0; i < row; ++i)
-            QTest::keyClick(list->ListBox1(), Qt::Key_Down);
-        QTest::keyClick(list->ListBox1(), Qt::Key_Return);
-    });
-    QTest::mouseClick(UnitsLabel(form, name), Qt::LeftButton);
 }
 
 } // namespace

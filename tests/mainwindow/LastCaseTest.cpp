@@ -67,6 +67,7 @@ void LastCaseTest::writtenCaseReadsBack()
     last.heatXType = 3;
     last.values = {0.1 + 0.2, -40.0, 1e-300, 123456.78901234567, 11.0, 0.895, 2500.0, 41.8, 1e300};
     last.units = {1, 2, 5, 2, 0, 3, 1, 4, 4};
+    last.mask = 237; // e-Ntu: thi, mh, tci, mc, Uo, Ao
     {
         TSettingsStore store(SettingsKey(Program));
         last.Write(store);
@@ -120,6 +121,18 @@ void LastCaseTest::readTakesWhatTheStoreLacksFromCurrent_data()
     QTest::newRow("a unit alone") << "DisplayUnits"
                                   << "mh" << QVariant(5)
                                   << With([](TLastCase& c) { c.units[2] = 5; });
+    QTest::newRow("a mask alone") << "Given"
+                                  << "mask" << QVariant(237)
+                                  << With([](TLastCase& c) { c.mask = 237; });
+    QTest::newRow("no ticks at all")
+        << "Given"
+        << "mask" << QVariant(0) << With([](TLastCase& c) { c.mask = 0; });
+    QTest::newRow("a mask of more than nine ticks") << "Given"
+                                                    << "mask" << QVariant(512) << WindowCase();
+    QTest::newRow("a negative mask") << "Given"
+                                     << "mask" << QVariant(-1) << WindowCase();
+    QTest::newRow("a double where the mask belongs") << "Given"
+                                                     << "mask" << QVariant(237.0) << WindowCase();
     QTest::newRow("a double where an index belongs") << "HotFluid"
                                                      << "index" << QVariant(1.0) << WindowCase();
     QTest::newRow("a text where a value belongs") << "HotFluid"

@@ -41,11 +41,6 @@ QString ProgramDir()
     return qEnvironmentVariable("KELVANE_PROGRAM_DIR");
 }
 
-void PressF9(TMainForm& form)
-{
-    QTest::keyClick(&form, Qt::Key_F9);
-}
-
 // The status line's text colour as the user sees it: some pixels pure red for
 // an infeasible case, none of them in its usual maroon.
 bool StatusShowsRed(TMainForm& form)
@@ -283,6 +278,7 @@ void MainWindowTest::failedSolveKeepsTheUoRead()
 {
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    SetMask(*form, 47); // Uo unticked takes the type's
     form->cbHex->setFocus();
     QTest::keyClick(form->cbHex, Qt::Key_Down); // "shell and tube", Uo 500
     QCOMPARE(Field(*form, "eduo")->text(), QString("500"));
@@ -476,6 +472,7 @@ void MainWindowTest::dropDownChangeSetsUoAndStatus()
 {
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    SetMask(*form, 47); // Uo unticked takes the type's
     form->cbHex->setFocus();
     QTest::keyClick(form->cbHex, Qt::Key_Down); // "shell and tube"
     QCOMPARE(form->cbHex->currentIndex(), 1);
@@ -487,6 +484,45 @@ void MainWindowTest::dropDownChangeSetsUoAndStatus()
     QCOMPARE(CurrentHx().cpc, 2.0);
     PressF9(*form);
     QCOMPARE(CurrentHx().heatXType, QString("shell and tube"));
+}
+
+// Choosing "shell and tube" (Uo 500) after the Uo field was set, ticked or not.
+void MainWindowTest::typeChangeKeepsATickedUo_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<QString>("typedUo");
+    QTest::addColumn<QString>("shownUo");
+    QTest::newRow("ticked Uo of the first case stays") << 111 << ""
+                                                       << "37";
+    QTest::newRow("ticked Uo typed stays") << 111 << "250"
+                                           << "250";
+    QTest::newRow("unticked Uo takes the type's") << 47 << "250"
+                                                  << "500";
+}
+
+void MainWindowTest::typeChangeKeepsATickedUo()
+{
+    QFETCH(int, mask);
+    QFETCH(QString, typedUo);
+    QFETCH(QString, shownUo);
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    SetMask(*form, mask);
+    TFmtEdit* uo = Field(*form, "eduo");
+    if (!typedUo.isEmpty()) {
+        TypeInto(uo, typedUo);
+        QTest::keyClick(uo, Qt::Key_Tab);
+    }
+    form->cbHex->setFocus();
+    QTest::keyClick(form->cbHex, Qt::Key_Down);
+    QCOMPARE(form->cbHex->currentText(), QString("shell and tube"));
+    QCOMPARE(uo->text(), shownUo);
+    QCOMPARE(form->Label13->text(), QString("Not Solved..."));
+
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    QCOMPARE(CurrentHx().Uo, StrToFloat(shownUo) / 1000);
+    QCOMPARE(uo->text(), shownUo);
 }
 
 void MainWindowTest::resultsPageNamesTheChosenFluids()
@@ -636,9 +672,11 @@ void MainWindowTest::commandLineOpensSolvedByLmtd()
 void MainWindowTest::restartBringsBackLastCase()
 {
     QPoint placed;
+    double tco = 0;
     {
         auto form = m_fixture->MakeForm();
         QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+        tco = CurrentHx().tco;
         form->cbHot->setCurrentIndex(3);
         form->cbHex->setCurrentIndex(4);
         Field(*form, "edthi")->SetUnitsValue(1); // shown in °F, kept in °C
@@ -657,7 +695,42 @@ void MainWindowTest::restartBringsBackLastCase()
     QCOMPARE(Field(*form, "edq")->GetValue().ToFloat(), 17.25);
     QCOMPARE(Field(*form, "edmc")->GetValue().ToFloat(), 1.2345);
     QCOMPARE(Field(*form, "edthi")->GetValue().ToFloat(), 35.0);
-    QCOMPARE(Field(*form, "edtco")->GetValue().ToFloat(), 11.0); // as the field showed it
+    // The value computed, not the one its text shows.
+    QCOMPARE(Field(*form, "edtco")->text(), QString("11.0"));
+    QCOMPARE(Field(*form, "edtco")->GetValue().ToString(), FloatToRoundTripText(tco));
+}
+
+// The first case's values solved with other ticks, closed and started again.
+void MainWindowTest::restartSolvesWithTheTicksOfTheLastCase_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("e-Ntu") << 237 << "Solved  (e-Ntu method)...";
+    QTest::newRow("cold fluid specified") << 56 << "Solved  (Cold fluid specified)...";
+    QTest::newRow("nothing ticked") << 0 << "Solved  (Data not properly specified)...";
+}
+
+void MainWindowTest::restartSolvesWithTheTicksOfTheLastCase()
+{
+    QFETCH(int, mask);
+    QFETCH(QString, status);
+    THx solved;
+    {
+        auto form = m_fixture->MakeForm();
+        QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+        SetMask(*form, mask);
+        PressF9(*form);
+        QTEST(form->Label13->text(), "status");
+        solved = CurrentHx();
+        form->close();
+    }
+    auto form = m_fixture->MakeForm();
+    QTRY_COMPARE(form->Label13->text(), status);
+    QCOMPARE(form->MaskFromCheckBoxes(), mask);
+    QCOMPARE(CurrentHx().method, solved.method);
+    for (const auto value : {&THx::thi, &THx::tho, &THx::mh, &THx::tci, &THx::tco, &THx::mc,
+                             &THx::Uo, &THx::Ao, &THx::Q})
+        QCOMPARE(FloatToRoundTripText(CurrentHx().*value), FloatToRoundTripText(solved.*value));
 }
 
 void MainWindowTest::resetKeepsCheckBoxes()
@@ -768,6 +841,7 @@ void MainWindowTest::typeWithoutUoGivesTwenty()
     types.close();
     auto form = m_fixture->MakeForm();
     QCOMPARE(form->cbHex->count(), 2);
+    SetMask(*form, 47); // Uo unticked takes the type's
     form->cbHex->setFocus();
     QTest::keyClick(form->cbHex, Qt::Key_Down);
     QCOMPARE(form->cbHex->currentText(), QString("spiral"));
@@ -895,6 +969,7 @@ void MainWindowTest::unknownArrangementIsNoSolution()
     types.close();
     auto form = m_fixture->MakeForm();
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    SetMask(*form, 47); // Uo unticked takes the type's
     form->cbHex->setFocus();
     QTest::keyClick(form->cbHex, Qt::Key_Down);
     QCOMPARE(form->cbHex->currentText(), QString("odd one"));

@@ -37,6 +37,8 @@ private slots:
     void enterDownUpMoveFocusInFieldsOnly();
     void leavingModifiedFieldMarksNotSolved();
     void dropDownChangeSetsUoAndStatus();
+    void typeChangeKeepsATickedUo_data();
+    void typeChangeKeepsATickedUo();
     void resultsPageNamesTheChosenFluids();
     void copyPutsCaseLine();
     void pasteCaseLine_data();
@@ -46,6 +48,8 @@ private slots:
     void indexOutsideListLeavesNoSelection();
     void commandLineOpensSolvedByLmtd();
     void restartBringsBackLastCase();
+    void restartSolvesWithTheTicksOfTheLastCase_data();
+    void restartSolvesWithTheTicksOfTheLastCase();
     void resetKeepsCheckBoxes();
     void helpOpensHelpPage();
     void helpWithoutViewerSaysSo();

@@ -4,6 +4,7 @@
 #include "CurrentHx.h"
 #include "Main.h"
 #include "QvFmtEdit.h"
+#include "QvUnitsForm.h"
 #include "RecordingPlatform.h"
 #include "SettingsStore.h"
 #include "WhenModal.h"
@@ -12,6 +13,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -79,6 +82,27 @@ inline TFmtEdit* Field(TMainForm& form, const QString& name)
     return field;
 }
 
+inline QLabel* UnitsLabel(TMainForm& form, const QString& name)
+{
+    auto* label = form.findChild<QLabel*>(name + "Units");
+    if (!label)
+        qFatal("no units label for %s", qPrintable(name));
+    return label;
+}
+
+// Clicks the field's units label and picks the unit in `row` of the list
+// with the keyboard.
+inline void ChooseUnit(TMainForm& form, const QString& name, int row)
+{
+    WhenModal<TUnitsForm>([row](TUnitsForm* list) {
+        QTest::keyClick(list->ListBox1(), Qt::Key_Home);
+        for (int i = 0; i < row; ++i)
+            QTest::keyClick(list->ListBox1(), Qt::Key_Down);
+        QTest::keyClick(list->ListBox1(), Qt::Key_Return);
+    });
+    QTest::mouseClick(UnitsLabel(form, name), Qt::LeftButton);
+}
+
 inline QStringList FieldTexts(TMainForm& form)
 {
     QStringList texts;
@@ -95,6 +119,11 @@ inline void SetMask(TMainForm& form, int mask)
         if (box->isChecked() != bool(mask & (1 << n)))
             QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
+}
+
+inline void PressF9(TMainForm& form)
+{
+    QTest::keyClick(&form, Qt::Key_F9);
 }
 
 // Replaces a field's text by typing; the field keeps the focus.

@@ -1,6 +1,7 @@
 #include "CaseFileTest.h"
 #include "DisplayUnitsTest.h"
 #include "DrivenProgramTest.h"
+#include "ExactValuesTest.h"
 #include "KelvaneApplication.h"
 #include "LastCaseTest.h"
 #include "MainWindowTest.h"
@@ -12,4 +13,5 @@
 // One executable for the main window: list every test class here. The
 // program's own application object catches what event handlers throw.
 KELVANE_TEST_MAIN(TKelvaneApplication, MainWindowTest, CaseFileTest, StartupTest, OpenSaveAsTest,
-                  DisplayUnitsTest, LastCaseTest, RecentFilesTest, DrivenProgramTest)
+                  DisplayUnitsTest, ExactValuesTest, LastCaseTest, RecentFilesTest,
+                  DrivenProgramTest)

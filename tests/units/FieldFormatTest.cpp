@@ -1,6 +1,7 @@
 #include "FieldFormatTest.h"
 
 #include "FieldFormat.h"
+#include "Format.h"
 
 #include <QTest>
 #include <QVariant>
@@ -40,6 +41,13 @@ TFmtValue ToFmtValue(const QVariant& value)
     default:
         return value.toString();
     }
+}
+
+// The value the field reads from `text`, as exact text, so that a difference
+// in the last digit fails and shows.
+QString ExactValueOf(const TFieldFormat& field, const QString& text)
+{
+    return field.ValueOf(text).ToString();
 }
 
 } // namespace
@@ -153,7 +161,7 @@ void FieldFormatTest::formatText()
 {
     QFETCH(int, units);
     QFETCH(QString, typed);
-    const TFieldFormat field = MassFlowField(units);
+    TFieldFormat field = MassFlowField(units);
     const TFieldFormat::TFormattedText formatted = field.FormatText(typed);
     QTEST(formatted.text.value_or(typed), "shown");
     QTEST(formatted.inRange, "inRange");
@@ -286,4 +294,104 @@ void FieldFormatTest::unitsLabelTurnsStringFormatIntoNumbers()
     field.SetFormatStr(QStringLiteral("%0.3f"));
     field.UseNumberFormat();
     QCOMPARE(field.FormatStr(), QStringLiteral("%0.3f"));
+}
+
+// A value shown, switched to another unit and back: the field reads the value
+// it was given every time, not the number its rounded text stands for.
+void FieldFormatTest::shownNumberKeptOverUnitChanges_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("units");
+    QTest::addColumn<QString>("shownInUnits");
+    QTest::addColumn<QString>("shownBack");
+    QTest::newRow("Uo 100 W/m²°C in Btu/hr·ft²°F")
+        << int(utHeatTransCoeff) << 100.0 << 1 << "17.612"
+        << "100";
+    QTest::newRow("Ao 0.3 m² in ft²") << int(utArea) << 0.3 << 4 << "3.2"
+                                      << "0.3";
+    QTest::newRow("Ao 0.25 m² in ft²") << int(utArea) << 0.25 << 4 << "2.7"
+                                       << "0.3";
+    QTest::newRow("mh 0.0125 kg/s in lb/hr") << int(utMassFlow) << 0.0125 << 5 << "99.2"
+                                             << "0.0125";
+    QTest::newRow("thi 35.04 °C in °F") << int(utTemperature) << 35.04 << 1 << "95.1"
+                                        << "35.0";
+}
+
+void FieldFormatTest::shownNumberKeptOverUnitChanges()
+{
+    QFETCH(int, type);
+    QFETCH(double, value);
+    QFETCH(int, units);
+    const QString exact = FloatToRoundTripText(value);
+    TFieldFormat field = Field(static_cast<TUnitsType>(type), 0);
+    const QString shown = field.ShowValue(value).value_or(QString());
+    QCOMPARE(ExactValueOf(field, shown), exact);
+
+    const auto inUnits = field.SetUnitsValue(units, shown);
+    QVERIFY(inUnits && inUnits->text);
+    QTEST(*inUnits->text, "shownInUnits");
+    QCOMPARE(ExactValueOf(field, *inUnits->text), exact);
+
+    const auto back = field.SetUnitsValue(0, *inUnits->text);
+    QVERIFY(back && back->text);
+    QTEST(*back->text, "shownBack");
+    QCOMPARE(ExactValueOf(field, *back->text), exact);
+}
+
+// Typed "0.25" into a field that shows one decimal: it shows 0.3 and reads
+// 0.25, also when the shown text is validated again.
+void FieldFormatTest::typedNumberKeptBeyondTheDigitsShown()
+{
+    TFieldFormat field = Field(utArea, 0);
+    const TFieldFormat::TFormattedText typed = field.FormatText(QStringLiteral("0.25"));
+    QCOMPARE(typed.text.value_or(QString()), QStringLiteral("0.3"));
+    QCOMPARE(ExactValueOf(field, QStringLiteral("0.3")), QStringLiteral("0.25"));
+
+    const TFieldFormat::TFormattedText again = field.FormatText(QStringLiteral("0.3"));
+    QCOMPARE(again.text.value_or(QString()), QStringLiteral("0.3"));
+    QVERIFY(again.inRange);
+    QCOMPARE(ExactValueOf(field, QStringLiteral("0.3")), QStringLiteral("0.25"));
+}
+
+// A text other than the one shown for the held number is read as it stands.
+void FieldFormatTest::editedTextIsRead()
+{
+    TFieldFormat field = Field(utArea, 0);
+    QCOMPARE(field.ShowValue(0.25).value_or(QString()), QStringLiteral("0.3"));
+    QCOMPARE(ExactValueOf(field, QStringLiteral("0.30")), QStringLiteral("0.3"));
+    QCOMPARE(ExactValueOf(field, QStringLiteral("2")), QStringLiteral("2"));
+    QCOMPARE(field.ValueOf(QStringLiteral("abc")), TFmtValue(QStringLiteral("abc")));
+    // Under a format that shows no plain numbers the text is the value.
+    field.SetFormatStr(QStringLiteral("%d"));
+    QCOMPARE(field.ValueOf(QStringLiteral("0.3")), TFmtValue(0));
+}
+
+// Escape after typing: the entry text comes back standing for the number it
+// showed on entry, also after a change of unit in between.
+void FieldFormatTest::restoredEntryHoldsItsNumber()
+{
+    TFieldFormat field = Field(utArea, 0);
+    field.SetEntryText(field.ShowValue(0.25).value_or(QString()));
+    const auto typed = field.FormatText(QStringLiteral("7"));
+    QCOMPARE(ExactValueOf(field, typed.text.value_or(QString())), QStringLiteral("7"));
+    const auto inFeet = field.SetUnitsValue(4, typed.text.value_or(QString()));
+    QVERIFY(inFeet.has_value());
+    QCOMPARE(field.EntryText(), QStringLiteral("2.7"));
+
+    const QString restored = field.RestoreEntry();
+    QCOMPARE(restored, QStringLiteral("2.7"));
+    QCOMPARE(ExactValueOf(field, restored), QStringLiteral("0.25"));
+}
+
+// A held number beyond the range, validated, becomes the bound like a typed one.
+void FieldFormatTest::heldNumberPulledIntoRange()
+{
+    TFieldFormat field = MassFlowField(0);
+    const QString shown = field.ShowValue(2000.0).value_or(QString());
+    QCOMPARE(shown, QStringLiteral("2000.0000"));
+    const TFieldFormat::TFormattedText pulled = field.FormatText(shown);
+    QCOMPARE(pulled.text.value_or(QString()), QStringLiteral("1000.0000"));
+    QVERIFY(!pulled.inRange);
+    QCOMPARE(ExactValueOf(field, QStringLiteral("1000.0000")), QStringLiteral("1000"));
 }

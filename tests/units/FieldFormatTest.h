@@ -23,4 +23,11 @@ private slots:
     void unitsTypeTakesTextAsBaseValue();
     void noUnitsWithStringFormatShowsNothing();
     void unitsLabelTurnsStringFormatIntoNumbers();
+
+    void shownNumberKeptOverUnitChanges_data();
+    void shownNumberKeptOverUnitChanges();
+    void typedNumberKeptBeyondTheDigitsShown();
+    void editedTextIsRead();
+    void restoredEntryHoldsItsNumber();
+    void heldNumberPulledIntoRange();
 };

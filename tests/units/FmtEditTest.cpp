@@ -1,6 +1,7 @@
 #include "FmtEditTest.h"
 
 #include "ConvertError.h"
+#include "Format.h"
 #include "QvFmtEdit.h"
 #include "QvUnitsForm.h"
 #include "RecordingPlatform.h"
@@ -92,6 +93,31 @@ void ClickLabelAt(TFmtEditLabel* label, QPoint cursor)
 {
     QCursor::setPos(cursor);
     QTest::mouseClick(label, Qt::LeftButton);
+}
+
+// Clicks the label and picks the unit in `row` of the list with the mouse.
+void ChooseUnitOnLabel(TFmtEditLabel* label, int row)
+{
+    WhenModal<TUnitsForm>([row](TUnitsForm* form) {
+        const QRect item = form->ListBox1()->visualItemRect(form->ListBox1()->item(row));
+        QTest::mousePress(form->ListBox1()->viewport(), Qt::LeftButton, {}, item.center());
+    });
+    ClickLabelAt(label, QPoint(50, 50));
+}
+
+// An area field in m², which shows one decimal.
+void MakeAreaField(QvCustomEdit* edit, QLabel* label)
+{
+    edit->SetUnitsType(utArea);
+    edit->SetRangeLo(0.01);
+    edit->SetRangeHi(1000.0);
+    edit->SetUnitsLabel(label);
+}
+
+// The field's value as exact text, so that a difference in the last digit fails.
+QString ExactValue(const QvCustomEdit* edit)
+{
+    return edit->GetValue().ToString();
 }
 
 } // namespace
@@ -555,6 +581,54 @@ void FmtEditTest::pastedTextIsNotFiltered()
     QVERIFY_THROWS_EXCEPTION(EConvertError, value.ToFloat());
 }
 
+// Typed digits beyond those the format shows are the value: through Enter,
+// leaving the field, and entering and leaving it again.
+void FmtEditTest::typedValueKeptBeyondTheDigitsShown()
+{
+    TRecordingPlatform platform;
+    TFieldsWindow w;
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    MakeAreaField(w.edit, w.label);
+
+    Retype(w.edit, QStringLiteral("0.25"));
+    QTest::keyClick(w.edit, Qt::Key_Return);
+    QCOMPARE(w.edit->text(), QStringLiteral("0.3"));
+    QTest::keyClick(w.edit, Qt::Key_Tab);
+    QTRY_VERIFY(w.other->hasFocus());
+    QCOMPARE(w.edit->text(), QStringLiteral("0.3"));
+    QCOMPARE(ExactValue(w.edit), QStringLiteral("0.25"));
+
+    // A refused key marks the text modified; leaving validates it again.
+    w.edit->setFocus();
+    QTest::keyClick(w.edit, Qt::Key_A);
+    QVERIFY(w.edit->isModified());
+    QTest::keyClick(w.edit, Qt::Key_Tab);
+    QTRY_VERIFY(w.other->hasFocus());
+    QCOMPARE(ExactValue(w.edit), QStringLiteral("0.25"));
+
+    // Edited digits are read as they stand.
+    Retype(w.edit, QStringLiteral("0.30"));
+    QTest::keyClick(w.edit, Qt::Key_Tab);
+    QCOMPARE(ExactValue(w.edit), QStringLiteral("0.3"));
+    QCOMPARE(platform.beeps, 1);
+}
+
+// A value set by the program, edited and escaped: the value is the one set,
+// whatever the typing and Enter in between.
+void FmtEditTest::escapeGivesBackTheExactValue()
+{
+    TFieldsWindow w;
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    MakeAreaField(w.edit, w.label);
+    w.edit->SetValue(0.2504);
+    Retype(w.edit, QStringLiteral("7"));
+    QTest::keyClick(w.edit, Qt::Key_Return);
+    QCOMPARE(ExactValue(w.edit), QStringLiteral("7"));
+    QTest::keyClick(w.edit, Qt::Key_Escape);
+    QCOMPARE(w.edit->text(), QStringLiteral("0.3"));
+    QCOMPARE(ExactValue(w.edit), QStringLiteral("0.2504"));
+}
+
 void FmtEditTest::valueKinds()
 {
     TFmtEdit edit;
@@ -748,6 +822,43 @@ void FmtEditTest::labelClickRoundTripsTemperatureUnits()
     chooseRow(0);
     QCOMPARE(w.edit->text(), QStringLiteral("35.0"));
     QCOMPARE(w.edit->GetValue().ToFloat(), 35.0);
+}
+
+// Switched to another unit through the label and back: the field holds the
+// value it was given, not the number its rounded text in either unit reads as.
+void FmtEditTest::unitSwitchAndBackKeepsTheExactValue_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("shownInUnit");
+    QTest::addColumn<QString>("shownBack");
+    QTest::newRow("Uo 100 W/m²°C through Btu/hr·ft²°F")
+        << int(utHeatTransCoeff) << 100.0 << 1 << "17.612"
+        << "100";
+    QTest::newRow("Ao 0.3 m² through ft²") << int(utArea) << 0.3 << 4 << "3.2"
+                                           << "0.3";
+    QTest::newRow("°C through K") << int(utTemperature) << 20.04 << 2 << "293.19"
+                                  << "20.0";
+}
+
+void FmtEditTest::unitSwitchAndBackKeepsTheExactValue()
+{
+    QFETCH(int, type);
+    QFETCH(double, value);
+    QFETCH(int, row);
+    TFieldsWindow w;
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.edit->SetUnitsType(static_cast<TUnitsType>(type));
+    w.edit->SetUnitsLabel(w.label);
+    w.edit->SetValue(value);
+
+    ChooseUnitOnLabel(w.label, row);
+    QTEST(w.edit->text(), "shownInUnit");
+    QCOMPARE(ExactValue(w.edit), FloatToRoundTripText(value));
+    ChooseUnitOnLabel(w.label, 0);
+    QTEST(w.edit->text(), "shownBack");
+    QCOMPARE(ExactValue(w.edit), FloatToRoundTripText(value));
 }
 
 void FmtEditTest::labelClickOnNoneTypeAppliesFirstIndex()

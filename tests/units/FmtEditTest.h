@@ -29,6 +29,8 @@ private slots:
     void backspace_data();
     void backspace();
     void pastedTextIsNotFiltered();
+    void typedValueKeptBeyondTheDigitsShown();
+    void escapeGivesBackTheExactValue();
 
     void valueKinds();
     void setValueErrorEmptiesText();
@@ -41,6 +43,8 @@ private slots:
 
     void labelClickAppliesChosenUnitToEveryEdit();
     void labelClickRoundTripsTemperatureUnits();
+    void unitSwitchAndBackKeepsTheExactValue_data();
+    void unitSwitchAndBackKeepsTheExactValue();
     void labelClickOnNoneTypeAppliesFirstIndex();
     void labelWithoutEditsOnlyClicks();
     void linksForgottenOnDestruction();

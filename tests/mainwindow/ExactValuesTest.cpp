@@ -1,0 +1,219 @@
+#include "ExactValuesTest.h"
+
+#include "FileDialog.h"
+#include "Format.h"
+#include "HTMLView.h"
+#include "HeadlessSolver.h"
+#include "Hx.h"
+#include "HxFields.h"
+#include "SpecMask.h"
+#include "TestFiles.h"
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPlainTextEdit>
+#include <QToolBar>
+
+namespace {
+
+struct THeadlessOutput
+{
+    QStringList page; // the results page as text, then the diagnostic lines
+    QJsonObject record;
+};
+
+QByteArray RunHeadless(const QStringList& arguments)
+{
+    QBuffer in;
+    QBuffer out;
+    QBuffer err;
+    in.open(QIODevice::ReadOnly);
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    THeadlessSolver(ExeFolder, QStringLiteral("test")).Run(arguments, in, out, err);
+    return out.data();
+}
+
+// `kelvane --solve` with the 13 values, as text and as JSON.
+THeadlessOutput SolveHeadless(const QStringList& values)
+{
+    const QStringList solve = QStringList{"--solve"} + values;
+    return {QString::fromUtf8(RunHeadless(solve)).split('\n', Qt::SkipEmptyParts),
+            QJsonDocument::fromJson(RunHeadless(solve + QStringList{"--json"})).object()};
+}
+
+QString Exact(double value)
+{
+    return FloatToRoundTripText(value);
+}
+
+// Every number of the record, exactly.
+QString RecordText(const THx& hx)
+{
+    QStringList texts;
+    for (const THxNumberField& field : HxNumberFields)
+        texts << QLatin1String(field.name) + '=' + Exact(hx.*field.member);
+    return texts.join(' ');
+}
+
+QString ExactValue(TMainForm& form, const QString& field)
+{
+    return Field(form, field)->GetValue().ToString();
+}
+
+} // namespace
+
+ExactValuesTest::ExactValuesTest() = default;
+ExactValuesTest::~ExactValuesTest() = default;
+
+void ExactValuesTest::init()
+{
+    m_fixture = std::make_unique<TWindowFixture>();
+}
+
+void ExactValuesTest::cleanup()
+{
+    m_fixture.reset();
+}
+
+// Values the fields show rounded: Ao 0.25 in a field of one decimal, a flow
+// of four decimals given with five. They reach the window on the command
+// line or pasted as a case line, then Calc.
+void ExactValuesTest::commandLineCaseSolvedAsHeadless_data()
+{
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<QString>("status");
+    const QString smallOilCase = "1 80 40 0 9 20 50 0 7 21.6 0.25 0 219";
+    QTest::newRow("Ao 0.25 shown as 0.3, LMTD, command line")
+        << smallOilCase << false << "Solved  (LMTD method)...";
+    QTest::newRow("Ao 0.25 shown as 0.3, LMTD, pasted")
+        << smallOilCase << true << "Solved  (LMTD method)...";
+    QTest::newRow("mh 0.01254 shown as 0.0125, hot fluid specified")
+        << "0 90 45.55 0.01254 0 20 50 0.8 0 37 1 0 7" << false
+        << "Solved  (Hot fluid specified)...";
+}
+
+// The window and `kelvane --solve` solve the same 13 values to the same
+// record, page and diagnostics.
+void ExactValuesTest::commandLineCaseSolvedAsHeadless()
+{
+    QFETCH(QString, values);
+    QFETCH(bool, pasted);
+    const QStringList arguments = values.split(' ');
+    auto form = m_fixture->MakeForm(pasted ? QStringList() : arguments);
+    QTRY_VERIFY(!form->DiagMemo->toPlainText().isEmpty());
+    if (pasted) {
+        m_fixture->platform.clipboard = "Kelvane," + arguments.join(',');
+        form->Pastefromclipboard1->trigger();
+        PressF9(*form);
+    }
+    QTEST(form->Label13->text(), "status");
+    const THeadlessOutput headless = SolveHeadless(arguments);
+    QVERIFY(!headless.record.isEmpty());
+
+    for (int n = 0; n < 9; ++n) {
+        const double solved = headless.record.value(HxGivenFields[n].name).toDouble();
+        QCOMPARE(ExactValue(*form, FieldNames[n]), Exact(n == mbUo ? solved * 1000 : solved));
+    }
+    const QString page = form->HTMLView->toPlainText();
+    const QString memo = form->DiagMemo->toPlainText();
+    // The page writes units its own way ("m2"): names and numbers are compared.
+    for (const QString& line : headless.page) {
+        const QString numbers = line.section(' ', 0, 2);
+        QVERIFY2(page.contains(numbers) || memo.contains(numbers), qPrintable(line));
+    }
+}
+
+// A field shown in another unit, edited and escaped there, and switched back:
+// Calc solves the same case in either unit.
+void ExactValuesTest::unitSwitchAndEscapeChangeNoValue_data()
+{
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("shownInUnit");
+    QTest::newRow("Ao 0.3 m² through ft²") << "1 80 40 0 9 20 50 0 7 21.6 0.3 0 219"
+                                           << "edao" << 4 << "3.2";
+    QTest::newRow("Uo 100 W/m²°C through Btu/hr·ft²°F") << "1 80 40 0 9 20 50 0 7 100 0.3 0 219"
+                                                        << "eduo" << 1 << "17.612";
+}
+
+void ExactValuesTest::unitSwitchAndEscapeChangeNoValue()
+{
+    QFETCH(QString, values);
+    QFETCH(QString, field);
+    QFETCH(int, unit);
+    auto form = m_fixture->MakeForm(values.split(' '));
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
+    const QString solved = RecordText(CurrentHx());
+    const QString value = ExactValue(*form, field);
+
+    ChooseUnit(*form, field, unit);
+    // The list has closed; the desktop gives the window back its activation.
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QTEST(Field(*form, field)->text(), "shownInUnit");
+    TypeInto(Field(*form, field), "5");
+    QTest::keyClick(Field(*form, field), Qt::Key_Escape);
+    QTEST(Field(*form, field)->text(), "shownInUnit");
+    PressF9(*form);
+    QCOMPARE(ExactValue(*form, field), value);
+    QCOMPARE(RecordText(CurrentHx()), solved);
+
+    ChooseUnit(*form, field, 0);
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
+    QCOMPARE(ExactValue(*form, field), value);
+    QCOMPARE(RecordText(CurrentHx()), solved);
+}
+
+// Air against air through 1.4 W/m²°C, 0.0125 kg/s each way: numbers that
+// three decimals do not hold. Saved with Save As (a named file) or Save
+// (sample.xml), solved with other values in between, then opened or loaded.
+void ExactValuesTest::savedCaseOpensBitForBit_data()
+{
+    QTest::addColumn<bool>("named");
+    QTest::newRow("Save As, then Open") << true;
+    QTest::newRow("Save, then Load and Calc") << false;
+}
+
+void ExactValuesTest::savedCaseOpensBitForBit()
+{
+    QFETCH(bool, named);
+    const QString path = named ? UserDataFolder + "air.xml" : ExeFolder + "sample.xml";
+    const auto save = [&](TMainForm& form) {
+        if (named)
+            TFileDialog::SetNextFileName(path);
+        QTest::keyClick(&form, Qt::Key_S,
+                        named ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+        return ReadAll(path);
+    };
+    auto form =
+        m_fixture->MakeForm(QString("0 80 40 0.0125 0 20 60 0.0125 0 1.4 0 0 111").split(' '));
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    const QString solved = RecordText(CurrentHx());
+    const QByteArray saved = save(*form);
+    for (const char* line : {"<mh>0.0125</mh>", "<mc>0.0125</mc>", "<Uo>0.0014</Uo>",
+                             ("<Ao>" + Exact(CurrentHx().Ao) + "</Ao>").toLatin1().constData()})
+        QVERIFY2(saved.contains(line), line);
+
+    TypeInto(Field(*form, "edthi"), "95");
+    TypeInto(Field(*form, "eduo"), "2");
+    PressF9(*form);
+    QVERIFY(RecordText(CurrentHx()) != solved);
+    if (named) {
+        TFileDialog::SetNextFileName(path);
+        QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+    } else {
+        QTest::mouseClick(form->ToolBar1->widgetForAction(form->ActionLoad), Qt::LeftButton);
+        PressF9(*form);
+    }
+    QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    QCOMPARE(RecordText(CurrentHx()), solved);
+    QCOMPARE(save(*form), saved);
+    QCOMPARE(m_fixture->platform.messages, QStringList());
+}
