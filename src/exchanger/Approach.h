@@ -24,6 +24,10 @@ enum class TEnd
 // where a fault recorded in the solve left it not a number.
 TEnd EndOf(double difference, double thi, double tci);
 
+// Whether a stream's temperature change (thi - tho, tco - tci) is more than
+// the tolerance either way: a flow can be worked out from the duty over it.
+bool Changes(double change, double thi, double tci);
+
 // Whether an effectiveness is at, or within the tolerance below, the most an
 // arrangement reaches.
 bool ReachesLimit(double e, double limit);

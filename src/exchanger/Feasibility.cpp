@@ -5,6 +5,7 @@
 #include "Hx.h"
 
 #include <algorithm>
+#include <cmath>
 #include <span>
 
 namespace {
@@ -59,6 +60,8 @@ constexpr double LowestDesignF = 0.75;
 
 constexpr QLatin1StringView OneShellPass("shell-and-tube-1");
 
+constexpr double AbsoluteZero = -273.15; // °C
+
 // One text from its parts, made in one allocation: a batch of many cases
 // writes findings for each.
 QString Joined(std::initializer_list<QStringView> parts)
@@ -82,7 +85,8 @@ QString Number(const TQuantity& quantity, double value)
 // "thi 120.0 °C"
 QString Shown(const TQuantity& quantity, const THx& hx)
 {
-    return Joined({quantity.name, u" ", Number(quantity, hx.*quantity.member), quantity.unit});
+    return Joined(
+        {quantity.name, u" ", Number(quantity, hx.Result(quantity.member)), quantity.unit});
 }
 
 using TCheck = void (*)(const TSolvedCase& solve, TVerdict& verdict);
@@ -91,7 +95,8 @@ using TCheck = void (*)(const TSolvedCase& solve, TVerdict& verdict);
 void CheckEnd(QStringView end, const TQuantity& hot, const TQuantity& cold, const THx& hx,
               TVerdict& verdict)
 {
-    const Approach::TEnd state = Approach::EndOf(hx.*hot.member - hx.*cold.member, hx.thi, hx.tci);
+    const double difference = hx.Result(hot.member) - hx.Result(cold.member);
+    const Approach::TEnd state = Approach::EndOf(difference, hx.thi, hx.tci);
     if (state == Approach::TEnd::aeOpen)
         return;
     verdict.AddInfeasible(
@@ -105,26 +110,46 @@ void CheckEndDifferences(const TSolvedCase& solve, TVerdict& verdict)
     CheckEnd(u"cold end", Tho, Tci, solve.solved, verdict);
 }
 
+// A stream whose temperature change is not above the tolerance neither cools
+// nor heats (Approach::Changes).
+void CheckStreamChange(double change, QStringView finding, const TQuantity& first,
+                       const TQuantity& second, const THx& hx, TVerdict& verdict)
+{
+    if (std::isnan(change) || (change > 0 && Approach::Changes(change, hx.thi, hx.tci)))
+        return;
+    verdict.AddInfeasible(Joined({finding, Shown(first, hx), u", ", Shown(second, hx)}));
+}
+
 void CheckStreamDirections(const TSolvedCase& solve, TVerdict& verdict)
 {
     const THx& hx = solve.solved;
-    if (!(hx.thi > hx.tho))
-        verdict.AddInfeasible(
-            Joined({u"hot stream not cooling: ", Shown(Thi, hx), u", ", Shown(Tho, hx)}));
-    if (!(hx.tco > hx.tci))
-        verdict.AddInfeasible(
-            Joined({u"cold stream not heating: ", Shown(Tci, hx), u", ", Shown(Tco, hx)}));
+    CheckStreamChange(hx.Result(&THx::thi) - hx.Result(&THx::tho), u"hot stream not cooling: ", Thi,
+                      Tho, hx, verdict);
+    CheckStreamChange(hx.Result(&THx::tco) - hx.Result(&THx::tci), u"cold stream not heating: ",
+                      Tci, Tco, hx, verdict);
 }
 
 void CheckDuty(const TSolvedCase& solve, TVerdict& verdict)
 {
-    if (!(solve.solved.Q > 0))
+    const double duty = solve.solved.Result(&THx::Q);
+    if (!(duty > 0) && !std::isnan(duty))
         verdict.AddInfeasible(Joined({u"duty not positive: ", Shown(Duty, solve.solved)}));
+}
+
+// Below absolute zero no stream can be.
+void CheckAbsoluteZero(const TSolvedCase& solve, TVerdict& verdict)
+{
+    for (const TQuantity* temperature : {&Thi, &Tho, &Tci, &Tco})
+        if (solve.solved.Result(temperature->member) < AbsoluteZero)
+            verdict.AddInfeasible(
+                Joined({u"temperature below absolute zero: ", Shown(*temperature, solve.solved)}));
 }
 
 void CheckEffectiveness(const TSolvedCase& solve, TVerdict& verdict)
 {
-    const double e = solve.solved.e;
+    const double e = solve.solved.Result(&THx::e);
+    if (std::isnan(e))
+        return;
     if (e > 1 + Approach::Tolerance)
         verdict.AddInfeasible(
             Joined({u"effectiveness above 1: ", Shown(EffectivenessValue, solve.solved)}));
@@ -215,7 +240,8 @@ bool IsUsersGivenValue(const TSolvedCase& solve, const TPositiveQuantity& item)
 void CheckPositiveQuantities(const TSolvedCase& solve, TVerdict& verdict)
 {
     for (const TPositiveQuantity& item : PositiveQuantities) {
-        if (!(solve.solved.*item.quantity.member > 0) && !IsUsersGivenValue(solve, item))
+        const double value = solve.solved.Result(item.quantity.member);
+        if (!(value > 0) && !std::isnan(value) && !IsUsersGivenValue(solve, item))
             verdict.AddInfeasible(Joined({item.what, Shown(item.quantity, solve.solved)}));
     }
 }
@@ -265,12 +291,13 @@ void CheckUntickedDuty(const TSolvedCase& solve, TVerdict& verdict)
 }
 
 // In the order their findings are listed.
-// Where the solve stopped at a pinch or cross, only the temperatures and the duty are its own.
-constexpr TCheck PinchChecks[] = {CheckEndDifferences, CheckStreamDirections, CheckDuty};
+// Where the solve stopped for its temperatures, only they and the duty are its own.
+constexpr TCheck TemperatureChecks[] = {CheckAbsoluteZero, CheckEndDifferences,
+                                        CheckStreamDirections, CheckDuty};
 
 constexpr TCheck InfeasibleChecks[] = {
-    CheckArrangementSolution, CheckEndDifferences,     CheckStreamDirections, CheckDuty,
-    CheckEffectiveness,       CheckPositiveQuantities,
+    CheckAbsoluteZero, CheckArrangementSolution, CheckEndDifferences,     CheckStreamDirections,
+    CheckDuty,         CheckEffectiveness,       CheckPositiveQuantities,
 };
 
 constexpr TCheck WarningChecks[] = {
@@ -304,8 +331,8 @@ TVerdict CheckFeasibility(const TSolvedCase& solve)
     case TSolveStop::ssArrangementLimit:
         AddBeyondReach(solve.solved, ReachedLimit(solve.solved), verdict);
         break;
-    case TSolveStop::ssPinch:
-        RunChecks(PinchChecks, solve, verdict);
+    case TSolveStop::ssTemperatures:
+        RunChecks(TemperatureChecks, solve, verdict);
         break;
     case TSolveStop::ssNone:
     case TSolveStop::ssOutsideRelation:

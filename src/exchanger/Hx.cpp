@@ -98,8 +98,12 @@ double THx::Result(const double THx::*value) const
 
 void THx::SolveByMethod(int mask)
 {
+    const bool hotTemps = HasAll(mask, mgHotTemps);
+    const bool coldTemps = HasAll(mask, mgColdTemps);
     if (HasAll(mask, mgDuty)) {
         method = HxMethods::DutySpecified;
+        if (!StreamsChange(hotTemps, coldTemps, mask))
+            return;
         CompleteColdSide(mask);
         CompleteHotSide(mask);
         CommonTail(mask);
@@ -107,24 +111,30 @@ void THx::SolveByMethod(int mask)
         // Without a full set of temperatures or of inlets and flows nothing is
         // computed and the method of the previous solve stays.
         if (HasAll(mask, mgAllTemps))
-            LmtdMethod();
+            LmtdMethod(mask);
         else if (HasAll(mask, mgInletsAndFlows))
             EffectivenessNtuMethod();
         else
             MarkUnsolvedGivenValues(~mask);
     } else if (HasAll(mask, mgColdFluid)) {
         method = HxMethods::ColdFluidSpecified;
+        if (!StreamsChange(hotTemps, false, mask))
+            return;
         ColdDutyFromFlow();
         CompleteHotSide(mask);
         CommonTail(mask);
     } else if (HasAll(mask, mgHotFluid)) {
         method = HxMethods::HotFluidSpecified;
+        if (!StreamsChange(false, coldTemps, mask))
+            return;
         HotDutyFromFlow();
         CompleteColdSide(mask);
         CommonTail(mask);
     } else {
         // Uses whatever duty the record holds.
         method = HxMethods::NotProperlySpecified;
+        if (!StreamsChange(hotTemps, coldTemps, mask))
+            return;
         CompleteColdSide(mask);
         CompleteHotSide(mask);
         CommonTail(mask);
@@ -136,9 +146,11 @@ std::optional<TMathFault> THx::SolveOrFault(int mask)
     return Checked::FirstFault([&] { Solve(mask); });
 }
 
-void THx::LmtdMethod()
+void THx::LmtdMethod(int mask)
 {
     method = HxMethods::Lmtd;
+    if (!StreamsChange(true, true, mask))
+        return;
     if (!EndsOpen() || !LmtdMethodDuty()) {
         MarkUnsolved({&THx::Q, &THx::mc, &THx::mh});
         return;
@@ -330,7 +342,21 @@ bool THx::EndsOpen()
     if (Approach::EndOf(Sub(thi, tco), thi, tci) == TEnd::aeOpen &&
         Approach::EndOf(Sub(tho, tci), thi, tci) == TEnd::aeOpen)
         return true;
-    stop = TSolveStop::ssPinch;
+    stop = TSolveStop::ssTemperatures;
+    return false;
+}
+
+// A flow worked out from the duty divides by its stream's temperature change:
+// where the two given temperatures of such a stream are equal, the stream
+// neither cools nor heats, and nothing is computed.
+bool THx::StreamsChange(bool hot, bool cold, int mask)
+{
+    const bool hotStill = hot && !Approach::Changes(Sub(thi, tho), thi, tci);
+    const bool coldStill = cold && !Approach::Changes(Sub(tco, tci), thi, tci);
+    if (!hotStill && !coldStill)
+        return true;
+    stop = TSolveStop::ssTemperatures;
+    MarkUnsolvedGivenValues(~mask);
     return false;
 }
 

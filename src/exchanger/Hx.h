@@ -32,7 +32,8 @@ inline const QString ENtu = QStringLiteral("e-Ntu method");
 enum class TSolveStop
 {
     ssNone,
-    ssPinch,            // the streams touch or cross at an end (Approach::EndOf)
+    ssTemperatures,     // the streams touch or cross at an end (Approach::EndOf), or a
+                        // stream whose flow the duty gives neither cools nor heats
     ssArrangementLimit, // the effectiveness is at the most the arrangement reaches
     ssOutsideRelation   // the arrangement's relation has no ntu or e for the values
 };
@@ -140,15 +141,16 @@ private:
     bool EffectivenessAndNtu();
     bool EffectivenessFromTemperatures();
     bool ArrangementNtu(const TFlowRelation& relation);
-    bool EndsOpen();                                           // no pinch or cross at either end
-    bool BelowLimit(const TFlowRelation& relation);            // e short of the arrangement's limit
+    bool EndsOpen();                                   // no pinch or cross at either end
+    bool StreamsChange(bool hot, bool cold, int mask); // each stream whose flow is to be found
+    bool BelowLimit(const TFlowRelation& relation);    // e short of the arrangement's limit
     bool Related(std::optional<double> value, double& result); // a value of the relation
     void SizeExchanger(int mask);
     void CommonTail(int mask);
     void MarkUnsolvedGivenValues(int bits);
     bool LmtdMethodDuty();
     bool LmtdAndNtu();
-    void LmtdMethod();
+    void LmtdMethod(int mask);
     void EffectivenessNtuMethod();
     void WriteResults(TResultsPage& page) const;
 };

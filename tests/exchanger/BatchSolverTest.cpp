@@ -202,8 +202,8 @@ void BatchSolverTest::badLinesGiveAStatusAndTheBatchGoesOn_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("status");
-    QTest::newRow("no solution")
-        << "Kelvane,0,35,35,1,1,6,13,0.8,0,37,38,23.529,259"
+    QTest::newRow("no solution: the hot outlet from a zero capacity rate")
+        << "Kelvane,0,35,12,0,1,6,13,0.8,0,37,38,23.529,256"
         << "No solution with this data... (Floating point division by zero)";
     QTest::newRow("no solution: zero duty over zero conductance")
         << "Kelvane,0,35,35,1,1,5,11,0.895,0,0,41.8,22.506,111"

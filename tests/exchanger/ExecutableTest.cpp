@@ -47,9 +47,9 @@ void ExecutableTest::exitCodes_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("code");
-    QStringList noSolution = InitialCase;
-    noSolution[3] = "35";
-    noSolution[13] = "259";
+    QStringList noSolution = InitialCase; // the hot outlet from a zero capacity rate
+    noSolution[4] = "0";
+    noSolution[13] = "256";
     QTest::newRow("help") << QStringList{"--help"} << 0;
     QTest::newRow("no solution") << noSolution << 1;
     QTest::newRow("bad arguments") << QStringList{"--solve", "1", "2"} << 2;
@@ -95,7 +95,7 @@ void ExecutableTest::batchFromStandardInput()
 {
     const TProgramRun result = RunProgram(m_program, {"--batch"},
                                           "Kelvane,0,35,12,1,1,6,13,0.8,0,37,38,23.529,111\n"
-                                          "Kelvane,0,35,35,1,1,6,13,0.8,0,37,38,23.529,259\n");
+                                          "Kelvane,0,35,12,0,1,6,13,0.8,0,37,38,23.529,256\n");
     QCOMPARE(result.code, 0);
     const QStringList rows = result.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(rows.size(), 3);

@@ -92,9 +92,9 @@ void HeadlessSolverTest::exitCodesAndMessages_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
-    QStringList noSolution = InitialCaseValues;
-    noSolution[2] = "35";
-    noSolution[12] = "259";
+    QStringList noSolution = InitialCaseValues; // the hot outlet from a zero capacity rate
+    noSolution[3] = "0";
+    noSolution[12] = "256";
     QStringList badValue = InitialCaseValues;
     badValue[7] = "0,8";
     QStringList badIndex = InitialCaseValues;
@@ -240,9 +240,9 @@ void HeadlessSolverTest::verdictReachesEveryOutputAlike_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("verdict"); // empty: no solution
     QTest::addColumn<QString>("firstFinding");
-    QStringList noSolution = InitialCaseValues;
-    noSolution[2] = "35";
-    noSolution[12] = "259";
+    QStringList noSolution = InitialCaseValues; // the hot outlet from a zero capacity rate
+    noSolution[3] = "0";
+    noSolution[12] = "256";
 
     QTest::newRow("feasible: the initial case") << InitialCaseValues << 0 << "feasible"
                                                 << "";

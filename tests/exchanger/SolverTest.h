@@ -16,8 +16,8 @@ private slots:
     void effectivenessNtuIgnoresHeldCapacityRates();
     void failures_data();
     void failures();
-    void pinchesAndCrossesStopTheSolve_data();
-    void pinchesAndCrossesStopTheSolve();
+    void impossibleTemperaturesStopTheSolve_data();
+    void impossibleTemperaturesStopTheSolve();
     void failureKeepsTheStepsAlreadyDone();
     void solveOrFaultReturnsTheFault_data();
     void solveOrFaultReturnsTheFault();
