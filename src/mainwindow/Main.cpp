@@ -13,6 +13,7 @@
 #include "Hx.h"
 #include "LastCase.h"
 #include "LookupTables.h"
+#include "MathError.h"
 #include "NumberParse.h"
 #include "Platform.h"
 #include "QvChartPanel.h"
@@ -637,10 +638,15 @@ void TMainForm::ActionCalcExecute()
         ShowDiagnostics(diagnostics.join(QLatin1Char('\n')));
         ShowChart();
         ShowVerdict(verdict);
+    } catch (const EMathError& error) {
+        ShowFailure(NoSolutionText(error), uoRead);
     } catch (const EArrangementError& error) {
         ShowFailure(NoSolutionText(error), uoRead);
     } catch (...) {
-        ShowFailure(QStringLiteral("No solution with this data..."), uoRead);
+        // Not a fault of the case but of the program: the action's guard names
+        // it in a message box. No result of this Calc is left on show.
+        ShowFailure(NotSolvedText, uoRead);
+        throw;
     }
 }
 
