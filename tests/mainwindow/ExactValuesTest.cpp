@@ -154,25 +154,27 @@ void ExactValuesTest::commandLineCaseSolvedAsHeadless()
 // line's usual colour, and fits its line.
 void ExactValuesTest::faultedCalcNamesItsKindAsHeadless_data()
 {
-    QTest::addColumn<QStringList>("typed"); // field=text
+    QTest::addColumn<QString>("dropDown"); // the side given the fluid without heat capacity
     QTest::addColumn<int>("mask");
     QTest::addColumn<QString>("kind");
-    QTest::newRow("hot stream that does not cool, duty given")
-        << QStringList{"edtho=35"} << 1 + 2 + 256 << "Floating point division by zero";
-    QTest::newRow("neither stream changes, four temperatures and both flows given")
-        << QStringList{"edtho=35", "edtci=6", "edtco=6"} << 63
-        << "Invalid floating point operation";
+    QTest::newRow("hot outlet over a zero capacity rate, duty given")
+        << "cbHot" << 1 + 8 + 16 + 64 + 256 << "Floating point division by zero";
+    QTest::newRow("zero cold duty over a zero capacity rate, four temperatures and both flows")
+        << "cbCold" << 63 << "Invalid floating point operation";
 }
 
 void ExactValuesTest::faultedCalcNamesItsKindAsHeadless()
 {
-    QFETCH(QStringList, typed);
+    QFETCH(QString, dropDown);
     QFETCH(int, mask);
     QFETCH(QString, kind);
+    m_fixture->AddFluidWithoutHeatCapacity();
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
-    for (const QString& edit : typed)
-        TypeInto(Field(*form, edit.section('=', 0, 0)), edit.section('=', 1));
+    auto* fluid = form->findChild<QComboBox*>(dropDown);
+    QVERIFY(fluid);
+    fluid->setCurrentIndex(fluid->findText("no heat capacity"));
+    QVERIFY(fluid->currentIndex() >= 0);
     SetMask(*form, mask);
     PressF9(*form);
     const QString status = form->Label13->text();

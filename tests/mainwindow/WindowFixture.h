@@ -60,6 +60,16 @@ public:
         return form;
     }
 
+    // Adds "no heat capacity", a fluid whose specific heat is 0, to the fluid
+    // table before a window starts: a case with it has ordinary temperatures,
+    // yet what its solve works out over the fluid's capacity rate faults.
+    void AddFluidWithoutHeatCapacity() const
+    {
+        QFile fluids(programDir.path() + "/fluids.ini");
+        if (!fluids.open(QIODevice::Append) || fluids.write("[no heat capacity]\ncp=0\n") <= 0)
+            qFatal("cannot add a fluid to %s", qPrintable(fluids.fileName()));
+    }
+
     static void ForgetSettings()
     {
         TSettingsStore store(GetAppRegistryKey());
