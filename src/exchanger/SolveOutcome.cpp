@@ -25,8 +25,31 @@ QString NoSolutionText(const EArrangementError& error)
     return NoSolutionText() + QStringLiteral(" (") + QString::fromUtf8(error.what()) + u')';
 }
 
+namespace {
+
+// Infeasible findings come first, so the first finding is the one that decides the verdict.
+QString FirstFindingText(const QString& lead, const QString& method, const TVerdict& verdict)
+{
+    return lead + QStringLiteral("  (") + method + QStringLiteral("): ") +
+           verdict.Findings().value(0);
+}
+
+} // namespace
+
 QString InfeasibleText(const QString& method, const TVerdict& verdict)
 {
-    return QStringLiteral("Infeasible  (") + method + QStringLiteral("): ") +
-           verdict.Findings().value(0);
+    return FirstFindingText(QStringLiteral("Infeasible"), method, verdict);
+}
+
+QString SolvedStatusText(const QString& method, const TVerdict& verdict)
+{
+    switch (verdict.Kind()) {
+    case TVerdict::vkInfeasible:
+        return InfeasibleText(method, verdict);
+    case TVerdict::vkWarnings:
+        return FirstFindingText(QStringLiteral("Solved with warnings"), method, verdict);
+    case TVerdict::vkFeasible:
+        break;
+    }
+    return QStringLiteral("Solved  (") + method + QStringLiteral(")...");
 }

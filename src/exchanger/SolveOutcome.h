@@ -18,3 +18,7 @@ QString NoSolutionText(const EArrangementError& error);
 // "Infeasible  (" + method + "): " + the first finding: the status of a case
 // that solved but that its verdict finds infeasible.
 QString InfeasibleText(const QString& method, const TVerdict& verdict);
+// The status line of a solved case by its verdict: "Solved  (" + method + ")..."
+// when feasible, "Solved with warnings  (" + method + "): " + the first warning,
+// or InfeasibleText.
+QString SolvedStatusText(const QString& method, const TVerdict& verdict);

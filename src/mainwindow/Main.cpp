@@ -13,6 +13,7 @@
 #include "Hx.h"
 #include "LastCase.h"
 #include "LookupTables.h"
+#include "MathError.h"
 #include "NumberParse.h"
 #include "Platform.h"
 #include "QvChartPanel.h"
@@ -78,8 +79,7 @@ const TFieldRow FieldRows[] = {
 static_assert(std::size(FieldRows) == TLastCase::FieldCount);
 
 const QString CaseFileName = QStringLiteral("sample.xml");
-// The status line's maroon; an infeasible case shows in red.
-const QString StatusStyle = QStringLiteral("color: #800000;");
+const QString NotSolvedText = QStringLiteral("Not Solved...");
 const QString CaseFileSuffix = QStringLiteral("xml");
 
 QString CaseFileFilter()
@@ -169,6 +169,21 @@ QFont StatusFontFitting(const QString& text, int width)
            QFontMetrics(StatusFont(pointSize)).horizontalAdvance(text) > width)
         --pointSize;
     return StatusFont(pointSize);
+}
+
+// The status line is maroon; a case with warnings shows in amber, an
+// infeasible one in red.
+QString StatusStyle(TVerdict::TKind verdict)
+{
+    switch (verdict) {
+    case TVerdict::vkWarnings:
+        return QStringLiteral("color: #c87800;");
+    case TVerdict::vkInfeasible:
+        return QStringLiteral("color: #ff0000;");
+    case TVerdict::vkFeasible:
+        break;
+    }
+    return QStringLiteral("color: #800000;");
 }
 
 } // namespace
@@ -334,7 +349,7 @@ void TMainForm::CreateControls()
     Label13->setObjectName(QStringLiteral("Label13"));
     Label13->setGeometry(CheckLeft, 466, ClientWidth - 2 * CheckLeft, 28);
     Label13->setFont(StatusFont(StatusPointSize));
-    Label13->setStyleSheet(StatusStyle);
+    Label13->setStyleSheet(StatusStyle(TVerdict::vkFeasible));
 
     // Tab order: the nine fields, in table order.
     for (std::size_t i = 1; i < std::size(FieldRows); ++i)
@@ -395,7 +410,7 @@ void TMainForm::LoadTables()
 void TMainForm::ActionResetExecute()
 {
     CaseIntoControls(TLastCase::ResetCase());
-    SetStatus(false);
+    ShowNotSolved();
 }
 
 void TMainForm::RestoreLastCase()
@@ -531,34 +546,30 @@ void TMainForm::CheckBoxesFromMask(int mask)
         cb[n]->setChecked(HasBit(mask, n));
 }
 
-void TMainForm::SetStatus(bool solved)
+void TMainForm::ShowNotSolved()
 {
-    ShowStatus(solved ? QStringLiteral("Solved  (") + CurrentHx().method + QStringLiteral(")...")
-                      : QStringLiteral("Not Solved..."));
+    ShowStatus(NotSolvedText);
 }
 
-// An alarm, in red, may be long: it takes a smaller type where it needs to.
-void TMainForm::ShowStatus(const QString& text, bool alarm)
+// A finding, in amber for a warning and in red for an infeasible case, or a
+// failure with its cause may be long: it takes a smaller type where it needs to.
+void TMainForm::ShowStatus(const QString& text, TVerdict::TKind verdict)
 {
     Label13->setText(text);
     // Style and font are set only on a change: each polishes the label again.
-    const QString style = alarm ? QStringLiteral("color: #ff0000;") : StatusStyle;
+    const QString style = StatusStyle(verdict);
     if (Label13->styleSheet() != style)
         Label13->setStyleSheet(style);
-    const QFont font = alarm ? StatusFontFitting(text, Label13->contentsRect().width())
-                             : StatusFont(StatusPointSize);
+    const QFont font = StatusFontFitting(text, Label13->contentsRect().width());
     if (Label13->font() != font)
         Label13->setFont(font);
 }
 
-// A case found infeasible keeps its results on show, so the numbers that
-// prove the findings can be read.
+// A case with findings keeps its results on show, so the numbers that prove
+// them can be read.
 void TMainForm::ShowVerdict(const TVerdict& verdict)
 {
-    if (verdict.IsInfeasible())
-        ShowStatus(InfeasibleText(CurrentHx().method, verdict), true);
-    else
-        SetStatus(true);
+    ShowStatus(SolvedStatusText(CurrentHx().method, verdict), verdict.Kind());
 }
 
 // The record takes the chosen fluid's name with its specific heat, so the
@@ -570,7 +581,7 @@ void TMainForm::cbHotChange()
         CurrentHx().hotFluid = cbHot->currentText();
         CurrentHx().cph = *cp;
     }
-    SetStatus(false);
+    ShowNotSolved();
 }
 
 void TMainForm::cbColdChange()
@@ -579,7 +590,7 @@ void TMainForm::cbColdChange()
         CurrentHx().coldFluid = cbCold->currentText();
         CurrentHx().cpc = *cp;
     }
-    SetStatus(false);
+    ShowNotSolved();
 }
 
 // An unticked Uo takes the type's default; a ticked one is the user's and
@@ -589,13 +600,13 @@ void TMainForm::cbHexChange()
     const THeatXTypeEntry* type = TableEntry(m_types, *cbHex);
     if (type && !cb[mbUo]->isChecked())
         eduo->SetValue(type->Uo);
-    SetStatus(false);
+    ShowNotSolved();
 }
 
 void TMainForm::FieldExit(TFmtEdit* field)
 {
     if (field->isModified())
-        SetStatus(false);
+        ShowNotSolved();
 }
 
 // ---------------------------------------------------------------------------
@@ -627,10 +638,15 @@ void TMainForm::ActionCalcExecute()
         ShowDiagnostics(diagnostics.join(QLatin1Char('\n')));
         ShowChart();
         ShowVerdict(verdict);
+    } catch (const EMathError& error) {
+        ShowFailure(NoSolutionText(error), uoRead);
     } catch (const EArrangementError& error) {
         ShowFailure(NoSolutionText(error), uoRead);
     } catch (...) {
-        ShowFailure(QStringLiteral("No solution with this data..."), uoRead);
+        // Not a fault of the case but of the program: the action's guard names
+        // it in a message box. No result of this Calc is left on show.
+        ShowFailure(NotSolvedText, uoRead);
+        throw;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "CurrentHx.h"
 #include "LookupTables.h"
 #include "RecentFiles.h"
+#include "Verdict.h"
 
 #include <QList>
 #include <QStringList>
@@ -20,7 +21,6 @@ class TChartPanel;
 class TFmtEdit;
 class TFmtEditLabel;
 class THTMLView;
-class TVerdict;
 struct TLastCase;
 
 // The calculator's only window: the nine fields of a case with their "given"
@@ -48,7 +48,7 @@ public:
     void WriteCaseIntoFields();
     int MaskFromCheckBoxes() const;
     void CheckBoxesFromMask(int mask);
-    void SetStatus(bool solved);
+    void ShowNotSolved();
     void ApplyCaseArguments(const QStringList& arguments);
     // The last case with its display units, and the recent cases.
     void RestoreLastCase();
@@ -110,7 +110,8 @@ private:
     void ShowDiagnostics(const QString& text);
     // The selected type's arrangement; raises EArrangementError for an unknown one.
     TFlowArrangement SelectedArrangement() const;
-    void ShowStatus(const QString& text, bool alarm = false);
+    // A status that is not a solved case's verdict shows as a feasible one's.
+    void ShowStatus(const QString& text, TVerdict::TKind verdict = TVerdict::vkFeasible);
     void ShowVerdict(const TVerdict& verdict);
     // A failed Calc: no results, the Uo field back at the Uo that Calc read.
     void ShowFailure(const QString& status, double uoRead);

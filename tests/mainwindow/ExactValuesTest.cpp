@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPlainTextEdit>
@@ -25,7 +26,13 @@ struct THeadlessOutput
     QJsonObject record;
 };
 
-QByteArray RunHeadless(const QStringList& arguments)
+struct THeadlessRun
+{
+    QByteArray out;
+    QByteArray err;
+};
+
+THeadlessRun RunHeadless(const QStringList& arguments)
 {
     QBuffer in;
     QBuffer out;
@@ -34,15 +41,15 @@ QByteArray RunHeadless(const QStringList& arguments)
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
     THeadlessSolver(ExeFolder, QStringLiteral("test")).Run(arguments, in, out, err);
-    return out.data();
+    return {out.data(), err.data()};
 }
 
 // `kelvane --solve` with the 13 values, as text and as JSON.
 THeadlessOutput SolveHeadless(const QStringList& values)
 {
     const QStringList solve = QStringList{"--solve"} + values;
-    return {QString::fromUtf8(RunHeadless(solve)).split('\n', Qt::SkipEmptyParts),
-            QJsonDocument::fromJson(RunHeadless(solve + QStringList{"--json"})).object()};
+    return {QString::fromUtf8(RunHeadless(solve).out).split('\n', Qt::SkipEmptyParts),
+            QJsonDocument::fromJson(RunHeadless(solve + QStringList{"--json"}).out).object()};
 }
 
 QString Exact(double value)
@@ -62,6 +69,20 @@ QString RecordText(const THx& hx)
 QString ExactValue(TMainForm& form, const QString& field)
 {
     return Field(form, field)->GetValue().ToString();
+}
+
+// The 13 values of the case the window holds: each stream's drop-down and
+// fields, the exchanger's, then the ticks.
+QStringList CaseValues(TMainForm& form)
+{
+    const QComboBox* const dropDowns[] = {form.cbHot, form.cbCold, form.cbHex};
+    QStringList values;
+    for (int group = 0; group < 3; ++group) {
+        values << QString::number(dropDowns[group]->currentIndex());
+        for (int n = 3 * group; n < 3 * group + 3; ++n)
+            values << ExactValue(form, FieldNames[n]);
+    }
+    return values << QString::number(form.MaskFromCheckBoxes());
 }
 
 } // namespace
@@ -126,6 +147,43 @@ void ExactValuesTest::commandLineCaseSolvedAsHeadless()
         const QString numbers = line.section(' ', 0, 2);
         QVERIFY2(page.contains(numbers) || memo.contains(numbers), qPrintable(line));
     }
+}
+
+// Calc of a case whose arithmetic faults: the status names the fault's kind
+// as `kelvane --solve` does with the values the window holds, in the status
+// line's usual colour, and fits its line.
+void ExactValuesTest::faultedCalcNamesItsKindAsHeadless_data()
+{
+    QTest::addColumn<QString>("dropDown"); // the side given the fluid without heat capacity
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("hot outlet over a zero capacity rate, duty given")
+        << "cbHot" << 1 + 8 + 16 + 64 + 256 << "Floating point division by zero";
+    QTest::newRow("zero cold duty over a zero capacity rate, four temperatures and both flows")
+        << "cbCold" << 63 << "Invalid floating point operation";
+}
+
+void ExactValuesTest::faultedCalcNamesItsKindAsHeadless()
+{
+    QFETCH(QString, dropDown);
+    QFETCH(int, mask);
+    QFETCH(QString, kind);
+    m_fixture->AddFluidWithoutHeatCapacity();
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    auto* fluid = form->findChild<QComboBox*>(dropDown);
+    QVERIFY(fluid);
+    fluid->setCurrentIndex(fluid->findText("no heat capacity"));
+    QVERIFY(fluid->currentIndex() >= 0);
+    SetMask(*form, mask);
+    PressF9(*form);
+    const QString status = form->Label13->text();
+    QCOMPARE(status, "No solution with this data... (" + kind + ')');
+    const THeadlessRun headless = RunHeadless(QStringList{"--solve"} + CaseValues(*form));
+    QCOMPARE(QString::fromUtf8(headless.err), "kelvane: " + status + '\n');
+    QVERIFY(!StatusShowsRed(*form));
+    QVERIFY(!StatusShowsAmber(*form));
+    QVERIFY(StatusFitsItsLine(*form));
 }
 
 // A field shown in another unit, edited and escaped there, and switched back:

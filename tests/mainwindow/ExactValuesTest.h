@@ -20,6 +20,8 @@ private slots:
 
     void commandLineCaseSolvedAsHeadless_data();
     void commandLineCaseSolvedAsHeadless();
+    void faultedCalcNamesItsKindAsHeadless_data();
+    void faultedCalcNamesItsKindAsHeadless();
     void unitSwitchAndEscapeChangeNoValue_data();
     void unitSwitchAndEscapeChangeNoValue();
     void savedCaseOpensBitForBit_data();

@@ -36,16 +36,6 @@
 
 namespace {
 
-// A fluid whose specific heat is 0, added to the program's table before the
-// window starts: every temperature a solve could name as a cause is ordinary,
-// yet the hot outlet from the duty divides by a zero capacity rate.
-void AddFluidWithoutHeatCapacity(const QString& programDir)
-{
-    QFile fluids(programDir + "/fluids.ini");
-    QVERIFY(fluids.open(QIODevice::Append));
-    QVERIFY(fluids.write("[no heat capacity]\ncp=0\n") > 0);
-}
-
 void SelectHotFluidWithoutHeatCapacity(TMainForm& form)
 {
     form.cbHot->setCurrentIndex(form.cbHot->findText(QStringLiteral("no heat capacity")));
@@ -54,29 +44,6 @@ void SelectHotFluidWithoutHeatCapacity(TMainForm& form)
 QString ProgramDir()
 {
     return qEnvironmentVariable("KELVANE_PROGRAM_DIR");
-}
-
-// The status line's text colour as the user sees it: some pixels pure red for
-// an infeasible case, none of them in its usual maroon.
-bool StatusShowsRed(TMainForm& form)
-{
-    const QImage image = form.Label13->grab().toImage();
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.red() > 200 && c.green() < 60 && c.blue() < 60)
-                return true;
-        }
-    }
-    return false;
-}
-
-// The whole status text shows: a long one takes a smaller type.
-bool StatusFitsItsLine(TMainForm& form)
-{
-    const QLabel& label = *form.Label13;
-    return QFontMetrics(label.font()).horizontalAdvance(label.text()) <=
-           label.contentsRect().width();
 }
 
 QStringList MemoLines(TMainForm& form)
@@ -273,14 +240,15 @@ void MainWindowTest::ratingWithoutTemperaturesKeepsPreviousMethod()
 
 void MainWindowTest::failedSolveClearsResults()
 {
-    AddFluidWithoutHeatCapacity(m_fixture->programDir.path());
+    m_fixture->AddFluidWithoutHeatCapacity();
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     SelectHotFluidWithoutHeatCapacity(*form); // the hot outlet divides by a zero capacity rate
     TypeInto(Field(*form, "eduo"), "50");
     SetMask(*form, 256 + 1 + 8 + 16 + 64);
     PressF9(*form);
-    QCOMPARE(form->Label13->text(), QString("No solution with this data..."));
+    QCOMPARE(form->Label13->text(),
+             QString("No solution with this data... (Floating point division by zero)"));
     QVERIFY(form->HTMLView->toPlainText().trimmed().isEmpty());
     QVERIFY(form->DiagMemo->toPlainText().isEmpty());
     QCOMPARE(form->tChart->Lines().size(), std::size_t(0));
@@ -292,7 +260,7 @@ void MainWindowTest::failedSolveClearsResults()
 // sizes with it.
 void MainWindowTest::failedSolveKeepsTheUoRead()
 {
-    AddFluidWithoutHeatCapacity(m_fixture->programDir.path());
+    m_fixture->AddFluidWithoutHeatCapacity();
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     SetMask(*form, 47); // Uo unticked takes the type's
@@ -304,7 +272,8 @@ void MainWindowTest::failedSolveKeepsTheUoRead()
     SelectHotFluidWithoutHeatCapacity(*form); // the hot outlet divides by a zero capacity rate
     SetMask(*form, 256 + 1 + 8 + 16 + 64);
     PressF9(*form);
-    QCOMPARE(form->Label13->text(), QString("No solution with this data..."));
+    QCOMPARE(form->Label13->text(),
+             QString("No solution with this data... (Floating point division by zero)"));
     QCOMPARE(Field(*form, "eduo")->text(), QString("300"));
     form->cbHot->setCurrentIndex(air);
     PressF9(*form);
@@ -352,23 +321,35 @@ void MainWindowTest::infeasibleCaseShowsItsFirstFindingInRed()
 }
 
 // Four temperatures and both flows ticked: the cold side fixes the duty and
-// changes the ticked mh; the status stays solved, the memo says so.
-void MainWindowTest::warningsFollowTheDiagnosticsUnderASolvedStatus()
+// changes the ticked mh. The status says so in amber, fitted to its line, and
+// the memo lists the finding after the diagnostics.
+void MainWindowTest::warningShowsInAmberInTheStatusLine()
 {
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    QVERIFY(!StatusShowsAmber(*form));
     TypeInto(Field(*form, "edmh"), "2");
     TypeInto(Field(*form, "edtco"), "11");
     SetMask(*form, 63);
     PressF9(*form);
-    QCOMPARE(form->Label13->text(), QString("Solved  (Cold fluid specified)..."));
-    QVERIFY(!StatusShowsRed(*form));
     const QString computed = Format("%0.4f", {CurrentHx().mh});
     QVERIFY(computed != "2.0000");
     QCOMPARE(Field(*form, "edmh")->text(), computed);
-    const QStringList memo = MemoLines(*form);
-    QCOMPARE(memo.mid(9), QStringList({"", "given value changed: mh given 2.0000 kg/s, computed " +
-                                               computed + " kg/s"}));
+    const QString warning =
+        "given value changed: mh given 2.0000 kg/s, computed " + computed + " kg/s";
+    QCOMPARE(form->Label13->text(), "Solved with warnings  (Cold fluid specified): " + warning);
+    QVERIFY(StatusShowsAmber(*form));
+    QVERIFY(!StatusShowsRed(*form));
+    QVERIFY(StatusFitsItsLine(*form));
+    QCOMPARE(MemoLines(*form).mid(9), QStringList({"", warning}));
+
+    // Given the mh it computes, the same case is feasible and shows as it always did.
+    TypeInto(Field(*form, "edmh"), computed);
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (Cold fluid specified)..."));
+    QVERIFY(!StatusShowsAmber(*form));
+    QCOMPARE(form->Label13->font().pointSize(), 12);
+    QCOMPARE(MemoLines(*form).size(), 9);
 }
 
 void MainWindowTest::uoRangeAdmitsTheTypeDefaults_data()
@@ -725,7 +706,10 @@ void MainWindowTest::restartSolvesWithTheTicksOfTheLastCase_data()
     QTest::addColumn<QString>("status");
     QTest::newRow("e-Ntu") << 237 << "Solved  (e-Ntu method)...";
     QTest::newRow("cold fluid specified") << 56 << "Solved  (Cold fluid specified)...";
-    QTest::newRow("nothing ticked") << 0 << "Solved  (Data not properly specified)...";
+    QTest::newRow("nothing ticked")
+        << 0
+        << "Solved with warnings  (Data not properly specified): duty not given: worked from "
+           "Q 22.506 kW as entered";
 }
 
 void MainWindowTest::restartSolvesWithTheTicksOfTheLastCase()

@@ -29,7 +29,7 @@ private slots:
     void failedSolveClearsResults();
     void failedSolveKeepsTheUoRead();
     void infeasibleCaseShowsItsFirstFindingInRed();
-    void warningsFollowTheDiagnosticsUnderASolvedStatus();
+    void warningShowsInAmberInTheStatusLine();
     void uoRangeAdmitsTheTypeDefaults_data();
     void uoRangeAdmitsTheTypeDefaults();
     void fieldWithoutNumberStopsCalc();

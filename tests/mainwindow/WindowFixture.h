@@ -11,8 +11,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColor>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -55,6 +58,16 @@ public:
                 qWarning("main window not activated");
         }
         return form;
+    }
+
+    // Adds "no heat capacity", a fluid whose specific heat is 0, to the fluid
+    // table before a window starts: a case with it has ordinary temperatures,
+    // yet what its solve works out over the fluid's capacity rate faults.
+    void AddFluidWithoutHeatCapacity() const
+    {
+        QFile fluids(programDir.path() + "/fluids.ini");
+        if (!fluids.open(QIODevice::Append) || fluids.write("[no heat capacity]\ncp=0\n") <= 0)
+            qFatal("cannot add a fluid to %s", qPrintable(fluids.fileName()));
     }
 
     static void ForgetSettings()
@@ -124,6 +137,43 @@ inline void SetMask(TMainForm& form, int mask)
 inline void PressF9(TMainForm& form)
 {
     QTest::keyClick(&form, Qt::Key_F9);
+}
+
+// Whether some pixel of the status line, as the user sees it, is of `colour`.
+inline bool StatusShows(TMainForm& form, const std::function<bool(const QColor&)>& colour)
+{
+    const QImage image = form.Label13->grab().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (colour(image.pixelColor(x, y)))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Pure red, the colour of an infeasible case; the usual maroon is far darker.
+inline bool StatusShowsRed(TMainForm& form)
+{
+    return StatusShows(
+        form, [](const QColor& c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; });
+}
+
+// Amber, the colour of a case with warnings: neither red nor maroon, nor the
+// grey of the background.
+inline bool StatusShowsAmber(TMainForm& form)
+{
+    return StatusShows(form, [](const QColor& c) {
+        return c.red() > 180 && c.green() > 90 && c.green() < 150 && c.blue() < 60;
+    });
+}
+
+// The whole status text shows: a long one takes a smaller type.
+inline bool StatusFitsItsLine(TMainForm& form)
+{
+    const QLabel& label = *form.Label13;
+    return QFontMetrics(label.font()).horizontalAdvance(label.text()) <=
+           label.contentsRect().width();
 }
 
 // Replaces a field's text by typing; the field keeps the focus.
