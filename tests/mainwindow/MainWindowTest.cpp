@@ -36,6 +36,7 @@
 
 namespace {
 
+// The fluid of specific heat 0 that the fixture adds (AddFluidWithoutHeatCapacity).
 void SelectHotFluidWithoutHeatCapacity(TMainForm& form)
 {
     form.cbHot->setCurrentIndex(form.cbHot->findText(QStringLiteral("no heat capacity")));
