@@ -1,10 +1,10 @@
 #include "CsvWriter.h"
 
+#include "OutputError.h"
 #include "RoundTripText.h"
 
 #include <QIODevice>
 #include <algorithm>
-#include <stdexcept>
 
 namespace {
 
@@ -24,7 +24,7 @@ TCsvWriter::~TCsvWriter()
 {
     try {
         Flush();
-    } catch (const std::runtime_error&) {
+    } catch (const EOutputError&) {
     }
 }
 
@@ -125,10 +125,7 @@ void TCsvWriter::Flush()
 {
     if (m_used == 0)
         return;
-    const qint64 written = m_device.write(m_buffer.data(), m_used);
-    const bool complete = written == m_used;
+    const qsizetype used = m_used;
     m_used = 0;
-    if (!complete)
-        throw std::runtime_error("cannot write the output: " +
-                                 m_device.errorString().toStdString());
+    EOutputError::WriteAll(m_device, QByteArrayView(m_buffer.data(), used));
 }

@@ -15,6 +15,8 @@ private slots:
     void versionIsTheBuildVersion();
     void mistypedLongOptionNeedsNoDisplay();
     void batchFromStandardInput();
+    void failedWriteEndsWithStatusOne_data();
+    void failedWriteEndsWithStatusOne();
     void infeasibleCaseInEveryOutput();
     void windowStartLoadsNoImagePlugin();
     void caseFileArgumentOpensTheCase();
