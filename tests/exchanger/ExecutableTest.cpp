@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -165,6 +166,23 @@ void ExecutableTest::failedWriteEndsWithStatusOne()
     QCOMPARE(result.code, 1);
     QCOMPARE(result.err, QStringLiteral("kelvane: cannot write the output: No space left on "
                                         "device\n"));
+}
+
+// An input without a line end is not read whole: /dev/zero gives one status
+// row and ends, the process's heap far below what the old reader grew to.
+void ExecutableTest::batchOfAnEndlessLineEndsInBoundedMemory()
+{
+    QElapsedTimer timer;
+    timer.start();
+    const TLimitedRun result = RunLimited(m_program, {"--batch", "/dev/zero"}, DataLimit);
+    qInfo("--batch /dev/zero: %lld ms", timer.elapsed());
+    QCOMPARE(result.code, 0);
+    QCOMPARE(result.err, QString());
+    const QList<QByteArray> rows = result.out.split('\n');
+    QCOMPARE(rows.size(), 3); // the header, one row, nothing after the last line end
+    QCOMPARE(rows[1], ",,,,,,,,,,,,,,,,,,,,,,,,,,,,\"line longer than 65536 bytes: not a case "
+                      "line, and no line end within 16777216 bytes: the rest of the input is "
+                      "not read\"");
 }
 
 // A cold stream "heated" above the hot inlet: solved, but infeasible in every output.

@@ -17,6 +17,7 @@ private slots:
     void batchFromStandardInput();
     void failedWriteEndsWithStatusOne_data();
     void failedWriteEndsWithStatusOne();
+    void batchOfAnEndlessLineEndsInBoundedMemory();
     void infeasibleCaseInEveryOutput();
     void windowStartLoadsNoImagePlugin();
     void caseFileArgumentOpensTheCase();
