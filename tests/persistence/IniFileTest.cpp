@@ -10,6 +10,7 @@
 #include <QTest>
 #include <cmath>
 #include <limits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -425,4 +426,55 @@ void IniFileTest::failedUpdateThrowsAndKeepsTheFile()
     }
     QCOMPARE(ReadAll(m_dir->filePath("plain.txt")), QByteArray("keep me"));
     QVERIFY(QFileInfo(m_dir->filePath("busy")).isDir());
+}
+
+// A table over the size limit, or no regular file, is not read (a named pipe
+// would wait for a writer, a large file cost its size many times over): it
+// reads as empty, says why, and an update leaves it as it was.
+void IniFileTest::fileThatCannotBeReadIsEmptyAndKept_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<qint64>("size"); // of the file, past a first section
+    QTest::addColumn<QString>("loadError");
+    const qint64 limit = TIniFile::MaxFileSize;
+    const QString tooLarge = "it is larger than the limit of 1 MB (1048576 bytes)";
+    QTest::newRow("at the size limit") << "file" << limit << QString();
+    QTest::newRow("just over the size limit") << "file" << limit + 1 << tooLarge;
+    QTest::newRow("far over the size limit") << "file" << 1000 * limit << tooLarge;
+    QTest::newRow("a named pipe") << "fifo" << qint64(0) << "it is a named pipe (FIFO), not a file";
+    QTest::newRow("a folder") << "folder" << qint64(0) << "it is a folder, not a file";
+}
+
+void IniFileTest::fileThatCannotBeReadIsEmptyAndKept()
+{
+    const QByteArray Section = "[water]\ncp=4.19\n;";
+    QFETCH(QString, kind);
+    QFETCH(qint64, size);
+    QFETCH(QString, loadError);
+    const QString path = m_dir->filePath("table.ini");
+    if (kind == "fifo") {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else if (size <= TIniFile::MaxFileSize) {
+        // A section, then a comment to the size.
+        QVERIFY(WriteAll(path, Section + QByteArray(size - Section.size(), 'x')));
+    } else {
+        QVERIFY(WriteAll(path, Section)); // and holes to the size
+        QVERIFY(QFile::resize(path, size));
+    }
+    TIniFile ini(path);
+    QCOMPARE(ini.LoadError(), loadError);
+    QCOMPARE(ini.Sections(), loadError.isEmpty() ? QStringList{"water"} : QStringList());
+    if (loadError.isEmpty())
+        return;
+    ini.WriteString("oil", "cp", "1.9");
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, ini.UpdateFile());
+    QCOMPARE(QFileInfo(path).isFile(), kind == "file");
+    if (kind == "file") {
+        QCOMPARE(QFileInfo(path).size(), size);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(Section.size()), Section);
+    }
 }
