@@ -28,6 +28,15 @@ QString TooLarge(qint64 sizeLimit)
         .arg(TBoundedFile::LimitText(sizeLimit));
 }
 
+// What keeps a file of this status from being read whole; empty when nothing does.
+QString StatusRefusal(const struct stat& status, qint64 sizeLimit)
+{
+    const QString kind = KindProblem(status.st_mode);
+    if (!kind.isEmpty() || status.st_size <= sizeLimit)
+        return kind;
+    return TooLarge(sizeLimit);
+}
+
 } // namespace
 
 TBoundedFile::TBoundedFile(const QString& path, qint64 sizeLimit)
@@ -43,6 +52,14 @@ QString TBoundedFile::LimitText(qint64 bytes)
     return QStringLiteral("%1 MB (%2)").arg(bytes / MB).arg(exact);
 }
 
+QString TBoundedFile::RefusalOf(const QString& path, qint64 sizeLimit)
+{
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? QString() : qt_error_string(errno);
+    return StatusRefusal(status, sizeLimit);
+}
+
 void TBoundedFile::Read(const QString& path, qint64 sizeLimit)
 {
     // The path as the platform's bytes, whatever their encoding.
@@ -52,13 +69,9 @@ void TBoundedFile::Read(const QString& path, qint64 sizeLimit)
         m_problem = m_exists ? qt_error_string(errno) : QStringLiteral("there is no such file");
         return;
     }
-    m_problem = KindProblem(status.st_mode);
+    m_problem = StatusRefusal(status, sizeLimit);
     if (!m_problem.isEmpty())
         return;
-    if (status.st_size > sizeLimit) {
-        m_problem = TooLarge(sizeLimit);
-        return;
-    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_problem = file.errorString();

@@ -27,6 +27,9 @@ public:
 
     // "1 MB (1048576 bytes)", or the bytes alone for a limit of less than a MB.
     static QString LimitText(qint64 bytes);
+    // Why the file at `path` would not be read, without reading it; empty
+    // when there is no such file or it is a regular file within the limit.
+    static QString RefusalOf(const QString& path, qint64 sizeLimit);
 
 private:
     void Read(const QString& path, qint64 sizeLimit);

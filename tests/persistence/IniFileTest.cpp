@@ -2,6 +2,7 @@
 
 #include "FileSizeLimit.h"
 #include "IniFile.h"
+#include "SizeLimitFiles.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -433,40 +434,22 @@ void IniFileTest::failedUpdateThrowsAndKeepsTheFile()
 // reads as empty, says why, and an update leaves it as it was.
 void IniFileTest::fileThatCannotBeReadIsEmptyAndKept_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<qint64>("size"); // of the file, past a first section
-    QTest::addColumn<QString>("loadError");
-    const qint64 limit = TIniFile::MaxFileSize;
-    const QString tooLarge = "it is larger than the limit of 1 MB (1048576 bytes)";
-    QTest::newRow("at the size limit") << "file" << limit << QString();
-    QTest::newRow("just over the size limit") << "file" << limit + 1 << tooLarge;
-    QTest::newRow("far over the size limit") << "file" << 1000 * limit << tooLarge;
-    QTest::newRow("a named pipe") << "fifo" << qint64(0) << "it is a named pipe (FIFO), not a file";
-    QTest::newRow("a folder") << "folder" << qint64(0) << "it is a folder, not a file";
+    AddSizeLimitRows(TIniFile::MaxFileSize);
 }
 
 void IniFileTest::fileThatCannotBeReadIsEmptyAndKept()
 {
-    const QByteArray Section = "[water]\ncp=4.19\n;";
     QFETCH(QString, kind);
     QFETCH(qint64, size);
-    QFETCH(QString, loadError);
+    QFETCH(QString, refusal);
+    // A section, then a comment to the size.
+    const QByteArray section = "[water]\ncp=4.19\n;";
     const QString path = m_dir->filePath("table.ini");
-    if (kind == "fifo") {
-        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (kind == "folder") {
-        QVERIFY(QDir().mkpath(path));
-    } else if (size <= TIniFile::MaxFileSize) {
-        // A section, then a comment to the size.
-        QVERIFY(WriteAll(path, Section + QByteArray(size - Section.size(), 'x')));
-    } else {
-        QVERIFY(WriteAll(path, Section)); // and holes to the size
-        QVERIFY(QFile::resize(path, size));
-    }
+    QVERIFY(MakeEntry(path, kind, section, size, 'x', TIniFile::MaxFileSize));
     TIniFile ini(path);
-    QCOMPARE(ini.LoadError(), loadError);
-    QCOMPARE(ini.Sections(), loadError.isEmpty() ? QStringList{"water"} : QStringList());
-    if (loadError.isEmpty())
+    QCOMPARE(ini.LoadError(), refusal);
+    QCOMPARE(ini.Sections(), refusal.isEmpty() ? QStringList{"water"} : QStringList());
+    if (refusal.isEmpty())
         return;
     ini.WriteString("oil", "cp", "1.9");
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, ini.UpdateFile());
@@ -475,6 +458,6 @@ void IniFileTest::fileThatCannotBeReadIsEmptyAndKept()
         QCOMPARE(QFileInfo(path).size(), size);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.read(Section.size()), Section);
+        QCOMPARE(file.read(section.size()), section);
     }
 }
