@@ -4,7 +4,6 @@
 #include "Hx.h"
 #include "HxFields.h"
 #include "NumberParse.h"
-#include "NumberText.h"
 #include "XMLFile.h"
 
 #include <QFileInfo>

@@ -1,7 +1,6 @@
 #include "NumberParse.h"
 
 #include "ConvertError.h"
-#include "NumberText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -160,6 +159,13 @@ std::string InvalidNumberMessage(const QString& text, const char* kind)
 }
 
 } // namespace
+
+QString QuotedExcerpt(const QString& text)
+{
+    if (text.size() <= MaxQuotedLength)
+        return text;
+    return text.first(MaxQuotedLength) + QChar(0x2026);
+}
 
 QStringView TrimmedBlanks(QStringView text)
 {

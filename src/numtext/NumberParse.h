@@ -11,6 +11,11 @@
 // needs as many characters, and a message quotes only their start.
 constexpr qsizetype MaxNumberTextLength = 400;
 
+// A text quoted in a message is cut to this many characters, and "…" added.
+constexpr qsizetype MaxQuotedLength = 80;
+// The text, or its first MaxQuotedLength characters and "…".
+QString QuotedExcerpt(const QString& text);
+
 // The text without the blanks around a number: the blanks and control
 // characters, every character up to the space, at either end.
 QStringView TrimmedBlanks(QStringView text);

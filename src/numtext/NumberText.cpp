@@ -106,13 +106,6 @@ bool IsFractionFormat(const QString& format)
     return format.contains(u'/');
 }
 
-QString QuotedExcerpt(const QString& text)
-{
-    if (text.size() <= MaxQuotedLength)
-        return text;
-    return text.first(MaxQuotedLength) + QChar(0x2026);
-}
-
 QString StripSpaces(const QString& text)
 {
     QString result = text;

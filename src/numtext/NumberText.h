@@ -15,11 +15,6 @@ bool IsFractionFormat(const QString& format);
 
 QString StripSpaces(const QString& text);
 
-// A text quoted in a message is cut to this many characters, and "…" added.
-constexpr qsizetype MaxQuotedLength = 80;
-// The text, or its first MaxQuotedLength characters and "…".
-QString QuotedExcerpt(const QString& text);
-
 int SigDigitDecimals(int sigDigits, int maxDecimals, double value);
 QString SigDigitFormat(int sigDigits, int maxDecimals, double value);
 QString AutoFixedFormat(int limit, const QString& defaultFormat, double value);

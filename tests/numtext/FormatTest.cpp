@@ -3,7 +3,6 @@
 #include "ConvertError.h"
 #include "Format.h"
 #include "NumberParse.h"
-#include "NumberText.h"
 
 #include <QList>
 #include <QRandomGenerator64>
