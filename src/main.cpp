@@ -21,7 +21,9 @@ int RunSolver(const QStringList& arguments)
     QFile out;
     QFile err;
     in.open(0, QIODevice::ReadOnly);
-    out.open(1, QIODevice::WriteOnly);
+    // Unbuffered, so that a failed write is seen where it happens; the CSV writer
+    // gathers its own large blocks.
+    out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered);
     err.open(2, QIODevice::WriteOnly | QIODevice::Unbuffered);
     const THeadlessSolver solver(QCoreApplication::applicationDirPath(),
                                  QStringLiteral(KELVANE_VERSION));

@@ -26,6 +26,18 @@ void WriteFailure(TCsvWriter& csv, const QString& status)
     csv.EndRow();
 }
 
+// The status of a line the reader did not keep.
+QString TooLongText(const TLineReader& reader)
+{
+    const QString text =
+        QStringLiteral("line longer than %1 bytes: not a case line").arg(reader.LineLimit());
+    if (!reader.Abandoned())
+        return text;
+    return text + QStringLiteral(", and no line end within %1 bytes: the rest of the input "
+                                 "is not read")
+                      .arg(reader.SkipLimit());
+}
+
 } // namespace
 
 TBatchSolver::TBatchSolver(TLookupTables tables) : m_tables(std::move(tables))
@@ -40,8 +52,12 @@ void TBatchSolver::Run(QIODevice& in, QIODevice& out)
     WriteHeader(csv);
     TLineReader reader(in);
     QByteArrayView line;
-    while (reader.ReadLine(line))
-        SolveLine(QString::fromUtf8(line), csv);
+    while (reader.ReadLine(line)) {
+        if (reader.LineTooLong())
+            WriteFailure(csv, TooLongText(reader));
+        else
+            SolveLine(QString::fromUtf8(line), csv);
+    }
     csv.Flush();
 }
 

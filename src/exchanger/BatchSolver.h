@@ -13,13 +13,14 @@ class TCsvWriter;
 // the findings of its verdict joined by "; " and the status "Solved", or
 // "Infeasible: " and the first finding; a line that does not parse or a case
 // without a solution gives empty fields and a status saying why, and the batch
-// goes on. The status stays the last column.
+// goes on; so does a line longer than TLineReader's limit (64 kB), which is not
+// read into memory. The status stays the last column.
 class TBatchSolver
 {
 public:
     explicit TBatchSolver(TLookupTables tables);
 
-    // Raises std::runtime_error when the output cannot be written.
+    // Raises EOutputError when the output cannot be written.
     void Run(QIODevice& in, QIODevice& out);
 
     static void WriteHeader(TCsvWriter& csv);

@@ -44,10 +44,10 @@ std::optional<int> ReadMask(TXMLFile& file, TXMLNode root, const QString& path)
         QString::fromUtf8(given.attribute(MaskAttribute.toUtf8().constData()).value());
     int mask = -1;
     if (!TryStrToInt(text, mask) || mask < 0 || mask > LargestMask)
-        ThrowOpenError(path,
-                       QStringLiteral("the mask of given values \"%1\" is not a whole number "
-                                      "from 0 to %2")
-                           .arg(text, Format(QStringLiteral("%d"), {std::int64_t(LargestMask)})));
+        ThrowOpenError(path, QStringLiteral("the mask of given values \"%1\" is not a whole number "
+                                            "from 0 to %2")
+                                 .arg(QuotedExcerpt(text),
+                                      Format(QStringLiteral("%d"), {std::int64_t(LargestMask)})));
     return mask;
 }
 
@@ -55,11 +55,11 @@ std::optional<int> ReadMask(TXMLFile& file, TXMLNode root, const QString& path)
 
 TCaseFile TCaseFile::Read(const QString& path)
 {
+    // A folder, a named pipe, a device or a file over the size limit is
+    // refused by the wrapper, before it is read.
     const QFileInfo info(path);
     if (!info.exists())
         ThrowOpenError(path, QStringLiteral("there is no such file"));
-    if (!info.isFile())
-        ThrowOpenError(path, QStringLiteral("it is a folder, not a file"));
     TXMLNode root;
     TXMLFile file(path, root, false);
     if (file.ReadStatus() == rsInvalidFileFormat)

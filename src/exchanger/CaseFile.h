@@ -28,7 +28,8 @@ struct TCaseFile
     std::optional<int> mask;
 
     // Throws std::runtime_error "Cannot open "<path>": <reason>" when there is
-    // no such file, it cannot be read, is not well-formed XML, holds none of the nine values
+    // no such file, it is not a regular file or larger than
+    // TXMLFile::MaxFileSize, cannot be read, is not well-formed XML, holds none of the nine values
     // (not a case file), lacks a number for one of them, or holds a mask
     // that is not a whole number from 0 to 511.
     static TCaseFile Read(const QString& path);

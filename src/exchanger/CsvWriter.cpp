@@ -1,11 +1,11 @@
 #include "CsvWriter.h"
 
+#include "OutputError.h"
 #include "RoundTripText.h"
 
 #include <QIODevice>
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 namespace {
 
@@ -25,7 +25,7 @@ TCsvWriter::~TCsvWriter()
 {
     try {
         Flush();
-    } catch (const std::runtime_error&) {
+    } catch (const EOutputError&) {
     }
 }
 
@@ -130,10 +130,7 @@ void TCsvWriter::Flush()
 {
     if (m_used == 0)
         return;
-    const qint64 written = m_device.write(m_buffer.data(), m_used);
-    const bool complete = written == m_used;
+    const qsizetype used = m_used;
     m_used = 0;
-    if (!complete)
-        throw std::runtime_error("cannot write the output: " +
-                                 m_device.errorString().toStdString());
+    EOutputError::WriteAll(m_device, QByteArrayView(m_buffer.data(), used));
 }

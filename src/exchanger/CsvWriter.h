@@ -20,7 +20,7 @@ public:
     void AddNumber(double value); // NaN (not computed): an empty field
     void AddEmpty();
     void EndRow();
-    // Writes what is buffered; raises std::runtime_error when the device refuses it.
+    // Writes what is buffered; raises EOutputError when the device refuses it.
     void Flush();
 
 private:

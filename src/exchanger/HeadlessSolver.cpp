@@ -10,12 +10,12 @@
 #include "HxFields.h"
 #include "LookupTables.h"
 #include "MathError.h"
+#include "OutputError.h"
 #include "SolveOutcome.h"
 
 #include <QFile>
 #include <QIODevice>
 #include <cmath>
-#include <stdexcept>
 
 namespace {
 
@@ -35,20 +35,20 @@ bool IsOption(const QString& argument)
     return false;
 }
 
-void Write(QIODevice& device, const QString& text)
+void Write(QIODevice& out, const QString& text)
 {
-    device.write(text.toUtf8());
+    EOutputError::WriteAll(out, text.toUtf8());
 }
 
+// Standard error is the last resort: a failure to write it has no one to tell.
 void WriteError(QIODevice& err, const QString& message)
 {
-    Write(err, QStringLiteral("kelvane: ") + message + u'\n');
+    err.write((QStringLiteral("kelvane: ") + message + u'\n').toUtf8());
 }
 
 int UsageError(QIODevice& err, const QString& message)
 {
-    WriteError(err, message);
-    Write(err, QStringLiteral("Try 'kelvane --help'.\n"));
+    WriteError(err, message + QStringLiteral("\nTry 'kelvane --help'."));
     return THeadlessSolver::ecUsage;
 }
 
@@ -156,6 +156,17 @@ QString THeadlessSolver::UsageText()
 int THeadlessSolver::Run(const QStringList& arguments, QIODevice& in, QIODevice& out,
                          QIODevice& err) const
 {
+    try {
+        return RunCommand(arguments, in, out, err);
+    } catch (const EOutputError& error) {
+        WriteError(err, QString::fromStdString(error.what()));
+        return ecNoSolution;
+    }
+}
+
+int THeadlessSolver::RunCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
+                                QIODevice& err) const
+{
     TCommand command;
     for (const QString& argument : arguments) {
         if (argument == optHelp || argument == optHelpShort)
@@ -245,13 +256,7 @@ int THeadlessSolver::Batch(const TCommand& command, QIODevice& in, QIODevice& ou
                 QStringLiteral("cannot open '%1': %2").arg(file.fileName(), file.errorString()));
         input = &file;
     }
-    TBatchSolver solver(TLookupTables::LoadFrom(m_programFolder));
-    try {
-        solver.Run(*input, out);
-    } catch (const std::runtime_error& error) {
-        WriteError(err, QString::fromStdString(error.what()));
-        return ecNoSolution;
-    }
+    TBatchSolver(TLookupTables::LoadFrom(m_programFolder)).Run(*input, out);
     return ecSuccess;
 }
 

@@ -35,6 +35,7 @@ public:
     static QString UsageText();
 
     // Runs the command in `arguments` (without the program path); returns the exit code.
+    // Output that cannot be written ends it with ecNoSolution and "cannot write the output".
     int Run(const QStringList& arguments, QIODevice& in, QIODevice& out, QIODevice& err) const;
 
     // The record as one JSON object, numbers at full round-trip precision, then
@@ -45,6 +46,8 @@ public:
 
 private:
     struct TCommand;
+    int RunCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
+                   QIODevice& err) const;
     int Solve(const TCommand& command, QIODevice& out, QIODevice& err) const;
     int Batch(const TCommand& command, QIODevice& in, QIODevice& out, QIODevice& err) const;
 

@@ -900,10 +900,11 @@ void TMainForm::ShowTableNote()
     m_tableNote.clear();
 }
 
-// A file that has gone leaves the list, and the user is told.
+// A file that has gone leaves the list, and the user is told; anything else in
+// its place (a folder, a named pipe) is opened as Open does, which says why not.
 void TMainForm::OpenRecentFile(const QString& path)
 {
-    if (QFileInfo(path).isFile()) {
+    if (QFileInfo::exists(path)) {
         OpenCaseFile(path);
         return;
     }

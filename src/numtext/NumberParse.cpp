@@ -150,7 +150,22 @@ bool Overflows(const std::string& s)
     return magnitude > 0;
 }
 
+std::string InvalidNumberMessage(const QString& text, const char* kind)
+{
+    if (TrimmedBlanks(text).size() <= MaxNumberTextLength)
+        return "'" + text.toStdString() + "' is not a valid " + kind + " value";
+    return "'" + QuotedExcerpt(text).toStdString() + "' is not a valid " + kind +
+           " value: it is longer than " + std::to_string(MaxNumberTextLength) + " characters";
+}
+
 } // namespace
+
+QString QuotedExcerpt(const QString& text)
+{
+    if (text.size() <= MaxQuotedLength)
+        return text;
+    return text.first(MaxQuotedLength) + QChar(0x2026);
+}
 
 QStringView TrimmedBlanks(QStringView text)
 {
@@ -165,6 +180,8 @@ QStringView TrimmedBlanks(QStringView text)
 bool TryStrToFloat(const QString& text, double& value)
 {
     const QStringView trimmed = TrimmedBlanks(text);
+    if (trimmed.size() > MaxNumberTextLength)
+        return false;
     if (const std::optional<double> plain = PlainDecimal(trimmed)) {
         value = *plain;
         return true;
@@ -189,6 +206,8 @@ bool TryStrToFloat(const QString& text, double& value)
 bool TryStrToInt(const QString& text, int& value)
 {
     const QStringView trimmed = TrimmedBlanks(text);
+    if (trimmed.size() > MaxNumberTextLength)
+        return false;
     if (const std::optional<int> plain = PlainInteger(trimmed)) {
         value = *plain;
         return true;
@@ -209,12 +228,12 @@ bool TryStrToInt(const QString& text, int& value)
 
 std::string InvalidFloatMessage(const QString& text)
 {
-    return "'" + text.toStdString() + "' is not a valid floating point value";
+    return InvalidNumberMessage(text, "floating point");
 }
 
 std::string InvalidIntegerMessage(const QString& text)
 {
-    return "'" + text.toStdString() + "' is not a valid integer value";
+    return InvalidNumberMessage(text, "integer");
 }
 
 double StrToFloat(const QString& text)

@@ -1,11 +1,11 @@
 #include "IniFile.h"
 
+#include "BoundedFile.h"
 #include "Format.h"
 #include "NumberParse.h"
 #include "ReplaceFile.h"
 #include "TextEncoding.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <set>
 #include <stdexcept>
@@ -180,19 +180,15 @@ QByteArray StoreText(const QByteArray& bytes, bool& windows1252)
 
 TIniFile::TIniFile(const QString& path) : m_path(path), m_data(std::make_unique<TData>())
 {
-    QFile file(path);
-    if (!file.exists()) {
+    const TBoundedFile file(path, MaxFileSize);
+    if (!file.Exists()) {
         return;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_loadError = file.errorString();
+    if (!file.IsRead()) {
+        m_loadError = file.Problem();
         return;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        m_loadError = file.errorString();
-        return;
-    }
+    const QByteArray& bytes = file.Bytes();
     const QByteArray text = StoreText(bytes, m_windows1252);
     if (m_data->ini.LoadData(text.constData(), size_t(text.size())) < 0) {
         m_data->ini.Reset();

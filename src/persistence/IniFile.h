@@ -26,15 +26,24 @@
 // repeats that were ignored, and in the file's encoding (UTF-8 when a written
 // text does not fit Windows-1252). Numbers are read and written with "." as
 // the decimal separator whatever the locale.
+//
+// A file that cannot be read (a folder, a named pipe, a device, one larger
+// than MaxFileSize) reads as empty, LoadError() says why, and it is never
+// overwritten.
 class TIniFile
 {
 public:
+    // The program's tables and settings are a few kB.
+    static constexpr qint64 MaxFileSize = 1024 * 1024;
+
     explicit TIniFile(const QString& path);
     ~TIniFile();
     TIniFile(const TIniFile&) = delete;
     TIniFile& operator=(const TIniFile&) = delete;
 
     const QString& FileName() const { return m_path; }
+    // Why an existing file was not read; empty when it was, or there was none.
+    const QString& LoadError() const { return m_loadError; }
 
     QStringList Sections() const;
     QStringList Keys(const QString& section) const;

@@ -1,11 +1,13 @@
 #include "SettingsStore.h"
 
+#include "BoundedFile.h"
 #include "KeptFile.h"
 #include "NumberParse.h"
 
 #include <QFile>
 #include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QtEndian>
 #include <cstring>
 #include <stdexcept>
@@ -24,18 +26,14 @@ QString KeyOf(const QString& section, const QString& name)
     return section.isEmpty() ? name : GroupOf(section) + u'/' + name;
 }
 
-std::unique_ptr<QSettings> OpenStore(const QString& keyPath)
+// The file QSettings keeps the store in, worked out as it does: it must not
+// read a file it could not cope with.
+QString StoreFileOf(const QString& organisation, const QString& program)
 {
-    const QStringList parts = keyPath.split(u'\\', Qt::SkipEmptyParts);
-    if (parts.size() < 2 || parts.size() > 3 ||
-        parts.front().compare(QLatin1String("Software"), Qt::CaseInsensitive) != 0) {
-        throw std::invalid_argument("Not a settings key path: \"" + keyPath.toStdString() + '"');
-    }
-    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                parts.at(1), parts.value(2));
-    // A program's key must not show the organisation's or the system's values.
-    settings->setFallbacksEnabled(false);
-    return settings;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return program.isEmpty()
+               ? folder + u'/' + organisation + QStringLiteral(".conf")
+               : folder + u'/' + organisation + u'/' + program + QStringLiteral(".conf");
 }
 
 bool IsText(const QVariant& value)
@@ -77,13 +75,39 @@ bool HoldsAllKeys(const QString& path, qsizetype keyCount)
 
 } // namespace
 
-TSettingsStore::TSettingsStore(const QString& keyPath) : m_settings(OpenStore(keyPath)) {}
+TSettingsStore::TSettingsStore(const QString& keyPath)
+{
+    const QStringList parts = keyPath.split(u'\\', Qt::SkipEmptyParts);
+    if (parts.size() < 2 || parts.size() > 3 ||
+        parts.front().compare(QLatin1String("Software"), Qt::CaseInsensitive) != 0) {
+        throw std::invalid_argument("Not a settings key path: \"" + keyPath.toStdString() + '"');
+    }
+    m_fileName = StoreFileOf(parts.at(1), parts.value(2));
+    m_refusal = TBoundedFile::RefusalOf(m_fileName, MaxFileSize);
+    if (!m_refusal.isEmpty())
+        return;
+    m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             parts.at(1), parts.value(2));
+    // A program's key must not show the organisation's or the system's values.
+    m_settings->setFallbacksEnabled(false);
+}
 
 TSettingsStore::~TSettingsStore() = default;
 
+QVariant TSettingsStore::Value(const QString& key) const
+{
+    return m_settings ? m_settings->value(key) : QVariant();
+}
+
+void TSettingsStore::SetValue(const QString& key, const QVariant& value)
+{
+    if (m_settings)
+        m_settings->setValue(key, value);
+}
+
 int TSettingsStore::ReadInteger(const QString& section, const QString& name, int defaultValue) const
 {
-    const QVariant value = m_settings->value(KeyOf(section, name));
+    const QVariant value = Value(KeyOf(section, name));
     if (value.typeId() == QMetaType::Int) {
         return value.toInt();
     }
@@ -94,7 +118,7 @@ int TSettingsStore::ReadInteger(const QString& section, const QString& name, int
 double TSettingsStore::ReadFloat(const QString& section, const QString& name,
                                  double defaultValue) const
 {
-    const QVariant value = m_settings->value(KeyOf(section, name));
+    const QVariant value = Value(KeyOf(section, name));
     if (value.typeId() != QMetaType::QByteArray) {
         return defaultValue;
     }
@@ -111,7 +135,7 @@ double TSettingsStore::ReadFloat(const QString& section, const QString& name,
 QString TSettingsStore::ReadString(const QString& section, const QString& name,
                                    const QString& defaultValue) const
 {
-    const QVariant value = m_settings->value(KeyOf(section, name));
+    const QVariant value = Value(KeyOf(section, name));
     if (value.typeId() == QMetaType::Int || IsText(value)) {
         return value.toString();
     }
@@ -120,7 +144,7 @@ QString TSettingsStore::ReadString(const QString& section, const QString& name,
 
 void TSettingsStore::WriteInteger(const QString& section, const QString& name, int value)
 {
-    m_settings->setValue(KeyOf(section, name), value);
+    SetValue(KeyOf(section, name), value);
 }
 
 void TSettingsStore::WriteFloat(const QString& section, const QString& name, double value)
@@ -129,21 +153,23 @@ void TSettingsStore::WriteFloat(const QString& section, const QString& name, dou
     std::memcpy(&bits, &value, sizeof bits);
     QByteArray bytes(sizeof bits, Qt::Uninitialized);
     qToLittleEndian(bits, bytes.data());
-    m_settings->setValue(KeyOf(section, name), bytes);
+    SetValue(KeyOf(section, name), bytes);
 }
 
 void TSettingsStore::WriteString(const QString& section, const QString& name, const QString& value)
 {
-    m_settings->setValue(KeyOf(section, name), value);
+    SetValue(KeyOf(section, name), value);
 }
 
 bool TSettingsStore::ValueExists(const QString& section, const QString& name) const
 {
-    return m_settings->contains(KeyOf(section, name));
+    return m_settings && m_settings->contains(KeyOf(section, name));
 }
 
 bool TSettingsStore::SectionExists(const QString& section) const
 {
+    if (!m_settings)
+        return false;
     m_settings->beginGroup(GroupOf(section));
     const bool exists = !m_settings->allKeys().isEmpty();
     m_settings->endGroup();
@@ -152,23 +178,27 @@ bool TSettingsStore::SectionExists(const QString& section) const
 
 QStringList TSettingsStore::Sections() const
 {
-    return m_settings->childGroups();
+    return m_settings ? m_settings->childGroups() : QStringList();
 }
 
 void TSettingsStore::DeleteValue(const QString& section, const QString& name)
 {
-    m_settings->remove(KeyOf(section, name));
+    if (m_settings)
+        m_settings->remove(KeyOf(section, name));
 }
 
 void TSettingsStore::EraseSection(const QString& section)
 {
-    if (!section.isEmpty()) {
+    if (m_settings && !section.isEmpty()) {
         m_settings->remove(GroupOf(section));
     }
 }
 
 void TSettingsStore::Flush()
 {
+    if (!m_settings)
+        throw std::runtime_error("Cannot write the settings file \"" + m_fileName.toStdString() +
+                                 "\": " + m_refusal.toStdString() + "; it was left as it was");
     BreakAbandonedLock();
     const QString path = m_settings->fileName();
     TKeptFile kept(path);

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <memory>
 
 class QSettings;
@@ -24,9 +25,15 @@ class QSettings;
 // bytes long, reads as missing: the caller's default comes back. Integers and
 // texts share a textual form in the file, so a text holding a decimal 32-bit
 // integer also reads as that integer.
+//
+// A file over MaxFileSize, or one that is no regular file, is not read: the
+// store then holds nothing, and Flush refuses to replace the file.
 class TSettingsStore
 {
 public:
+    // The program's settings are a few hundred bytes.
+    static constexpr qint64 MaxFileSize = 1024 * 1024;
+
     // Throws std::invalid_argument unless the path is "Software\" + organisation [+ "\" + program].
     explicit TSettingsStore(const QString& keyPath);
     ~TSettingsStore();
@@ -52,7 +59,13 @@ public:
     void Flush();
 
 private:
+    QVariant Value(const QString& key) const;
+    void SetValue(const QString& key, const QVariant& value);
     void BreakAbandonedLock() const;
 
+    QString m_fileName;
+    // Why the file was not read; empty when it was, or there was none.
+    QString m_refusal;
+    // None when the file was refused.
     std::unique_ptr<QSettings> m_settings;
 };

@@ -1,11 +1,11 @@
 #include "XMLFile.h"
 
+#include "BoundedFile.h"
 #include "Format.h"
 #include "NumberParse.h"
 #include "ReplaceFile.h"
 #include "XMLMalformation.h"
 
-#include <QFile>
 #include <array>
 #include <stdexcept>
 #include <string>
@@ -161,21 +161,13 @@ TXMLFile::TXMLFile(const QString& fileName, TXMLNode& root, bool clear) : TXMLFi
 
 void TXMLFile::LoadFile()
 {
-    QFile file(m_fileName);
-    if (!file.exists()) {
+    const TBoundedFile file(m_fileName, MaxFileSize);
+    if (!file.Exists()) {
         return;
     }
-    QString error;
-    QByteArray bytes;
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-    } else {
-        bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            error = file.errorString();
-        }
-    }
+    QString error = file.Problem();
     if (error.isEmpty()) {
+        const QByteArray& bytes = file.Bytes();
         const pugi::xml_parse_result result =
             m_document.load_buffer(bytes.constData(), size_t(bytes.size()), ParseOptions);
         error = result ? RefusalOf(m_document) : XMLErrorAt(result.description(), result.offset);

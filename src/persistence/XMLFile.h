@@ -47,11 +47,15 @@ QString WriteStatusText(TXMLWriteStatus status);
 // Appended elements are indented with two spaces per level and CR LF line
 // breaks; saving adds no whitespace of its own and no XML declaration, and
 // writes UTF-8. A file that is not well formed, holds entity declarations or
-// has elements nested deeper than MaxDepth is refused as an invalid file format.
+// has elements nested deeper than MaxDepth is refused as an invalid file format,
+// and so is one larger than MaxFileSize, a folder, a named pipe or a device,
+// before it is read.
 class TXMLFile
 {
 public:
     static constexpr int MaxDepth = 256;
+    // A case file is a few kB; a parsed document costs many times its size.
+    static constexpr qint64 MaxFileSize = 1024 * 1024;
 
     // Create: an empty document, no file name.
     TXMLFile();

@@ -76,6 +76,72 @@ void BatchSolverTest::lineReader()
     QCOMPARE(got, lines);
 }
 
+// Lines read under a line limit of 8 bytes and a skip limit of 32, through
+// chunks of `chunkSize`: a dropped line shows as "<too long>", one that ended
+// the input as "<abandoned>".
+void BatchSolverTest::lineReaderDropsOverlongLines_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("chunkSize");
+    QTest::addColumn<QStringList>("lines");
+    const QByteArray atLimit(8, 'a');
+    const QByteArray justOver(9, 'b');
+    for (int chunkSize : {3, 8, 1024}) {
+        const auto row = [chunkSize](const char* name) -> QTestData& {
+            return QTest::addRow("%s, chunks of %d", name, chunkSize);
+        };
+        row("at the limit") << atLimit + "\n" + atLimit << chunkSize
+                            << QStringList{atLimit, atLimit};
+        row("just over the limit") << "x\n" + justOver + "\ny\n"
+                                   << chunkSize << QStringList{"x", "<too long>", "y"};
+        row("last line just over, no line end")
+            << "x\n" + justOver << chunkSize << QStringList{"x", "<too long>"};
+        row("far over, ending within the skip limit")
+            << QByteArray(30, 'c') + "\nz" << chunkSize << QStringList{"<too long>", "z"};
+        row("two over-long lines in a row") << justOver + "\n" + justOver + "\nz" << chunkSize
+                                            << QStringList{"<too long>", "<too long>", "z"};
+        row("no line end within the skip limit") << QByteArray(3000, 'd') + "\nz\n"
+                                                 << chunkSize << QStringList{"<abandoned>"};
+    }
+}
+
+void BatchSolverTest::lineReaderDropsOverlongLines()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(int, chunkSize);
+    QFETCH(QStringList, lines);
+    QBuffer device(&input);
+    device.open(QIODevice::ReadOnly);
+    TLineReader reader(device, chunkSize, 8, 32);
+    QStringList got;
+    QByteArrayView line;
+    while (reader.ReadLine(line)) {
+        QVERIFY(reader.LineTooLong() || !reader.Abandoned());
+        if (reader.Abandoned())
+            got << "<abandoned>";
+        else if (reader.LineTooLong())
+            got << "<too long>";
+        else
+            got << QString::fromUtf8(line);
+        QVERIFY(line.size() <= 8);
+    }
+    QCOMPARE(got, lines);
+}
+
+// The status names the limit; the lines around the long one are solved.
+void BatchSolverTest::overlongLineGetsAStatusAndTheBatchGoesOn()
+{
+    const QByteArray atLimit = DefaultLine.toUtf8() + QByteArray(65536 - DefaultLine.size(), ' ');
+    const QStringList rows = RunBatch(DefaultLine.toUtf8() + "\n" + QByteArray(65537, 'K') + "\n" +
+                                      atLimit + "\n" + DefaultLine.toUtf8());
+    QCOMPARE(rows.size(), 5);
+    QVERIFY(rows[1].endsWith(",Solved"));
+    QCOMPARE(rows[2], QStringLiteral(",,,,,,,,,,,,,,,,,,,,,,,,,,,,line longer than 65536 bytes: "
+                                     "not a case line"));
+    QVERIFY2(!rows[3].contains("longer than"), qPrintable(rows[3].right(80)));
+    QVERIFY(rows[4].endsWith(",Solved"));
+}
+
 void BatchSolverTest::csvQuotesOnlyWhereNeeded()
 {
     QBuffer out;

@@ -10,6 +10,9 @@ class BatchSolverTest : public QObject
 private slots:
     void lineReader_data();
     void lineReader();
+    void lineReaderDropsOverlongLines_data();
+    void lineReaderDropsOverlongLines();
+    void overlongLineGetsAStatusAndTheBatchGoesOn();
     void csvQuotesOnlyWhereNeeded();
     void csvNumbersAreTheRoundTripTexts();
     void csvFieldsCrossBufferBoundariesWhole();

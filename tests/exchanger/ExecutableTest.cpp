@@ -4,12 +4,14 @@
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/resource.h>
 
 namespace {
 
@@ -23,6 +25,46 @@ QStringList WithValue(int index, const QString& value)
     arguments[index] = value;
     return arguments;
 }
+
+// What a run under a limit gave: its exit code (-1 when it crashed or did not
+// finish in time), its errors and its output when it went to a pipe.
+struct TLimitedRun
+{
+    int code = -1;
+    QByteArray out;
+    QString err;
+};
+
+// Runs `program` with its data segment (the heap included) limited to
+// `dataBytes` and its standard output into `outputFile`, or a pipe without one;
+// a run past `seconds` is killed.
+TLimitedRun RunLimited(const QString& program, const QStringList& arguments, rlim_t dataBytes,
+                       const QString& outputFile = QString(), int seconds = 20)
+{
+    QProcess process;
+    process.setChildProcessModifier([dataBytes] {
+        const rlimit limit{dataBytes, dataBytes};
+        setrlimit(RLIMIT_DATA, &limit);
+    });
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
+    process.start(program, arguments);
+    process.closeWriteChannel();
+    TLimitedRun run;
+    if (!process.waitForFinished(seconds * 1000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    if (process.exitStatus() == QProcess::NormalExit)
+        run.code = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// Far more than the program needs, far less than reading an endless input whole.
+constexpr rlim_t DataLimit = 100 * 1024 * 1024;
 
 } // namespace
 
@@ -104,6 +146,43 @@ void ExecutableTest::batchFromStandardInput()
     QVERIFY(rows[1].endsWith(QStringLiteral(",Solved")));
     QVERIFY(rows[2].endsWith(QStringLiteral(",No solution with this data... (Floating point "
                                             "division by zero)")));
+}
+
+void ExecutableTest::failedWriteEndsWithStatusOne_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("solve") << InitialCase;
+    QTest::newRow("solve as JSON") << InitialCase + QStringList{"--json"};
+    QTest::newRow("help") << QStringList{"--help"};
+    QTest::newRow("version") << QStringList{"--version"};
+    QTest::newRow("batch") << QStringList{"--batch", "/dev/null"};
+}
+
+// A full disk or a closed pipe is not a success that wrote nothing.
+void ExecutableTest::failedWriteEndsWithStatusOne()
+{
+    QFETCH(QStringList, arguments);
+    const TLimitedRun result = RunLimited(m_program, arguments, DataLimit, "/dev/full");
+    QCOMPARE(result.code, 1);
+    QCOMPARE(result.err, QStringLiteral("kelvane: cannot write the output: No space left on "
+                                        "device\n"));
+}
+
+// An input without a line end is not read whole: /dev/zero gives one status
+// row and ends, the process's heap far below what the old reader grew to.
+void ExecutableTest::batchOfAnEndlessLineEndsInBoundedMemory()
+{
+    QElapsedTimer timer;
+    timer.start();
+    const TLimitedRun result = RunLimited(m_program, {"--batch", "/dev/zero"}, DataLimit);
+    qInfo("--batch /dev/zero: %lld ms", timer.elapsed());
+    QCOMPARE(result.code, 0);
+    QCOMPARE(result.err, QString());
+    const QList<QByteArray> rows = result.out.split('\n');
+    QCOMPARE(rows.size(), 3); // the header, one row, nothing after the last line end
+    QCOMPARE(rows[1], ",,,,,,,,,,,,,,,,,,,,,,,,,,,,\"line longer than 65536 bytes: not a case "
+                      "line, and no line end within 16777216 bytes: the rest of the input is "
+                      "not read\"");
 }
 
 // A cold stream "heated" above the hot inlet: the solve stops at the cross,

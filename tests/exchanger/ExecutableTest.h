@@ -15,6 +15,9 @@ private slots:
     void versionIsTheBuildVersion();
     void mistypedLongOptionNeedsNoDisplay();
     void batchFromStandardInput();
+    void failedWriteEndsWithStatusOne_data();
+    void failedWriteEndsWithStatusOne();
+    void batchOfAnEndlessLineEndsInBoundedMemory();
     void infeasibleCaseInEveryOutput();
     void windowStartLoadsNoImagePlugin();
     void caseFileArgumentOpensTheCase();

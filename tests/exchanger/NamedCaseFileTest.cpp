@@ -13,6 +13,7 @@
 #include <QScopeGuard>
 #include <QTest>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace {
 
@@ -200,6 +201,63 @@ void NamedCaseFileTest::unreadableFileGivesTheReason()
     else if (!content.isNull())
         QVERIFY(WriteAll(path, content));
     QCOMPARE(OpenError(path), QString("Cannot open \"%1\": %2").arg(path, reason));
+}
+
+// Files that are not case files to read whole: each refused before it is
+// read, or read within the limits. "fifo" makes a named pipe (opened, it would
+// wait for a writer); "/dev/zero" is read as it is (it never ends); otherwise
+// the content is written `size` bytes long: padded with spaces up to the
+// limit, with holes beyond it.
+void NamedCaseFileTest::hostileFileIsRefusedUnread_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("reason"); // empty: read without an error
+    const qint64 limit = TXMLFile::MaxFileSize;
+    const QString tooLarge = "it is larger than the limit of 1 MB (1048576 bytes)";
+    QTest::newRow("a named pipe") << QByteArray("fifo") << qint64(0)
+                                  << "it is a named pipe (FIFO), not a file";
+    QTest::newRow("a device") << QByteArray("/dev/zero") << qint64(0)
+                              << "it is a device, not a file";
+    // Spaces after the document element are allowed.
+    QTest::newRow("at the size limit") << CaseText() << limit << QString();
+    QTest::newRow("just over the size limit") << CaseText() << limit + 1 << tooLarge;
+    QTest::newRow("far over the size limit") << CaseText() << 200 * limit << tooLarge;
+    const QByteArray longMask(100000, '7');
+    QTest::newRow("a mask of 100 kB")
+        << CaseText("<given mask=\"" + longMask + "\"/>") << qint64(0)
+        << "the mask of given values \"" + QString(80, u'7') + QChar(0x2026) +
+               "\" is not a whole number from 0 to 511";
+    QTest::newRow("a mask of 80 characters")
+        << CaseText("<given mask=\"" + longMask.first(80) + "\"/>") << qint64(0)
+        << "the mask of given values \"" + QString(80, u'7') +
+               "\" is not a whole number from 0 to 511";
+    QTest::newRow("a number of 401 characters")
+        << CaseText({}, QByteArray(398, '0') + "1.5") << qint64(0) << "it holds no number for mh";
+}
+
+void NamedCaseFileTest::hostileFileIsRefusedUnread()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, size);
+    QFETCH(QString, reason);
+    QString path = PathOf("hostile.xml");
+    // Not left for the next row to write into: a named pipe would wait for a reader.
+    const auto removeFile = qScopeGuard([path] { QFile::remove(path); });
+    if (content == "fifo") {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (content.startsWith("/dev/")) {
+        path = QString::fromLatin1(content);
+    } else if (size <= TXMLFile::MaxFileSize) {
+        QVERIFY(WriteAll(path, content + QByteArray(qMax(size - content.size(), 0), ' ')));
+    } else {
+        QVERIFY(WriteAll(path, content));
+        QVERIFY(QFile::resize(path, size));
+    }
+    if (reason.isEmpty())
+        QCOMPARE(OpenError(path), QStringLiteral("(read without an error)"));
+    else
+        QCOMPARE(OpenError(path), QString("Cannot open \"%1\": %2").arg(path, reason));
 }
 
 void NamedCaseFileTest::failedWriteGivesTheReasonAndKeepsTheOldFile_data()

@@ -19,6 +19,8 @@ private slots:
     void fileWithoutMaskOrNamesGivesNone();
     void unreadableFileGivesTheReason_data();
     void unreadableFileGivesTheReason();
+    void hostileFileIsRefusedUnread_data();
+    void hostileFileIsRefusedUnread();
     void failedWriteGivesTheReasonAndKeepsTheOldFile_data();
     void failedWriteGivesTheReasonAndKeepsTheOldFile();
     void refusedPermissionsGiveTheReason();

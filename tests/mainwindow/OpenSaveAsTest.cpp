@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <sys/stat.h>
 
 namespace {
 
@@ -473,4 +474,54 @@ void OpenSaveAsTest::commandLineFileThatCannotBeOpened()
         message = message.arg(path);
     QCOMPARE(m_fixture->platform.messages, messages);
     QCOMPARE(RecentItems(*form), QStringList());
+}
+
+// A saved case replaced by something that is no case file to read: Open and
+// Open Recent say what it is and change nothing; the recent list keeps it. A
+// regular file on the command line gets its reason too, then the last case.
+void OpenSaveAsTest::fileThatIsNoCaseFileShowsWhy_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a named pipe") << "fifo"
+                                  << "it is a named pipe (FIFO), not a file";
+    QTest::newRow("a file of 200 MB") << "200 MB"
+                                      << "it is larger than the limit of 1 MB (1048576 bytes)";
+}
+
+void OpenSaveAsTest::fileThatIsNoCaseFileShowsWhy()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString path = DocumentPath("replaced.xml");
+    const QString message = QString("Cannot open \"%1\": %2").arg(path, reason);
+    {
+        auto form = m_fixture->MakeForm();
+        QTRY_VERIFY(Solved(*form));
+        TFileDialog::SetNextFileName(path);
+        PressSaveAs(*form);
+        if (kind == "fifo") {
+            QVERIFY(QFile::remove(path));
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QVERIFY(QFile::resize(path, 200 * 1024 * 1024));
+        }
+        TypeInto(Field(*form, "edthi"), "33");
+        const QStringList before = Shown(*form);
+
+        TFileDialog::SetNextFileName(path);
+        PressOpen(*form);
+        QVERIFY(ChooseFromContextMenu(*form, {"Open Recent", RecentItem(1, path)}));
+        QCOMPARE(m_fixture->platform.messages, QStringList({message, message}));
+        QCOMPARE(Shown(*form), before);
+        QCOMPARE(RecentItems(*form), QStringList{RecentItem(1, path)});
+        form->close();
+    }
+    if (kind == "fifo")
+        return; // not a file: ignored on the command line as any other argument
+    m_fixture->platform.messages.clear();
+    auto form = m_fixture->MakeForm({path});
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+    QCOMPARE(m_fixture->platform.messages, QStringList{message});
+    QCOMPARE(RecentItems(*form), QStringList{RecentItem(1, path)});
 }

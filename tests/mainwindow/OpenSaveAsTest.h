@@ -33,6 +33,8 @@ private slots:
     void commandLineFileOpensSolved();
     void commandLineFileThatCannotBeOpened_data();
     void commandLineFileThatCannotBeOpened();
+    void fileThatIsNoCaseFileShowsWhy_data();
+    void fileThatIsNoCaseFileShowsWhy();
 
 private:
     QString DocumentPath(const QString& name) const;

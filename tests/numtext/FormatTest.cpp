@@ -369,6 +369,49 @@ void FormatTest::strToFloatRejects()
     }
 }
 
+// 1.5 and 7 with leading zeros, `length` characters in all: numbers up to the
+// limit, refused beyond it, and their message quoting only the start.
+void FormatTest::numberTextLengthLimit_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("blanks"); // around the number, not counted
+    QTest::addColumn<bool>("read");
+    const int limit = int(MaxNumberTextLength);
+    QTest::newRow("at the limit") << limit << QString() << true;
+    QTest::newRow("at the limit, blanks around") << limit << QString(1000, u' ') << true;
+    QTest::newRow("just over the limit") << limit + 1 << QString() << false;
+    QTest::newRow("far over the limit") << 10 * 1000 * 1000 << QString() << false;
+}
+
+void FormatTest::numberTextLengthLimit()
+{
+    QFETCH(int, length);
+    QFETCH(QString, blanks);
+    QFETCH(bool, read);
+    const QString decimal = blanks + QString(length - 3, u'0') + "1.5" + blanks;
+    const QString integer = blanks + QString(length - 1, u'0') + "7" + blanks;
+    double number = 0;
+    int whole = 0;
+    QCOMPARE(TryStrToFloat(decimal, number), read);
+    QCOMPARE(TryStrToInt(integer, whole), read);
+    if (read) {
+        QCOMPARE(number, 1.5);
+        QCOMPARE(whole, 7);
+        return;
+    }
+    const QString quoted = "'" + QString(MaxQuotedLength, u'0') + QChar(0x2026) + "'";
+    try {
+        StrToFloat(decimal);
+        QFAIL("no error");
+    } catch (const EConvertError& error) {
+        QCOMPARE(QString::fromUtf8(error.what()),
+                 quoted + " is not a valid floating point value: it is longer than 400 "
+                          "characters");
+    }
+    QCOMPARE(QString::fromStdString(InvalidIntegerMessage(integer)),
+             quoted + " is not a valid integer value: it is longer than 400 characters");
+}
+
 void FormatTest::strToInt()
 {
     QCOMPARE(StrToInt(" 42 "), 42);

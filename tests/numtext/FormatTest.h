@@ -24,4 +24,6 @@ private slots:
     void strToFloatRejects_data();
     void strToFloatRejects();
     void strToInt();
+    void numberTextLengthLimit_data();
+    void numberTextLengthLimit();
 };

@@ -2,6 +2,7 @@
 
 #include "FileSizeLimit.h"
 #include "IniFile.h"
+#include "SizeLimitFiles.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <cmath>
 #include <limits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -425,4 +427,37 @@ void IniFileTest::failedUpdateThrowsAndKeepsTheFile()
     }
     QCOMPARE(ReadAll(m_dir->filePath("plain.txt")), QByteArray("keep me"));
     QVERIFY(QFileInfo(m_dir->filePath("busy")).isDir());
+}
+
+// A table over the size limit, or no regular file, is not read (a named pipe
+// would wait for a writer, a large file cost its size many times over): it
+// reads as empty, says why, and an update leaves it as it was.
+void IniFileTest::fileThatCannotBeReadIsEmptyAndKept_data()
+{
+    AddSizeLimitRows(TIniFile::MaxFileSize);
+}
+
+void IniFileTest::fileThatCannotBeReadIsEmptyAndKept()
+{
+    QFETCH(QString, kind);
+    QFETCH(qint64, size);
+    QFETCH(QString, refusal);
+    // A section, then a comment to the size.
+    const QByteArray section = "[water]\ncp=4.19\n;";
+    const QString path = m_dir->filePath("table.ini");
+    QVERIFY(MakeEntry(path, kind, section, size, 'x', TIniFile::MaxFileSize));
+    TIniFile ini(path);
+    QCOMPARE(ini.LoadError(), refusal);
+    QCOMPARE(ini.Sections(), refusal.isEmpty() ? QStringList{"water"} : QStringList());
+    if (refusal.isEmpty())
+        return;
+    ini.WriteString("oil", "cp", "1.9");
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, ini.UpdateFile());
+    QCOMPARE(QFileInfo(path).isFile(), kind == "file");
+    if (kind == "file") {
+        QCOMPARE(QFileInfo(path).size(), size);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(section.size()), section);
+    }
 }

@@ -33,6 +33,8 @@ private slots:
     void updateOfAnUnchangedFileLeavesIt();
     void failedUpdateThrowsAndKeepsTheFile_data();
     void failedUpdateThrowsAndKeepsTheFile();
+    void fileThatCannotBeReadIsEmptyAndKept_data();
+    void fileThatCannotBeReadIsEmptyAndKept();
 
 private:
     QString WriteFile(const QString& name, const QByteArray& content);

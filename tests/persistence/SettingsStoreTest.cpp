@@ -1,16 +1,20 @@
 #include "SettingsStoreTest.h"
 
 #include "SettingsStore.h"
+#include "SizeLimitFiles.h"
 #include "TestFiles.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
+#include <sys/stat.h>
 
 void SettingsStoreTest::initTestCase()
 {
@@ -174,6 +178,48 @@ void SettingsStoreTest::unwritableStoreThrowsOnFlush()
     TSettingsStore store("Software\\Blocked\\kelvane");
     store.WriteInteger("s", "v", 1);
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, store.Flush());
+}
+
+// A settings file over the size limit (large values the program does not own),
+// or one that is no regular file, is not read: the store holds nothing, and a
+// flush says why and leaves the file as it was.
+void SettingsStoreTest::fileThatCannotBeReadIsKept_data()
+{
+    AddSizeLimitRows(TSettingsStore::MaxFileSize);
+}
+
+void SettingsStoreTest::fileThatCannotBeReadIsKept()
+{
+    QFETCH(QString, kind);
+    QFETCH(qint64, size);
+    QFETCH(QString, refusal);
+    // A value of the program's, then one of another's to the size.
+    const QByteArray head = "[HotFluid]\nindex=2\n[Other]\nimage=";
+    const QString path = m_configHome + "/Marbleworth/limited.conf";
+    QVERIFY(QDir().mkpath(m_configHome + "/Marbleworth"));
+    // Not left for the next row to write into: a named pipe would wait for a reader.
+    const auto removeEntry = qScopeGuard([&path] {
+        if (!QFile::remove(path))
+            QDir(path).removeRecursively();
+    });
+    QVERIFY(MakeEntry(path, kind, head, size, 'x', TSettingsStore::MaxFileSize));
+    TSettingsStore store(SettingsKey("limited"));
+    QCOMPARE(store.ReadInteger("HotFluid", "index", 7), refusal.isEmpty() ? 2 : 7);
+    if (refusal.isEmpty())
+        return;
+    QCOMPARE(store.Sections(), QStringList());
+    store.WriteInteger("HotFluid", "index", 3);
+    try {
+        store.Flush();
+        QFAIL("Flush did not throw");
+    } catch (const std::runtime_error& error) {
+        QCOMPARE(QString::fromUtf8(error.what()),
+                 QString("Cannot write the settings file \"%1\": %2; it was left as it was")
+                     .arg(path, refusal));
+    }
+    QCOMPARE(QFileInfo(path).isFile(), kind == "file");
+    if (kind == "file")
+        QCOMPARE(QFileInfo(path).size(), size);
 }
 
 void SettingsStoreTest::emptyLockFileOfAKilledSaveDoesNotStallFlush()

@@ -18,6 +18,8 @@ private slots:
     void keyPathMustNameTheMaker_data();
     void keyPathMustNameTheMaker();
     void unwritableStoreThrowsOnFlush();
+    void fileThatCannotBeReadIsKept_data();
+    void fileThatCannotBeReadIsKept();
     void emptyLockFileOfAKilledSaveDoesNotStallFlush();
 
 private:
