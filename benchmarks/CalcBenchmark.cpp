@@ -4,7 +4,6 @@
 // platform) and starts from an empty settings store, as on a first start.
 // BM_CalcAndPaint also paints what Calc changed, as the event loop does next.
 #include "AppFolders.h"
-#include "CurrentHx.h"
 #include "Main.h"
 
 #include <QAction>
@@ -57,7 +56,6 @@ public:
     QString Status() const { return m_form.Label13->text(); }
 
 private:
-    TCurrentHxScope m_currentHx;
     TMainForm m_form;
 };
 

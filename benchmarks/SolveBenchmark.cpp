@@ -1,5 +1,5 @@
 // Time of one Solve for each of the six methods, on cases near the initial case.
-#include "CurrentHx.h"
+#include "CaseInput.h"
 #include "Hx.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,6 @@
 // The paste path on a real window: a clipboard line goes through Paste into
 // the fields, then Calc runs on whatever landed there.
 #include "AppFolders.h"
-#include "CurrentHx.h"
 #include "FuzzSupport.h"
 #include "KelvaneApplication.h"
 #include "Main.h"
@@ -25,7 +24,6 @@ struct TWindowFixture
         form = std::make_unique<TMainForm>(QStringList{folder + "/kelvane"});
     }
     TRecordingPlatform platform;
-    TCurrentHxScope currentHx;
     std::unique_ptr<TMainForm> form;
 };
 

@@ -1,7 +1,7 @@
 // A hostile "sample.xml": the XML wrapper loads it and ReadCase takes the
 // nine values from it; writing the case back must work on whatever loaded.
+#include "CaseInput.h"
 #include "ConvertError.h"
-#include "CurrentHx.h"
 #include "FuzzSupport.h"
 #include "Hx.h"
 #include "XMLFile.h"

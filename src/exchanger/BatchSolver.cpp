@@ -1,14 +1,12 @@
 #include "BatchSolver.h"
 
-#include "ArrangementError.h"
 #include "CaseArguments.h"
+#include "CaseInput.h"
 #include "CaseInputError.h"
+#include "CaseSolve.h"
 #include "CsvWriter.h"
-#include "CurrentHx.h"
-#include "Feasibility.h"
 #include "HxFields.h"
 #include "LineReader.h"
-#include "SolveOutcome.h"
 
 #include <QIODevice>
 
@@ -78,41 +76,33 @@ void TBatchSolver::WriteHeader(TCsvWriter& csv)
 // raised: a batch of them would otherwise spend most of its time unwinding.
 void TBatchSolver::SolveLine(const QString& line, TCsvWriter& csv)
 {
-    TVerdict verdict;
+    TCaseArguments arguments;
+    if (const std::string problem = arguments.ReadCaseLine(line); !problem.empty()) {
+        WriteFailure(csv, QString::fromStdString(problem));
+        return;
+    }
+    TCaseInput input;
     try {
-        TCaseArguments arguments;
-        if (const std::string problem = arguments.ReadCaseLine(line); !problem.empty()) {
-            WriteFailure(csv, QString::fromStdString(problem));
-            return;
-        }
-        m_hx = m_initial;
-        arguments.ApplyTo(m_hx, m_tables);
-        const THx given = m_hx;
-        if (const std::optional<TMathFault> fault = m_hx.SolveOrFault(arguments.mask)) {
-            WriteFailure(csv, NoSolutionText(*fault));
-            return;
-        }
-        verdict = JudgeSolve(given, m_hx, arguments.mask);
+        input = arguments.Input(m_tables);
     } catch (const ECaseInputError& error) {
         WriteFailure(csv, QString::fromStdString(error.what()));
         return;
-    } catch (const EMathError& error) {
-        // Raised outside the checked arithmetic: an overflow of the diagnostic products.
-        WriteFailure(csv, NoSolutionText(error));
-        return;
-    } catch (const EArrangementError& error) {
-        WriteFailure(csv, NoSolutionText(error));
+    }
+    const TCaseResult result = SolveCase(input, m_initial);
+    if (result.failure) {
+        WriteFailure(csv, result.failure->Text());
         return;
     }
+    const THx& hx = result.hx;
     for (const THxTextField& field : HxTextFields)
-        csv.AddText(m_hx.*field.member);
+        csv.AddText(hx.*field.member);
     for (const THxNumberField& field : HxNumberFields)
-        csv.AddNumber(m_hx.Result(field.member));
-    csv.AddText(m_hx.arrangement.Key());
-    csv.AddNumber(m_hx.Result(HxCorrectionFactorField.member));
-    csv.AddText(verdict.Findings().join(FindingSeparator));
-    if (verdict.IsInfeasible())
-        csv.AddText(QStringLiteral("Infeasible: ") + verdict.Findings().first());
+        csv.AddNumber(hx.Result(field.member));
+    csv.AddText(hx.arrangement.Key());
+    csv.AddNumber(hx.Result(HxCorrectionFactorField.member));
+    csv.AddText(result.verdict.Findings().join(FindingSeparator));
+    if (result.verdict.IsInfeasible())
+        csv.AddText(QStringLiteral("Infeasible: ") + result.verdict.Findings().first());
     else
         csv.AddText(QLatin1StringView("Solved"));
     csv.EndRow();

@@ -30,5 +30,4 @@ private:
     TLookupTables m_tables;
     // Every line starts from the solved initial case, as the program does at start-up.
     THx m_initial;
-    THx m_hx;
 };

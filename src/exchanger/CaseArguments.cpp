@@ -1,13 +1,14 @@
 #include "CaseArguments.h"
 
+#include "CaseInput.h"
 #include "CaseInputError.h"
 #include "Format.h"
 #include "Hx.h"
 #include "LookupTables.h"
 #include "NumberParse.h"
-#include "UoUnits.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -66,6 +67,15 @@ const Entry& TableEntry(const Entry* entry, int valueIndex, int index, const cha
                                        : "entries 0 to " + std::to_string(size - 1)) +
                             ")"));
     return *entry;
+}
+
+// The member that holds the number of that mask bit.
+double TCaseArguments::*NumberAt(TMaskBit bit)
+{
+    for (const TValueSpec& spec : ValueSpecs)
+        if (spec.number && spec.maskBit == bit)
+            return spec.number;
+    throw std::logic_error("no case-line value for a mask bit");
 }
 
 } // namespace
@@ -175,44 +185,25 @@ TCaseArguments TCaseArguments::FromCase(const THx& hx, int hotFluid, int coldFlu
 {
     TCaseArguments a;
     a.hotFluid = hotFluid;
-    a.thi = hx.thi;
-    a.tho = hx.tho;
-    a.mh = hx.mh;
     a.coldFluid = coldFluid;
-    a.tci = hx.tci;
-    a.tco = hx.tco;
-    a.mc = hx.mc;
     a.heatXType = heatXType;
-    a.Uo = UoInWatts(hx.Uo);
-    a.Ao = hx.Ao;
-    a.Q = hx.Q;
     a.mask = mask;
+    for (const TCaseInputRow& row : CaseInputRows)
+        a.*NumberAt(row.bit) = row.FieldValue(hx.*row.member);
     return a;
 }
 
-void TCaseArguments::ApplyTo(THx& hx, const TLookupTables& tables) const
+TCaseInput TCaseArguments::Input(const TLookupTables& tables) const
 {
-    const TFluid& hot =
+    TCaseInput input;
+    input.hotFluid =
         TableEntry(tables.FluidAt(hotFluid), cvHotFluid, hotFluid, "fluid", tables.Fluids().size());
-    const TFluid& cold = TableEntry(tables.FluidAt(coldFluid), cvColdFluid, coldFluid, "fluid",
-                                    tables.Fluids().size());
-    const THeatXTypeEntry& type = TableEntry(tables.HeatXTypeAt(heatXType), cvHeatXType, heatXType,
-                                             "exchanger type", tables.HeatXTypes().size());
-    const TFlowArrangement& arrangement = type.Arrangement();
-    hx.thi = thi;
-    hx.tho = tho;
-    hx.mh = mh;
-    hx.tci = tci;
-    hx.tco = tco;
-    hx.mc = mc;
-    hx.Uo = UoFromWatts(Uo);
-    hx.Ao = Ao;
-    hx.Q = Q;
-    // The tables' specific heats stand in for the built-in ones.
-    hx.hotFluid = hot.name;
-    hx.cph = hot.cp;
-    hx.coldFluid = cold.name;
-    hx.cpc = cold.cp;
-    hx.SetHeatXType(type.name);
-    hx.arrangement = arrangement;
+    input.coldFluid = TableEntry(tables.FluidAt(coldFluid), cvColdFluid, coldFluid, "fluid",
+                                 tables.Fluids().size());
+    input.heatXType = TableEntry(tables.HeatXTypeAt(heatXType), cvHeatXType, heatXType,
+                                 "exchanger type", tables.HeatXTypes().size());
+    for (const TCaseInputRow& row : CaseInputRows)
+        input.values[row.bit] = row.RecordValue(this->*NumberAt(row.bit));
+    input.mask = mask;
+    return input;
 }

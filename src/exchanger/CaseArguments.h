@@ -12,6 +12,7 @@
 
 class THx;
 class TLookupTables;
+struct TCaseInput;
 
 // The 13 values of a case as the command line and the case line carry them:
 // fluid and type as 0-based table indexes, Uo in W/m²°C, the mask of given values
@@ -23,6 +24,7 @@ class TLookupTables;
 //   if (problem.empty())
 //       problem = arguments.Read(texts, [](TCaseArguments::TValue value, double number) {...});
 //   TCaseArguments::FromCase(hx, hot, cold, type, mask).CaseLine()
+//   SolveCase(arguments.Input(tables), previous)
 struct TCaseArguments
 {
     static constexpr int Count = 13;
@@ -95,9 +97,7 @@ struct TCaseArguments
     static TCaseArguments FromCase(const THx& hx, int hotFluid, int coldFluid, int heatXType,
                                    int mask);
 
-    // Fills `hx` as the main window does before Calc: the nine values (Uo in
-    // kW/(m²·K)), the fluids with their table cp, the type name and arrangement.
-    // Raises ECaseInputError when an index is not an entry of its table, and
-    // EArrangementError, before changing `hx`, when the type's arrangement is unknown.
-    void ApplyTo(THx& hx, const TLookupTables& tables) const;
+    // The case these values give, with the tables' fluids and type (Uo in
+    // kW/(m²·K)). Raises ECaseInputError when an index is not an entry of its table.
+    TCaseInput Input(const TLookupTables& tables) const;
 };

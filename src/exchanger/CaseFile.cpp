@@ -1,8 +1,8 @@
 #include "CaseFile.h"
 
+#include "CaseInputs.h"
 #include "Format.h"
 #include "Hx.h"
-#include "HxFields.h"
 #include "NumberParse.h"
 #include "XMLFile.h"
 
@@ -32,6 +32,16 @@ QString ReadName(TXMLFile& file, TXMLNode root, const QString& group)
     QString name;
     file.ReadString(node, QStringLiteral("name"), name, QString());
     return name;
+}
+
+// The specific heat the file gives a stream; none when it gives no finite number.
+std::optional<double> ReadCp(TXMLFile& file, TXMLNode root, const QString& group,
+                             const QString& name)
+{
+    TXMLNode node;
+    file.FindNode(root, {group}, node, false);
+    const double cp = file.ReadFloat(node, name, std::numeric_limits<double>::quiet_NaN());
+    return std::isfinite(cp) ? std::optional(cp) : std::nullopt;
 }
 
 std::optional<int> ReadMask(TXMLFile& file, TXMLNode root, const QString& path)
@@ -68,18 +78,18 @@ TCaseFile TCaseFile::Read(const QString& path)
     // Read as Load reads; a value still not a number afterwards is one the
     // file lacks or does not give as a number.
     THx hx;
-    for (const THxNumberField& value : HxGivenFields)
-        hx.*value.member = std::numeric_limits<double>::quiet_NaN();
+    for (const TCaseInputRow& row : CaseInputRows)
+        hx.*row.member = std::numeric_limits<double>::quiet_NaN();
     hx.ReadCase(file, root);
 
     TCaseFile caseFile;
     QStringList lacking;
-    for (std::size_t i = 0; i < std::size(HxGivenFields); ++i) {
-        caseFile.values[i] = hx.*HxGivenFields[i].member;
-        if (std::isnan(caseFile.values[i]))
-            lacking << QLatin1String(HxGivenFields[i].name);
+    for (const TCaseInputRow& row : CaseInputRows) {
+        caseFile.values[row.bit] = hx.*row.member;
+        if (std::isnan(caseFile.values[row.bit]))
+            lacking << QLatin1String(row.name);
     }
-    if (lacking.size() == qsizetype(std::size(HxGivenFields)))
+    if (lacking.size() == CaseInputCount)
         ThrowOpenError(path, QStringLiteral("it is not a case file: it holds none of the values "
                                             "thi, tho, mh, tci, tco, mc, Uo, Ao, Q"));
     if (!lacking.isEmpty())
@@ -88,6 +98,8 @@ TCaseFile TCaseFile::Read(const QString& path)
     caseFile.hotFluid = ReadName(file, root, QStringLiteral("hot"));
     caseFile.coldFluid = ReadName(file, root, QStringLiteral("cold"));
     caseFile.heatXType = ReadName(file, root, QStringLiteral("heatx"));
+    caseFile.hotCp = ReadCp(file, root, QStringLiteral("hot"), QStringLiteral("cph"));
+    caseFile.coldCp = ReadCp(file, root, QStringLiteral("cold"), QStringLiteral("cpc"));
     caseFile.mask = ReadMask(file, root, path);
     return caseFile;
 }
@@ -106,6 +118,6 @@ void TCaseFile::Write(const QString& path, const THx& hx, int mask, const QStrin
 
 void TCaseFile::GivenValuesInto(THx& hx) const
 {
-    for (std::size_t i = 0; i < std::size(HxGivenFields); ++i)
-        hx.*HxGivenFields[i].member = values[i];
+    for (const TCaseInputRow& row : CaseInputRows)
+        hx.*row.member = values[row.bit];
 }

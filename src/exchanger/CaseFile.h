@@ -24,6 +24,10 @@ struct TCaseFile
     QString hotFluid;
     QString coldFluid;
     QString heatXType;
+    // The specific heats the file gives the streams (cph, cpc), kJ/(kg·K); empty
+    // where it gives no finite number.
+    std::optional<double> hotCp;
+    std::optional<double> coldCp;
     // The mask of given values, when the file holds one.
     std::optional<int> mask;
 

@@ -1,11 +1,10 @@
 #include "HeadlessSolver.h"
 
-#include "ArrangementError.h"
 #include "BatchSolver.h"
 #include "CaseArguments.h"
+#include "CaseInput.h"
 #include "CaseInputError.h"
-#include "CurrentHx.h"
-#include "Feasibility.h"
+#include "CaseSolve.h"
 #include "Format.h"
 #include "HxFields.h"
 #include "LookupTables.h"
@@ -205,40 +204,51 @@ int THeadlessSolver::RunCommand(const QStringList& arguments, QIODevice& in, QIO
 
 int THeadlessSolver::Solve(const TCommand& command, QIODevice& out, QIODevice& err) const
 {
-    THx hx;
-    SetInitialCase(hx);
-    hx.Solve(InitialCaseMask);
-    TCaseArguments arguments;
+    TCaseInput input;
     try {
-        arguments = TCaseArguments::Parse(command.values);
-        arguments.ApplyTo(hx, TLookupTables::LoadFrom(m_programFolder));
+        const TCaseArguments arguments = TCaseArguments::Parse(command.values);
+        input = arguments.Input(LoadTables(err));
     } catch (const ECaseInputError& error) {
         return UsageError(err, QStringLiteral("--solve: ") + QString::fromStdString(error.what()));
-    } catch (const EArrangementError& error) {
-        WriteError(err, NoSolutionText(error));
+    }
+    THx initial;
+    SetInitialCase(initial);
+    initial.Solve(InitialCaseMask);
+    // SolveCase has checked the products that the texts compute.
+    const TCaseResult result = SolveCase(input, initial);
+    if (result.failure) {
+        WriteError(err, result.failure->Text());
         return ecNoSolution;
     }
-    TVerdict verdict;
-    try {
-        verdict = SolveWithVerdict(hx, arguments.mask);
-        QString text;
-        if (command.json) {
-            text = JsonOf(hx, verdict);
-        } else {
-            QStringList lines = TextOf(hx);
-            verdict.AppendFindings(lines);
-            text = lines.join(u'\n');
-        }
-        Write(out, text + u'\n');
-    } catch (const EMathError& error) {
-        WriteError(err, NoSolutionText(error));
-        return ecNoSolution;
-    }
-    if (verdict.IsInfeasible()) {
-        WriteError(err, InfeasibleText(hx.method, verdict));
+    WriteSolved(command, result, out);
+    if (result.verdict.IsInfeasible()) {
+        WriteError(err, InfeasibleText(result.hx.method, result.verdict));
         return ecInfeasible;
     }
     return ecSuccess;
+}
+
+// Each value of the tables that is no number is told once, before any case.
+TLookupTables THeadlessSolver::LoadTables(QIODevice& err) const
+{
+    TLookupTables tables = TLookupTables::LoadFrom(m_programFolder);
+    for (const QString& problem : tables.Problems())
+        WriteError(err, QStringLiteral("warning: ") + problem);
+    return tables;
+}
+
+void THeadlessSolver::WriteSolved(const TCommand& command, const TCaseResult& result,
+                                  QIODevice& out)
+{
+    QString text;
+    if (command.json) {
+        text = JsonOf(result.hx, result.verdict);
+    } else {
+        QStringList lines = TextOf(result.hx);
+        result.verdict.AppendFindings(lines);
+        text = lines.join(u'\n');
+    }
+    Write(out, text + u'\n');
 }
 
 int THeadlessSolver::Batch(const TCommand& command, QIODevice& in, QIODevice& out,
@@ -256,7 +266,7 @@ int THeadlessSolver::Batch(const TCommand& command, QIODevice& in, QIODevice& ou
                 QStringLiteral("cannot open '%1': %2").arg(file.fileName(), file.errorString()));
         input = &file;
     }
-    TBatchSolver(TLookupTables::LoadFrom(m_programFolder)).Run(*input, out);
+    TBatchSolver(LoadTables(err)).Run(*input, out);
     return ecSuccess;
 }
 

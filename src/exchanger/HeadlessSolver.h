@@ -5,6 +5,8 @@
 
 class QIODevice;
 class THx;
+class TLookupTables;
+struct TCaseResult;
 class TVerdict;
 
 // The command-line face of the solver, for scripts and parametric studies; needs
@@ -49,6 +51,8 @@ private:
     int RunCommand(const QStringList& arguments, QIODevice& in, QIODevice& out,
                    QIODevice& err) const;
     int Solve(const TCommand& command, QIODevice& out, QIODevice& err) const;
+    TLookupTables LoadTables(QIODevice& err) const;
+    static void WriteSolved(const TCommand& command, const TCaseResult& result, QIODevice& out);
     int Batch(const TCommand& command, QIODevice& in, QIODevice& out, QIODevice& err) const;
 
     QString m_programFolder;

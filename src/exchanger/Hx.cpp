@@ -83,6 +83,13 @@ void THx::MarkUnsolved(std::initializer_list<double THx::*> values)
         unsolved |= UnsolvedBit(value);
 }
 
+void THx::MarkNothingSolved(int mask)
+{
+    const std::uint32_t all = (std::uint32_t(1) << std::size(SolvedValues)) - 1;
+    const std::uint32_t given = std::uint32_t(mask) & ((std::uint32_t(1) << FirstDerived) - 1);
+    unsolved = all & ~given;
+}
+
 void THx::MarkUnsolvedGivenValues(int bits)
 {
     unsolved |= std::uint32_t(bits) & ((std::uint32_t(1) << FirstDerived) - 1);

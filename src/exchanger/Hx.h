@@ -100,6 +100,9 @@ public:
     // where the solve did not reach it (`unsolved`), never an earlier case's.
     double Result(const double THx::*value) const;
     void MarkUnsolved(std::initializer_list<double THx::*> values);
+    // Marks every value the solve did not get with `mask` as not reached: the
+    // record of a case without a solution.
+    void MarkNothingSolved(int mask);
 
     void SetHotFluid(const QString& name);
     void SetColdFluid(const QString& name);

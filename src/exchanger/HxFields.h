@@ -33,13 +33,6 @@ inline constexpr THxNumberField HxNumberFields[] = {
     {"Qmax", &THx::Qmax},
 };
 
-// The nine values the user can give, in the order of their mask bits.
-inline constexpr THxNumberField HxGivenFields[] = {
-    {"thi", &THx::thi}, {"tho", &THx::tho}, {"mh", &THx::mh},
-    {"tci", &THx::tci}, {"tco", &THx::tco}, {"mc", &THx::mc},
-    {"Uo", &THx::Uo},   {"Ao", &THx::Ao},   {"Q", &THx::Q},
-};
-
 inline constexpr const char* HxArrangementName = "arrangement";
 inline constexpr THxNumberField HxCorrectionFactorField = {"F", &THx::F};
 

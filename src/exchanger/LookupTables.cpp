@@ -3,6 +3,7 @@
 #include "ArrangementError.h"
 #include "Format.h"
 #include "IniFile.h"
+#include "NumberParse.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,6 +24,21 @@ template <typename Entry> QStringList NamesOf(const QList<Entry>& entries)
     return names;
 }
 
+// The number under `key`; a text that is no finite number leaves `value` at
+// its default and says so in `problem`.
+void ReadNumber(const TIniFile& ini, const QString& section, const QString& key, double& value,
+                QString& problem)
+{
+    if (!ini.KeyExists(section, key))
+        return;
+    const QString text = ini.ReadString(section, key, QString());
+    if (TryStrToFloat(text, value))
+        return;
+    problem = Format(QStringLiteral("%s, section [%s], %s \"%s\" is not a number: %s is used"),
+                     {QFileInfo(ini.FileName()).fileName(), section, key, QuotedExcerpt(text),
+                      FloatToRoundTripText(value)});
+}
+
 // (section, number under `key`) for every section of the file, in file order.
 template <typename Entry>
 QList<Entry> ReadTable(const TIniFile& ini, const QString& key, double Entry::*value,
@@ -32,7 +48,8 @@ QList<Entry> ReadTable(const TIniFile& ini, const QString& key, double Entry::*v
     for (const QString& section : ini.Sections()) {
         Entry entry;
         entry.name = section;
-        entry.*value = ini.ReadFloat(section, key, defaultValue);
+        entry.*value = defaultValue;
+        ReadNumber(ini, section, key, entry.*value, entry.tableProblem);
         entries.append(entry);
     }
     return entries;
@@ -91,6 +108,18 @@ QStringList TLookupTables::FluidNames() const
 QStringList TLookupTables::HeatXTypeNames() const
 {
     return NamesOf(m_types);
+}
+
+QStringList TLookupTables::Problems() const
+{
+    QStringList problems;
+    for (const TFluid& fluid : m_fluids)
+        if (!fluid.tableProblem.isEmpty())
+            problems << fluid.tableProblem;
+    for (const THeatXTypeEntry& type : m_types)
+        if (!type.tableProblem.isEmpty())
+            problems << type.tableProblem;
+    return problems;
 }
 
 const TFluid* TLookupTables::FluidAt(int index) const

@@ -11,6 +11,8 @@ struct TFluid
 {
     QString name;
     double cp = 1.0;
+    // Why the table's cp was not used; empty when it was (or the key is missing).
+    QString tableProblem;
 };
 
 // An exchanger type of the type table: its name, default Uo, W/m²°C, and flow
@@ -22,6 +24,8 @@ struct THeatXTypeEntry
     TFlowArrangement arrangement;
     // Why the section's arrangement is not known; empty when it is.
     QString arrangementError;
+    // Why the table's Uo was not used; empty when it was (or the key is missing).
+    QString tableProblem;
 
     // The arrangement; raises EArrangementError when the section names an unknown one.
     const TFlowArrangement& Arrangement() const;
@@ -29,8 +33,9 @@ struct THeatXTypeEntry
 
 // The fluid table "fluids.ini" and the exchanger type table "heatxtype.ini" of
 // the program folder. Sections in file order are the entries (the drop-down
-// order); a missing key or a value that is not a number gives cp 1.0 and Uo 20.0;
-// a missing file gives an empty table. A type's optional key "arrangement" names
+// order); a missing key or a value that is not a finite number gives cp 1.0 and
+// Uo 20.0, and the latter is a table problem that names the file, section, key
+// and text; a missing file gives an empty table. A type's optional key "arrangement" names
 // its flow arrangement; an unknown one keeps the type listed and is reported
 // when the type is used. Lookups by index never read out of range.
 class TLookupTables
@@ -51,6 +56,8 @@ public:
     const QList<THeatXTypeEntry>& HeatXTypes() const { return m_types; }
     QStringList FluidNames() const;
     QStringList HeatXTypeNames() const;
+    // Every table problem of both tables, fluids first, in file order.
+    QStringList Problems() const;
 
     // nullptr when `index` is not an entry (an empty table, -1, past the end).
     const TFluid* FluidAt(int index) const;

@@ -2,32 +2,25 @@
 
 #include "AppFolders.h"
 #include "ApplicationErrors.h"
-#include "ArrangementError.h"
-#include "CaseArguments.h"
-#include "CaseFile.h"
-#include "CurrentHx.h"
-#include "Feasibility.h"
+#include "CaseInputs.h"
+#include "DropDownSelection.h"
 #include "FileDialog.h"
 #include "FormPlacement.h"
 #include "HTMLView.h"
 #include "Hx.h"
 #include "LastCase.h"
 #include "LookupTables.h"
-#include "MathError.h"
 #include "NumberParse.h"
 #include "Platform.h"
 #include "QvChartPanel.h"
 #include "QvFmtEdit.h"
 #include "QvHTMLPreview.h"
 #include "SettingsStore.h"
-#include "SolveOutcome.h"
 #include "SpecMask.h"
 #include "TemperatureChart.h"
 #include "ToolbarImages.h"
 #include "UnitsCatalogue.h"
-#include "UoUnits.h"
 #include "VerInfoRes.h"
-#include "XMLFile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -44,48 +37,21 @@
 #include <QToolBar>
 #include <optional>
 
-// One numeric field of the window: its control, caption, format and range,
-// and whether its "given" check box starts ticked.
-struct TMainForm::TFieldRow
-{
-    TFmtEdit* TMainForm::*field;
-    const char* name;
-    const char* caption;
-    const char* format;
-    TUnitsType unitsType;
-    double rangeLo;
-    double rangeHi;
-    bool given;
-    const char* designText;
-    int group; // 0 hot, 1 cold, 2 exchanger: the drop-down the field stands under
-};
-
 namespace {
 
-using TFieldRow = TMainForm::TFieldRow;
-
-// In tab order, which is also the order of the check boxes cb0 ... cb8.
-const TFieldRow FieldRows[] = {
-    {&TMainForm::edthi, "edthi", "thi", "%0.1f", utTemperature, 0, 0, true, "35.0", 0},
-    {&TMainForm::edtho, "edtho", "tho", "%0.1f", utTemperature, 0, 0, true, "12.0", 0},
-    {&TMainForm::edmh, "edmh", "mh", "%0.4f", utMassFlow, 0.01, 1000.0, true, "1.0000", 0},
-    {&TMainForm::edtci, "edtci", "tci", "%0.1f", utTemperature, 0, 0, true, "6.0", 1},
-    {&TMainForm::edtco, "edtco", "tco", "%0.1f", utTemperature, 0, 0, false, "13.0", 1},
-    {&TMainForm::edmc, "edmc", "mc", "%0.4f", utMassFlow, 0.01, 1000.0, true, "0.8000", 1},
-    {&TMainForm::eduo, "eduo", "Uo", "%0.5g", utHeatTransCoeff, 0.01, 10000.0, true, "37", 2},
-    {&TMainForm::edao, "edao", "Ao", "%0.1f", utArea, 0.01, 1000.0, false, "38.0", 2},
-    {&TMainForm::edq, "edq", "Q", "%0.3f", utDutyPrim, 0.001, 1000.0, false, "23.529", 2},
+// The field of each case input, in the order of CaseInputRows, which is the tab
+// order and the order of the check boxes cb0 ... cb8.
+constexpr TFmtEdit* TMainForm::*FieldMembers[] = {
+    &TMainForm::edthi, &TMainForm::edtho, &TMainForm::edmh, &TMainForm::edtci, &TMainForm::edtco,
+    &TMainForm::edmc,  &TMainForm::eduo,  &TMainForm::edao, &TMainForm::edq,
 };
-static_assert(std::size(FieldRows) == TLastCase::FieldCount);
+static_assert(std::size(FieldMembers) == CaseInputCount);
+static_assert(TLastCase::FieldCount == CaseInputCount);
 
-const QString CaseFileName = QStringLiteral("sample.xml");
+// The drop-down a field stands under: hot, cold, exchanger.
+constexpr int FieldsPerGroup = 3;
+
 const QString NotSolvedText = QStringLiteral("Not Solved...");
-const QString CaseFileSuffix = QStringLiteral("xml");
-
-QString CaseFileFilter()
-{
-    return TMainForm::tr("Kelvane cases (*.xml)");
-}
 
 // Window layout, pixels in the client area.
 constexpr int ToolBarHeight = 40;
@@ -101,13 +67,6 @@ constexpr int UnitsLeft = 144;
 constexpr int UnitsWidth = 62;
 constexpr int ColumnRight = 206;
 constexpr int DropDownLeft = 74;
-
-// A drop-down index set from the program: outside the list, no selection.
-// Setting it does not run the drop-down's change handler (that follows the user only).
-void SetItemIndex(QComboBox& dropDown, int index)
-{
-    dropDown.setCurrentIndex(index >= 0 && index < dropDown.count() ? index : -1);
-}
 
 // The field's value in base units; a text that is not a number raises the
 // number conversion error with that text.
@@ -125,22 +84,21 @@ std::optional<double> FieldValue(const TFmtEdit& field)
     return value;
 }
 
-// Selects the item of that name; false when the list has none, and the
-// selection stays. Does not run the change handler.
-bool SelectItemNamed(QComboBox& dropDown, const QString& name)
-{
-    const int index = dropDown.findText(name);
-    if (index >= 0)
-        dropDown.setCurrentIndex(index);
-    return index >= 0;
-}
-
 // A table entry for a drop-down's selection; nullptr without one.
 template <typename Entry>
 const Entry* TableEntry(const QList<Entry>& table, const QComboBox& dropDown)
 {
     const int index = dropDown.currentIndex();
     return index >= 0 && index < table.size() ? &table[index] : nullptr;
+}
+
+// The selected entry into `entry`; without a selection `entry` stays (a case
+// file's fluid that the table lacks, say).
+template <typename Entry>
+void SelectedEntryInto(const QList<Entry>& table, const QComboBox& dropDown, Entry& entry)
+{
+    if (const Entry* selected = TableEntry(table, dropDown))
+        entry = *selected;
 }
 
 QFont CourierFont(int pointSize)
@@ -203,6 +161,11 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QWidget(pa
 
 TMainForm::~TMainForm() = default;
 
+TFmtEdit* TMainForm::*TMainForm::FieldOf(int bit)
+{
+    return FieldMembers[bit];
+}
+
 void TMainForm::CreateActions()
 {
     ActionLoad =
@@ -258,28 +221,29 @@ QComboBox* TMainForm::CreateDropDown(const QString& name, const QString& caption
     return dropDown;
 }
 
-TFmtEdit* TMainForm::CreateField(const TFieldRow& row, int top)
+TFmtEdit* TMainForm::CreateField(const TCaseInputRow& row, int top)
 {
-    const int index = int(&row - FieldRows);
+    const QString name = QLatin1String(row.name);
     auto* check = new QCheckBox(this);
-    check->setObjectName(QStringLiteral("cb%1").arg(index));
+    check->setObjectName(QStringLiteral("cb%1").arg(row.bit));
     check->setGeometry(CheckLeft, top, CaptionLeft - CheckLeft, RowHeight);
-    check->setChecked(row.given);
+    check->setChecked(HasBit(InitialCaseMask, row.bit));
     check->setFocusPolicy(Qt::ClickFocus);
-    check->setToolTip(tr("%1 is given").arg(QLatin1String(row.caption)));
-    cb[index] = check;
+    check->setToolTip(tr("%1 is given").arg(name));
+    cb[row.bit] = check;
 
-    auto* caption = new QLabel(QLatin1String(row.caption), this);
+    auto* caption = new QLabel(name, this);
     caption->setGeometry(CaptionLeft, top, FieldLeft - CaptionLeft - 4, RowHeight);
 
+    const QString fieldName = QStringLiteral("ed") + name.toLower();
     auto* units = new TFmtEditLabel(this);
-    units->setObjectName(QStringLiteral("%1Units").arg(QLatin1String(row.name)));
+    units->setObjectName(fieldName + QStringLiteral("Units"));
     units->setGeometry(UnitsLeft, top, UnitsWidth, RowHeight);
     units->setCursor(Qt::PointingHandCursor);
     units->setToolTip(tr("Click to choose the unit"));
 
     auto* field = new TFmtEdit(this);
-    field->setObjectName(QLatin1String(row.name));
+    field->setObjectName(fieldName);
     field->setGeometry(FieldLeft, top, FieldWidth, RowHeight);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->SetFormatType(ft_Fixed);
@@ -287,7 +251,6 @@ TFmtEdit* TMainForm::CreateField(const TFieldRow& row, int top)
     field->SetFormatStr(QLatin1String(row.format));
     field->SetRangeLo(row.rangeLo);
     field->SetRangeHi(row.rangeHi);
-    field->setText(QLatin1String(row.designText));
     field->SetUnitsType(row.unitsType);
     field->SetUnitsBase(0);
     field->SetUnitsValue(0);
@@ -305,16 +268,15 @@ void TMainForm::CreateControls()
     QComboBox** dropDowns[] = {&cbHot, &cbCold, &cbHex};
 
     int top = ColumnTop;
-    int group = -1;
-    for (const TFieldRow& row : FieldRows) {
-        if (row.group != group) {
-            group = row.group;
+    for (const TCaseInputRow& row : CaseInputRows) {
+        const int group = row.bit / FieldsPerGroup;
+        if (row.bit % FieldsPerGroup == 0) {
             if (group > 0)
                 top += GroupGap;
             *dropDowns[group] = CreateDropDown(dropDownNames[group], dropDownCaptions[group], top);
             top += RowStep;
         }
-        this->*row.field = CreateField(row, top);
+        this->*FieldOf(row.bit) = CreateField(row, top);
         top += RowStep;
     }
     connect(cbHot, &QComboBox::activated, this, [this] { RunGuarded([this] { cbHotChange(); }); });
@@ -352,8 +314,8 @@ void TMainForm::CreateControls()
     Label13->setStyleSheet(StatusStyle(TVerdict::vkFeasible));
 
     // Tab order: the nine fields, in table order.
-    for (std::size_t i = 1; i < std::size(FieldRows); ++i)
-        setTabOrder(this->*FieldRows[i - 1].field, this->*FieldRows[i].field);
+    for (int i = 1; i < CaseInputCount; ++i)
+        setTabOrder(this->*FieldOf(i - 1), this->*FieldOf(i));
 }
 
 void TMainForm::CreateContextMenu()
@@ -397,9 +359,8 @@ void TMainForm::LoadTables()
     const TLookupTables tables = TLookupTables::LoadFrom(ExeFolder);
     cbHot->clear();
     cbHot->addItems(tables.FluidNames());
-    m_fluidCp.clear();
-    for (const TFluid& fluid : tables.Fluids())
-        m_fluidCp << fluid.cp;
+    m_fluids = tables.Fluids();
+    m_tableProblems = tables.Problems();
     cbCold->clear();
     cbCold->addItems(tables.FluidNames());
     cbHex->clear();
@@ -441,7 +402,7 @@ TLastCase TMainForm::CaseFromControls() const
     controls.heatXType = cbHex->currentIndex();
     controls.mask = MaskFromCheckBoxes();
     for (int i = 0; i < TLastCase::FieldCount; ++i) {
-        const TFmtEdit& field = *(this->*FieldRows[i].field);
+        const TFmtEdit& field = *(this->*FieldOf(i));
         controls.values[i] = FieldValue(field);
         controls.units[i] = field.UnitsValue();
     }
@@ -458,7 +419,7 @@ void TMainForm::CaseIntoControls(const TLastCase& lastCase)
         CheckBoxesFromMask(*lastCase.mask);
     for (int i = 0; i < TLastCase::FieldCount; ++i) {
         if (const std::optional<double> value = lastCase.values[i])
-            (this->*FieldRows[i].field)->SetValue(*value);
+            (this->*FieldOf(i))->SetValue(*value);
     }
 }
 
@@ -466,7 +427,7 @@ void TMainForm::CaseIntoControls(const TLastCase& lastCase)
 void TMainForm::UnitsIntoFields(const TLastCase& lastCase)
 {
     for (int i = 0; i < TLastCase::FieldCount; ++i) {
-        TFmtEdit& field = *(this->*FieldRows[i].field);
+        TFmtEdit& field = *(this->*FieldOf(i));
         const int unit = lastCase.units[i];
         field.SetUnitsValue(unit >= 0 && unit < UnitsCount(field.UnitsType()) ? unit
                                                                               : field.UnitsBase());
@@ -495,6 +456,7 @@ void TMainForm::FormActivate()
         ActionCalcExecute();
         m_firstActivation = false;
         ShowTableNote();
+        ShowTableProblems();
     });
     emit Started();
 }
@@ -502,32 +464,24 @@ void TMainForm::FormActivate()
 // ---------------------------------------------------------------------------
 // Fields, check boxes, drop-downs and status
 
+// The current input from the controls: the fields' exact values, the ticks
+// and the drop-downs' entries.
 void TMainForm::ReadFieldsIntoCase()
 {
-    THx& hx = CurrentHx();
-    hx.thi = FieldNumber(*edthi);
-    hx.tho = FieldNumber(*edtho);
-    hx.mh = FieldNumber(*edmh);
-    hx.tci = FieldNumber(*edtci);
-    hx.tco = FieldNumber(*edtco);
-    hx.mc = FieldNumber(*edmc);
-    hx.Uo = UoFromWatts(FieldNumber(*eduo));
-    hx.Ao = FieldNumber(*edao);
-    hx.Q = FieldNumber(*edq);
+    TCaseInput& input = m_document.current;
+    for (const TCaseInputRow& row : CaseInputRows)
+        input.values[row.bit] = row.RecordValue(FieldNumber(*(this->*FieldOf(row.bit))));
+    input.mask = MaskFromCheckBoxes();
+    SelectedEntryInto(m_fluids, *cbHot, input.hotFluid);
+    SelectedEntryInto(m_fluids, *cbCold, input.coldFluid);
+    SelectedEntryInto(m_types, *cbHex, input.heatXType);
 }
 
 void TMainForm::WriteCaseIntoFields()
 {
-    const THx& hx = CurrentHx();
-    edthi->SetValue(hx.thi);
-    edtho->SetValue(hx.tho);
-    edmh->SetValue(hx.mh);
-    edtci->SetValue(hx.tci);
-    edtco->SetValue(hx.tco);
-    edmc->SetValue(hx.mc);
-    eduo->SetValue(UoInWatts(hx.Uo));
-    edao->SetValue(hx.Ao);
-    edq->SetValue(hx.Q);
+    const THx& hx = m_document.Result().hx;
+    for (const TCaseInputRow& row : CaseInputRows)
+        (this->*FieldOf(row.bit))->SetValue(row.FieldValue(hx.*row.member));
 }
 
 int TMainForm::MaskFromCheckBoxes() const
@@ -565,31 +519,16 @@ void TMainForm::ShowStatus(const QString& text, TVerdict::TKind verdict)
         Label13->setFont(font);
 }
 
-// A case with findings keeps its results on show, so the numbers that prove
-// them can be read.
-void TMainForm::ShowVerdict(const TVerdict& verdict)
-{
-    ShowStatus(SolvedStatusText(CurrentHx().method, verdict), verdict.Kind());
-}
-
-// The record takes the chosen fluid's name with its specific heat, so the
-// results page and the case file name the fluid that was solved. Without a
-// selection the record keeps both.
+// The current input follows the choice; the solved case waits for Calc.
 void TMainForm::cbHotChange()
 {
-    if (const double* cp = TableEntry(m_fluidCp, *cbHot)) {
-        CurrentHx().hotFluid = cbHot->currentText();
-        CurrentHx().cph = *cp;
-    }
+    SelectedEntryInto(m_fluids, *cbHot, m_document.current.hotFluid);
     ShowNotSolved();
 }
 
 void TMainForm::cbColdChange()
 {
-    if (const double* cp = TableEntry(m_fluidCp, *cbCold)) {
-        CurrentHx().coldFluid = cbCold->currentText();
-        CurrentHx().cpc = *cp;
-    }
+    SelectedEntryInto(m_fluids, *cbCold, m_document.current.coldFluid);
     ShowNotSolved();
 }
 
@@ -597,10 +536,20 @@ void TMainForm::cbColdChange()
 // stays, as does any Uo without a selection.
 void TMainForm::cbHexChange()
 {
+    SelectedEntryInto(m_types, *cbHex, m_document.current.heatXType);
     const THeatXTypeEntry* type = TableEntry(m_types, *cbHex);
     if (type && !cb[mbUo]->isChecked())
         eduo->SetValue(type->Uo);
     ShowNotSolved();
+}
+
+// Once, after the first Calc; every case with such a value also warns of it.
+void TMainForm::ShowTableProblems()
+{
+    if (!m_tableProblems.isEmpty())
+        TPlatform::Current().ShowMessage(tr("Values of the tables that are not numbers:\n") +
+                                         m_tableProblems.join(u'\n'));
+    m_tableProblems.clear();
 }
 
 void TMainForm::FieldExit(TFmtEdit* field)
@@ -615,54 +564,38 @@ void TMainForm::FieldExit(TFmtEdit* field)
 void TMainForm::ActionCalcExecute()
 {
     ReadFieldsIntoCase(); // a field holding no number stops here, the status unchanged
-    const double uoRead = FieldNumber(*eduo);
-    cbHotChange();
-    cbColdChange();
-    CurrentHx().SetHeatXType(cbHex->currentText());
-    cbHexChange();
     try {
-        THx& hx = CurrentHx();
-        hx.arrangement = SelectedArrangement();
-        const THx given = hx;
-        const int mask = MaskFromCheckBoxes();
-        m_solvedMask = mask;
-        hx.Solve(mask);
-        const TVerdict verdict = CheckFeasibility({given, hx, mask, SolveComputes(mask)});
-        WriteCaseIntoFields();
-        m_pageList.clear();
-        QStringList diagnostics;
-        hx.WriteResultsPage(m_pageList);
-        HTMLView->LoadFromStrings(m_pageList);
-        hx.WriteDiagnostics(diagnostics);
-        verdict.AppendFindings(diagnostics);
-        ShowDiagnostics(diagnostics.join(QLatin1Char('\n')));
-        ShowChart();
-        ShowVerdict(verdict);
-    } catch (const EMathError& error) {
-        ShowFailure(NoSolutionText(error), uoRead);
-    } catch (const EArrangementError& error) {
-        ShowFailure(NoSolutionText(error), uoRead);
+        ShowResult(m_document.Solve());
     } catch (...) {
         // Not a fault of the case but of the program: the action's guard names
         // it in a message box. No result of this Calc is left on show.
-        ShowFailure(NotSolvedText, uoRead);
+        ClearResults();
+        ShowNotSolved();
         throw;
     }
 }
 
-void TMainForm::ShowFailure(const QString& status, double uoRead)
+// A case with findings keeps its results on show, so the numbers that prove
+// them can be read; a case without a solution shows none, and its fields stay
+// as the user gave them.
+void TMainForm::ShowResult(const TCaseResult& result)
 {
-    ClearResults();
-    // The next Calc sizes with the Uo the user gave, not the type's default.
-    eduo->SetValue(uoRead);
-    ShowStatus(status);
-}
-
-// Without a selection no type names an arrangement: counter flow.
-TFlowArrangement TMainForm::SelectedArrangement() const
-{
-    const THeatXTypeEntry* type = TableEntry(m_types, *cbHex);
-    return type ? type->Arrangement() : TFlowArrangement();
+    if (result.failure) {
+        ClearResults();
+        ShowStatus(result.StatusText());
+        return;
+    }
+    const THx& hx = result.hx;
+    WriteCaseIntoFields();
+    m_pageList.clear();
+    QStringList diagnostics;
+    hx.WriteResultsPage(m_pageList);
+    HTMLView->LoadFromStrings(m_pageList);
+    hx.WriteDiagnostics(diagnostics);
+    result.verdict.AppendFindings(diagnostics);
+    ShowDiagnostics(diagnostics.join(QLatin1Char('\n')));
+    ShowChart();
+    ShowStatus(result.StatusText(), result.verdict.Kind());
 }
 
 // What QPlainTextEdit::setPlainText does, less its reformatting of the whole
@@ -683,7 +616,7 @@ void TMainForm::ClearResults()
 
 void TMainForm::ShowChart()
 {
-    ShowTemperatureChart(*tChart, CurrentHx());
+    ShowTemperatureChart(*tChart, m_document.Result().hx);
 }
 
 void TMainForm::ClearChart()
@@ -692,26 +625,7 @@ void TMainForm::ClearChart()
 }
 
 // ---------------------------------------------------------------------------
-// Case file, report and help
-
-void TMainForm::ActionSaveExecute()
-{
-    TXMLNode root;
-    TXMLFile file(ExeFolder + CaseFileName, root, true);
-    file.NewDocument(QStringLiteral("datafile"), ExeBaseName, root, QStringLiteral("1.0.0.0"));
-    CurrentHx().WriteCase(file, root);
-    file.Save();
-}
-
-void TMainForm::ActionLoadExecute()
-{
-    {
-        TXMLNode root;
-        TXMLFile file(ExeFolder + CaseFileName, root, false);
-        CurrentHx().ReadCase(file, root);
-    }
-    WriteCaseIntoFields();
-}
+// Report and help
 
 void TMainForm::ActionReportExecute()
 {
@@ -723,211 +637,6 @@ void TMainForm::ActionHelpExecute()
     if (!TPlatform::Current().OpenDocument(ExeFolder + QStringLiteral("Help/Index.htm")))
         TPlatform::Current().ShowMessage(
             QStringLiteral("No program to show the help page is set up on this computer."));
-}
-
-// ---------------------------------------------------------------------------
-// Clipboard line and command line
-
-namespace {
-
-// One value of a case line or the command line into its control.
-void ApplyCaseValue(TMainForm& form, TCaseArguments::TValue value, double number)
-{
-    switch (value) {
-    case TCaseArguments::cvHotFluid:
-        SetItemIndex(*form.cbHot, int(number));
-        break;
-    case TCaseArguments::cvColdFluid:
-        SetItemIndex(*form.cbCold, int(number));
-        break;
-    case TCaseArguments::cvHeatXType:
-        SetItemIndex(*form.cbHex, int(number));
-        break;
-    case TCaseArguments::cvMask:
-        form.CheckBoxesFromMask(int(number));
-        break;
-    default: // the nine numbers, in the order of their check boxes
-        (form.*FieldRows[TCaseArguments::MaskBitOf(value)].field)->SetValue(number);
-        break;
-    }
-}
-
-// Each value goes to its control as it converts; the first that does not stops
-// there, with the message, and what was set before it stays set.
-void ApplyCaseTexts(TMainForm& form, const TCaseArguments::TTexts& texts)
-{
-    TCaseArguments values;
-    const std::string problem =
-        values.Read(texts, [&form](TCaseArguments::TValue value, double number) {
-            ApplyCaseValue(form, value, number);
-        });
-    if (!problem.empty())
-        TPlatform::Current().ShowMessage(QStringLiteral("Invalid command line arguments..."));
-}
-
-} // namespace
-
-void TMainForm::Copytoclipboard1Click()
-{
-    const TCaseArguments values =
-        TCaseArguments::FromCase(CurrentHx(), cbHot->currentIndex(), cbCold->currentIndex(),
-                                 cbHex->currentIndex(), MaskFromCheckBoxes());
-    TPlatform::Current().SetClipboardText(values.CaseLine());
-}
-
-// A text that is not a case line is ignored without a message.
-void TMainForm::Pastefromclipboard1Click()
-{
-    const QString text = TPlatform::Current().ClipboardText();
-    TCaseArguments::TTexts texts;
-    if (TCaseArguments::SplitCaseLine(text, texts).empty())
-        ApplyCaseTexts(*this, texts);
-}
-
-void TMainForm::ApplyCaseArguments(const QStringList& arguments)
-{
-    ApplyCaseTexts(*this, TCaseArguments::Texts(arguments, 1));
-}
-
-// ---------------------------------------------------------------------------
-// Named case files and the recent cases
-
-void TMainForm::CreateCaseFileActions()
-{
-    ActionOpen = CreateAction(QStringLiteral("ActionOpen"), tr("Open\u2026"), -1,
-                              &TMainForm::ActionOpenExecute);
-    ActionSaveAs = CreateAction(QStringLiteral("ActionSaveAs"), tr("Save As\u2026"), -1,
-                                &TMainForm::ActionSaveAsExecute);
-    ActionOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    ActionSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-}
-
-// Below the clipboard items: Open, Save As and the recent cases. The recent
-// cases' actions are made once and only relabelled, so an item that changes
-// the list while it runs is never deleted under itself.
-void TMainForm::CreateCaseFileMenu()
-{
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(ActionOpen);
-    PopupMenu1->addAction(ActionSaveAs);
-    RecentFilesMenu = PopupMenu1->addMenu(tr("Open Recent"));
-    RecentFilesMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
-    for (int i = 0; i < TRecentFiles::MaxCount; ++i) {
-        QAction* item = RecentFilesMenu->addAction(QString());
-        connect(item, &QAction::triggered, this, [this, item] {
-            RunGuarded([this, item] { OpenRecentFile(item->data().toString()); });
-        });
-    }
-    UpdateRecentFilesMenu();
-}
-
-void TMainForm::UpdateRecentFilesMenu()
-{
-    const QStringList& files = m_recentFiles.Files();
-    const QList<QAction*> items = RecentFilesMenu->actions();
-    for (int i = 0; i < items.size(); ++i) {
-        const QString path = files.value(i);
-        items[i]->setText(QStringLiteral("&%1 %2").arg(
-            QString::number(i + 1),
-            QDir::toNativeSeparators(path).replace(QStringLiteral("&"), QStringLiteral("&&"))));
-        items[i]->setData(path);
-        items[i]->setVisible(i < files.size());
-    }
-    RecentFilesMenu->setEnabled(!files.isEmpty());
-}
-
-void TMainForm::ActionOpenExecute()
-{
-    const QString path =
-        TFileDialog::GetOpenFileName(this, tr("Open Case"), UserDataFolder, CaseFileFilter());
-    if (!path.isEmpty())
-        OpenCaseFile(path);
-}
-
-// The record as the last Calc left it, with the mask that Calc solved it with.
-void TMainForm::ActionSaveAsExecute()
-{
-    const QString path = TFileDialog::GetSaveFileName(this, tr("Save Case As"), UserDataFolder,
-                                                      CaseFileFilter(), CaseFileSuffix);
-    if (path.isEmpty())
-        return;
-    TCaseFile::Write(path, CurrentHx(), m_solvedMask, ExeBaseName);
-    RememberCaseFile(path);
-}
-
-void TMainForm::OpenCaseFile(const QString& path)
-{
-    ApplyCaseFile(path);
-    ActionCalcExecute();
-    ShowTableNote();
-    RememberCaseFile(path);
-}
-
-// From the command line: the first activation's Calc solves the case.
-void TMainForm::OpenCaseAtStart(const QString& path)
-{
-    RunGuarded([this, &path] {
-        ApplyCaseFile(path);
-        RememberCaseFile(path);
-    });
-}
-
-// Names the tables lack leave their drop-downs as they are; a file without
-// a mask leaves the check boxes.
-void TMainForm::ApplyCaseFile(const QString& path)
-{
-    const TCaseFile file = TCaseFile::Read(path);
-    QStringList lacking;
-    for (const auto& [dropDown, name] :
-         {std::pair{cbHot, &file.hotFluid}, std::pair{cbCold, &file.coldFluid},
-          std::pair{cbHex, &file.heatXType}}) {
-        if (!name->isEmpty() && !SelectItemNamed(*dropDown, *name))
-            lacking << *name;
-    }
-    lacking.removeDuplicates();
-    m_tableNote = lacking.isEmpty() ? QString()
-                                    : QStringLiteral("  Not in the tables: ") + lacking.join(", ");
-    file.GivenValuesInto(CurrentHx());
-    WriteCaseIntoFields();
-    if (file.mask)
-        CheckBoxesFromMask(*file.mask);
-}
-
-void TMainForm::ShowTableNote()
-{
-    if (!m_tableNote.isEmpty())
-        Label13->setText(Label13->text() + m_tableNote);
-    m_tableNote.clear();
-}
-
-// A file that has gone leaves the list, and the user is told; anything else in
-// its place (a folder, a named pipe) is opened as Open does, which says why not.
-void TMainForm::OpenRecentFile(const QString& path)
-{
-    if (QFileInfo::exists(path)) {
-        OpenCaseFile(path);
-        return;
-    }
-    m_recentFiles.Remove(path);
-    TPlatform::Current().ShowMessage(
-        tr("The case file \"%1\" no longer exists; it is removed from the recent cases.")
-            .arg(QDir::toNativeSeparators(path)));
-    RecentFilesChanged();
-}
-
-void TMainForm::RememberCaseFile(const QString& path)
-{
-    m_recentFiles.Add(path);
-    RecentFilesChanged();
-}
-
-// Stored at once: the list does not wait for the window to close.
-void TMainForm::RecentFilesChanged()
-{
-    UpdateRecentFilesMenu();
-    TSettingsStore store(m_settingsKeyPath);
-    m_recentFiles.Write(store);
-    store.Flush();
 }
 
 // ---------------------------------------------------------------------------

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CurrentHx.h"
+#include "CaseDocument.h"
 #include "LookupTables.h"
 #include "RecentFiles.h"
 #include "Verdict.h"
@@ -21,12 +21,14 @@ class TChartPanel;
 class TFmtEdit;
 class TFmtEditLabel;
 class THTMLView;
+struct TCaseInputRow;
 struct TLastCase;
 
 // The calculator's only window: the nine fields of a case with their "given"
 // check boxes, the fluid and exchanger type drop-downs, the tool bar, the
 // results view, the diagnostics memo, the temperature chart and the status
-// line. Calc copies the fields into CurrentHx, solves it and shows the result.
+// line. Calc reads the controls into the case document, solves it and shows
+// the result; Save As, Copy, the report and the chart show that solved case.
 //
 // Controls carry their names as object names (edthi, cb0, tChart, ...).
 class TMainForm : public QWidget
@@ -75,8 +77,9 @@ public:
     // with the reason and changes nothing.
     void OpenCaseFile(const QString& path);
 
-    // One numeric field of the window design (Main.cpp).
-    struct TFieldRow;
+    // The field of a case input, by its mask bit.
+    static TFmtEdit* TMainForm::*FieldOf(int bit);
+    const TCaseDocument& Document() const { return m_document; }
 
 signals:
     // The window has been activated for the first time and has run its first Calc.
@@ -95,7 +98,7 @@ private:
     void CreateContextMenu();
     void CreateCaseFileActions();
     void CreateCaseFileMenu();
-    TFmtEdit* CreateField(const TFieldRow& row, int top);
+    TFmtEdit* CreateField(const TCaseInputRow& row, int top);
     QComboBox* CreateDropDown(const QString& name, const QString& caption, int top);
     void FormCreate(const QStringList& arguments);
     void LoadTables();
@@ -108,13 +111,9 @@ private:
     void ShowChart();
     void ClearChart();
     void ShowDiagnostics(const QString& text);
-    // The selected type's arrangement; raises EArrangementError for an unknown one.
-    TFlowArrangement SelectedArrangement() const;
     // A status that is not a solved case's verdict shows as a feasible one's.
     void ShowStatus(const QString& text, TVerdict::TKind verdict = TVerdict::vkFeasible);
-    void ShowVerdict(const TVerdict& verdict);
-    // A failed Calc: no results, the Uo field back at the Uo that Calc read.
-    void ShowFailure(const QString& status, double uoRead);
+    void ShowResult(const TCaseResult& result);
     void ClearResults();
     QAction* CreateAction(const QString& name, const QString& caption, int image,
                           void (TMainForm::*handler)());
@@ -125,13 +124,16 @@ private:
     void RecentFilesChanged();
     void UpdateRecentFilesMenu();
     void ShowTableNote();
+    void ShowTableProblems();
 
     QString m_settingsKeyPath;
     bool m_firstActivation = false;
     QStringList m_pageList;
     QList<THeatXTypeEntry> m_types;
-    QList<double> m_fluidCp;
-    int m_solvedMask = InitialCaseMask; // as the last Calc gave it to Solve
+    QList<TFluid> m_fluids;
+    // The tables' values that are no numbers, told once after the first Calc.
+    QStringList m_tableProblems;
+    TCaseDocument m_document;
     TRecentFiles m_recentFiles;
     // Names of an opened case file that the tables lack, for the status line
     // after the Calc that follows.

@@ -2,7 +2,6 @@
 
 #include "AppFolders.h"
 #include "ApplicationErrors.h"
-#include "CurrentHx.h"
 #include "HeadlessSolver.h"
 #include "KelvaneApplication.h"
 #include "Main.h"
@@ -86,7 +85,6 @@ int RunProgram(const QStringList& arguments)
     InitRefrigLib();
     InitRegisteredOwner();
     const TUnitsSettingsScope unitsSettings;
-    const TCurrentHxScope currentHx;
 
     int exitCode = 0;
     {

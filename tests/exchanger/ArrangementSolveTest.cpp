@@ -3,6 +3,8 @@
 #include "ArrangementError.h"
 #include "BatchSolver.h"
 #include "CaseArguments.h"
+#include "CaseInput.h"
+#include "CaseSolve.h"
 #include "Feasibility.h"
 #include "HeadlessRun.h"
 #include "HeadlessSolver.h"
@@ -311,10 +313,14 @@ void ArrangementSolveTest::unknownArrangementIsNoSolution()
     QVERIFY(rows[2].contains(QStringLiteral(",spiral,")));
     QVERIFY(rows[2].endsWith(QStringLiteral(",Solved")));
 
-    // Applying the case changes nothing before it fails.
-    THx hx = SolvedInitialCase();
-    const QString before = RecordWithF(hx);
+    // The solve entry point fails the case with the arrangement's problem, solving nothing.
     const TLookupTables tables = TLookupTables::LoadFrom(folder);
-    QVERIFY_THROWS_EXCEPTION(EArrangementError, TCaseArguments::Parse(odd).ApplyTo(hx, tables));
-    QCOMPARE(RecordWithF(hx), before);
+    const TCaseInput input = TCaseArguments::Parse(odd).Input(tables);
+    const TCaseResult result = SolveCase(input, SolvedInitialCase());
+    QVERIFY(result.failure);
+    QCOMPARE(result.failure->kind, TSolveFailure::fkArrangement);
+    QCOMPARE(result.failure->Text(), QString(message));
+    QCOMPARE(result.hx.Result(&THx::thi), input.values[mbThi]);
+    for (const double THx::*derived : {&THx::lmtd, &THx::ntu, &THx::e, &THx::F})
+        QVERIFY(std::isnan(result.hx.Result(derived)));
 }

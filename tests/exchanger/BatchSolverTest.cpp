@@ -2,6 +2,7 @@
 
 #include "BatchSolver.h"
 #include "CaseArguments.h"
+#include "CaseInput.h"
 #include "CsvWriter.h"
 #include "HxTestSupport.h"
 #include "LineReader.h"
@@ -245,7 +246,7 @@ void BatchSolverTest::rowsMatchDirectSolvesExactly()
     for (const QString& line : {DefaultLine, lmtdLine}) {
         THx hx = SolvedInitialCase();
         const TCaseArguments arguments = TCaseArguments::FromCaseLine(line);
-        arguments.ApplyTo(hx, tables);
+        arguments.Input(tables).ApplyTo(hx);
         hx.Solve(arguments.mask);
         const QStringList fields = Fields(rows[line == DefaultLine ? 1 : 2]);
         QCOMPARE(fields.size(), 29);

@@ -1,6 +1,7 @@
 #include "CaseArgumentsTest.h"
 
 #include "CaseArguments.h"
+#include "CaseInput.h"
 #include "CaseInputError.h"
 #include "CaseLineRows.h"
 #include "HxTestSupport.h"
@@ -215,7 +216,7 @@ void CaseArgumentsTest::appliesAsTheMainWindowDoes()
     const TCaseArguments a = TCaseArguments::Parse(
         {"1", "35", "13", "1", "0", "5", "11", "0.895", "1", "37", "41.8", "22.506", "111"});
     THx hx;
-    a.ApplyTo(hx, tables);
+    a.Input(tables).ApplyTo(hx);
     QCOMPARE(hx.hotFluid, QStringLiteral("air"));
     QCOMPARE(hx.cph, 1.5); // the table's cp, not the built-in one
     QCOMPARE(hx.coldFluid, QStringLiteral("brine"));
@@ -260,6 +261,6 @@ void CaseArgumentsTest::indexOutsideItsTableIsRefused()
     values[index] = text;
     THx hx = SolvedInitialCase();
     const QString before = RecordText(hx);
-    QCOMPARE(ErrorOf([&] { TCaseArguments::Parse(values).ApplyTo(hx, tables); }), message);
+    QCOMPARE(ErrorOf([&] { TCaseArguments::Parse(values).Input(tables).ApplyTo(hx); }), message);
     QCOMPARE(RecordText(hx), before);
 }

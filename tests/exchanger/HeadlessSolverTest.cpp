@@ -1,6 +1,7 @@
 #include "HeadlessSolverTest.h"
 
 #include "CaseArguments.h"
+#include "CaseInput.h"
 #include "CsvFields.h"
 #include "HeadlessRun.h"
 #include "HeadlessSolver.h"
@@ -33,7 +34,8 @@ THx SolvedThroughTables(const QStringList& values)
 {
     THx hx = SolvedInitialCase();
     const TCaseArguments arguments = TCaseArguments::Parse(values);
-    arguments.ApplyTo(hx, TLookupTables::LoadFrom(qEnvironmentVariable("KELVANE_PROGRAM_DIR")));
+    arguments.Input(TLookupTables::LoadFrom(qEnvironmentVariable("KELVANE_PROGRAM_DIR")))
+        .ApplyTo(hx);
     hx.Solve(arguments.mask);
     return hx;
 }

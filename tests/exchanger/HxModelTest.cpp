@@ -1,5 +1,7 @@
 #include "HxModelTest.h"
 
+#include "CaseInput.h"
+#include "CaseSolve.h"
 #include "HxTestSupport.h"
 
 #include <QTest>
@@ -94,10 +96,11 @@ void HxModelTest::setHeatXTypeChangesNoNumber()
     QCOMPARE(RecordText(hx), before);
 }
 
-void HxModelTest::currentHxStartsSolvedWithTheInitialCase()
+void HxModelTest::initialCaseStartsSolved()
 {
-    const TCurrentHxScope scope;
-    const THx& hx = CurrentHx();
+    const TCaseResult result = SolveCase(TCaseInput::Initial(), THx());
+    QVERIFY(!result.failure);
+    const THx& hx = result.hx;
     QCOMPARE(hx.hotFluid, QStringLiteral("air"));
     QCOMPARE(hx.coldFluid, QStringLiteral("water"));
     QCOMPARE(hx.heatXType, QStringLiteral("fin and tube"));
@@ -111,19 +114,4 @@ void HxModelTest::currentHxStartsSolvedWithTheInitialCase()
     for (const auto& [name, value] : expected)
         QCOMPARE(Fixed3(FieldOf(hx, name)), value);
     QCOMPARE(Format(QStringLiteral("%0.4f"), {hx.cc}), QStringLiteral("3.3544"));
-}
-
-void HxModelTest::currentHxExistsOnlyInsideItsScope()
-{
-    QVERIFY_THROWS_EXCEPTION(std::logic_error, CurrentHx());
-    {
-        const TCurrentHxScope scope;
-        CurrentHx().thi = 99;
-        QCOMPARE(CurrentHx().thi, 99.0);
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, TCurrentHxScope());
-    }
-    QVERIFY_THROWS_EXCEPTION(std::logic_error, CurrentHx());
-    // A new scope starts from the initial case again.
-    const TCurrentHxScope scope;
-    QCOMPARE(CurrentHx().thi, 35.0);
 }

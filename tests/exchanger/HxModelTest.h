@@ -16,6 +16,5 @@ private slots:
     void defaultCp();
     void setFluidsTakeBuiltInCp();
     void setHeatXTypeChangesNoNumber();
-    void currentHxStartsSolvedWithTheInitialCase();
-    void currentHxExistsOnlyInsideItsScope();
+    void initialCaseStartsSolved();
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CurrentHx.h"
+#include "CaseInput.h"
 #include "Format.h"
 #include "Hx.h"
 #include "HxFields.h"

@@ -1,7 +1,7 @@
 #include "NamedCaseFileTest.h"
 
 #include "CaseFile.h"
-#include "CurrentHx.h"
+#include "CaseInput.h"
 #include "FileSizeLimit.h"
 #include "Hx.h"
 #include "HxTestSupport.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CurrentHx.h"
+#include "CaseInput.h"
 #include "Hx.h"
 
 #include <QString>

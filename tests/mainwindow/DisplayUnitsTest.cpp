@@ -47,7 +47,7 @@ void DisplayUnitsTest::restartKeepsAFieldInFahrenheit()
     form->show();
     form->activateWindow();
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
-    QCOMPARE(CurrentHx().thi, 35.0); // the case in °C, as before
+    QCOMPARE(SolvedCase(*form).thi, 35.0); // the case in °C, as before
     QCOMPARE(Field(*form, "edthi")->text(), QString("95.0"));
 }
 

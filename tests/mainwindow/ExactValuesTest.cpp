@@ -1,5 +1,6 @@
 #include "ExactValuesTest.h"
 
+#include "CaseInputs.h"
 #include "FileDialog.h"
 #include "Format.h"
 #include "HTMLView.h"
@@ -137,7 +138,7 @@ void ExactValuesTest::commandLineCaseSolvedAsHeadless()
     QVERIFY(!headless.record.isEmpty());
 
     for (int n = 0; n < 9; ++n) {
-        const double solved = headless.record.value(HxGivenFields[n].name).toDouble();
+        const double solved = headless.record.value(CaseInputRows[n].name).toDouble();
         QCOMPARE(ExactValue(*form, FieldNames[n]), Exact(n == mbUo ? solved * 1000 : solved));
     }
     const QString page = form->HTMLView->toPlainText();
@@ -207,7 +208,7 @@ void ExactValuesTest::unitSwitchAndEscapeChangeNoValue()
     QFETCH(int, unit);
     auto form = m_fixture->MakeForm(values.split(' '));
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
-    const QString solved = RecordText(CurrentHx());
+    const QString solved = RecordText(SolvedCase(*form));
     const QString value = ExactValue(*form, field);
 
     ChooseUnit(*form, field, unit);
@@ -220,13 +221,13 @@ void ExactValuesTest::unitSwitchAndEscapeChangeNoValue()
     QTEST(Field(*form, field)->text(), "shownInUnit");
     PressF9(*form);
     QCOMPARE(ExactValue(*form, field), value);
-    QCOMPARE(RecordText(CurrentHx()), solved);
+    QCOMPARE(RecordText(SolvedCase(*form)), solved);
 
     ChooseUnit(*form, field, 0);
     PressF9(*form);
     QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
     QCOMPARE(ExactValue(*form, field), value);
-    QCOMPARE(RecordText(CurrentHx()), solved);
+    QCOMPARE(RecordText(SolvedCase(*form)), solved);
 }
 
 // Air against air through 1.4 W/m²°C, 0.0125 kg/s each way: numbers that
@@ -253,17 +254,17 @@ void ExactValuesTest::savedCaseOpensBitForBit()
     auto form =
         m_fixture->MakeForm(QString("0 80 40 0.0125 0 20 60 0.0125 0 1.4 0 0 111").split(' '));
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
-    const QString solved = RecordText(CurrentHx());
+    const QString solved = RecordText(SolvedCase(*form));
     const QByteArray saved = save(*form);
     const QByteArrayList lines = {"<mh>0.0125</mh>", "<mc>0.0125</mc>", "<Uo>0.0014</Uo>",
-                                  ("<Ao>" + Exact(CurrentHx().Ao) + "</Ao>").toLatin1()};
+                                  ("<Ao>" + Exact(SolvedCase(*form).Ao) + "</Ao>").toLatin1()};
     for (const QByteArray& line : lines)
         QVERIFY2(saved.contains(line), line.constData());
 
     TypeInto(Field(*form, "edthi"), "95");
     TypeInto(Field(*form, "eduo"), "2");
     PressF9(*form);
-    QVERIFY(RecordText(CurrentHx()) != solved);
+    QVERIFY(RecordText(SolvedCase(*form)) != solved);
     if (named) {
         TFileDialog::SetNextFileName(path);
         QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
@@ -272,7 +273,7 @@ void ExactValuesTest::savedCaseOpensBitForBit()
         PressF9(*form);
     }
     QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
-    QCOMPARE(RecordText(CurrentHx()), solved);
+    QCOMPARE(RecordText(SolvedCase(*form)), solved);
     QCOMPARE(save(*form), saved);
     QCOMPARE(m_fixture->platform.messages, QStringList());
 }

@@ -1,8 +1,8 @@
 #include "MainWindowTest.h"
 
 #include "AppFolders.h"
+#include "CaseInput.h"
 #include "CaseLineRows.h"
-#include "CurrentHx.h"
 #include "Format.h"
 #include "HTMLView.h"
 #include "Hx.h"
@@ -127,7 +127,7 @@ void MainWindowTest::firstRunShowsResetCaseThenSolves()
     // Given values rewritten as they were, tco and Ao computed.
     QCOMPARE(Field(*form, "edthi")->text(), QString("35.0"));
     QCOMPARE(Field(*form, "edmc")->text(), QString("0.8950"));
-    const THx& hx = CurrentHx();
+    const THx& hx = SolvedCase(*form);
     QVERIFY(hx.tco != 11.0);
     QCOMPARE(Field(*form, "edtco")->text(), Format("%0.1f", {hx.tco}));
     QCOMPARE(Field(*form, "edao")->text(), Format("%0.1f", {hx.Ao}));
@@ -136,8 +136,8 @@ void MainWindowTest::firstRunShowsResetCaseThenSolves()
     QVERIFY(form->HTMLView->toPlainText().contains("Hot fluid specified"));
     QCOMPARE(form->DiagMemo->document()->blockCount(), 9);
     QCOMPARE(form->tChart->Lines().size(), std::size_t(2));
-    QVERIFY(form->tChart->YMin() <= CurrentHx().tci - 5 &&
-            form->tChart->YMax() >= CurrentHx().thi + 5);
+    QVERIFY(form->tChart->YMin() <= SolvedCase(*form).tci - 5 &&
+            form->tChart->YMax() >= SolvedCase(*form).thi + 5);
     QCOMPARE(form->tChart->XMin(), 0.0);
     QCOMPARE(form->tChart->XMax(), 1.0);
 
@@ -236,7 +236,7 @@ void MainWindowTest::ratingWithoutTemperaturesKeepsPreviousMethod()
                      "give thi, tho, tci, tco or thi, mh, tci, mc"));
     // Nothing computed: the fields show what was read.
     QCOMPARE(Field(*form, "edtho")->text(), QString("20.0"));
-    QCOMPARE(CurrentHx().tho, 20.0);
+    QCOMPARE(SolvedCase(*form).tho, 20.0);
 }
 
 void MainWindowTest::failedSolveClearsResults()
@@ -279,7 +279,7 @@ void MainWindowTest::failedSolveKeepsTheUoRead()
     form->cbHot->setCurrentIndex(air);
     PressF9(*form);
     QCOMPARE(form->Label13->text(), QString("Solved  (Duty specified)..."));
-    QCOMPARE(CurrentHx().Uo, 0.3);
+    QCOMPARE(SolvedCase(*form).Uo, 0.3);
     QCOMPARE(Field(*form, "eduo")->text(), QString("300"));
 }
 
@@ -333,7 +333,7 @@ void MainWindowTest::warningShowsInAmberInTheStatusLine()
     TypeInto(Field(*form, "edtco"), "11");
     SetMask(*form, 63);
     PressF9(*form);
-    const QString computed = Format("%0.4f", {CurrentHx().mh});
+    const QString computed = Format("%0.4f", {SolvedCase(*form).mh});
     QVERIFY(computed != "2.0000");
     QCOMPARE(Field(*form, "edmh")->text(), computed);
     const QString warning =
@@ -381,7 +381,7 @@ void MainWindowTest::uoRangeAdmitsTheTypeDefaults()
     QCOMPARE(m_fixture->platform.beeps, beeps);
     PressF9(*form);
     QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
-    QCOMPARE(CurrentHx().Uo, StrToFloat(shown) / 1000);
+    QCOMPARE(SolvedCase(*form).Uo, StrToFloat(shown) / 1000);
     QCOMPARE(uo->text(), shown);
 }
 
@@ -390,7 +390,7 @@ void MainWindowTest::fieldWithoutNumberStopsCalc()
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     const QString status = form->Label13->text();
-    const double tho = CurrentHx().tho;
+    const double tho = SolvedCase(*form).tho;
     // Pasted text is not filtered by the field.
     QApplication::clipboard()->setText("abc");
     Field(*form, "edmh")->setFocus();
@@ -406,9 +406,9 @@ void MainWindowTest::fieldWithoutNumberStopsCalc()
     QCOMPARE(m_fixture->platform.messages,
              QStringList({"'abc' is not a valid floating point value"}));
     QCOMPARE(form->Label13->text(), status);
-    // Fields before the bad one are in the record already; nothing else changed.
-    QCOMPARE(CurrentHx().tho, 15.0);
+    // The solved case is the one before: the typed tho waits for a Calc that reads.
     QVERIFY(tho != 15.0);
+    QCOMPARE(SolvedCase(*form).tho, tho);
     QCOMPARE(form->tChart->Lines().size(), std::size_t(2));
 }
 
@@ -416,8 +416,8 @@ void MainWindowTest::unitSwitchChangesNoResult()
 {
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
-    const double q = CurrentHx().Q;
-    const double ao = CurrentHx().Ao;
+    const double q = SolvedCase(*form).Q;
+    const double ao = SolvedCase(*form).Ao;
     const double yMax = form->tChart->YMax();
     for (const QString name : {"edthi", "edtho", "edtci", "edtco"})
         Field(*form, name)->SetUnitsValue(1); // °F
@@ -425,8 +425,8 @@ void MainWindowTest::unitSwitchChangesNoResult()
     QCOMPARE(Field(*form, "edthi")->text(), QString("95.0"));
     PressF9(*form);
     QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
-    QCOMPARE(QString::number(CurrentHx().Q, 'f', 3), QString::number(q, 'f', 3));
-    QCOMPARE(QString::number(CurrentHx().Ao, 'f', 3), QString::number(ao, 'f', 3));
+    QCOMPARE(QString::number(SolvedCase(*form).Q, 'f', 3), QString::number(q, 'f', 3));
+    QCOMPARE(QString::number(SolvedCase(*form).Ao, 'f', 3), QString::number(ao, 'f', 3));
     QCOMPARE(form->tChart->YMax(), yMax);
     QCOMPARE(form->tChart->Lines().front()->Points().front()->Y, 35.0);
 }
@@ -478,12 +478,13 @@ void MainWindowTest::dropDownChangeSetsUoAndStatus()
     QCOMPARE(form->cbHex->currentIndex(), 1);
     QCOMPARE(Field(*form, "eduo")->text(), QString("500"));
     QCOMPARE(form->Label13->text(), QString("Not Solved..."));
-    QCOMPARE(CurrentHx().heatXType, QString("fin and tube")); // follows at the next Calc
+    QCOMPARE(SolvedCase(*form).heatXType, QString("fin and tube")); // follows at the next Calc
     form->cbCold->setFocus();
     QTest::keyClick(form->cbCold, Qt::Key_Down); // "oil"
-    QCOMPARE(CurrentHx().cpc, 2.0);
+    QCOMPARE(SolvedCase(*form).cpc, 4.193);      // the solved case is the one before
     PressF9(*form);
-    QCOMPARE(CurrentHx().heatXType, QString("shell and tube"));
+    QCOMPARE(SolvedCase(*form).heatXType, QString("shell and tube"));
+    QCOMPARE(SolvedCase(*form).cpc, 2.0);
 }
 
 // Choosing "shell and tube" (Uo 500) after the Uo field was set, ticked or not.
@@ -521,7 +522,7 @@ void MainWindowTest::typeChangeKeepsATickedUo()
 
     PressF9(*form);
     QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
-    QCOMPARE(CurrentHx().Uo, StrToFloat(shownUo) / 1000);
+    QCOMPARE(SolvedCase(*form).Uo, StrToFloat(shownUo) / 1000);
     QCOMPARE(uo->text(), shownUo);
 }
 
@@ -536,8 +537,8 @@ void MainWindowTest::resultsPageNamesTheChosenFluids()
     form->cbCold->setCurrentIndex(seaWater);
     PressF9(*form);
     QVERIFY(form->Label13->text().startsWith("Solved"));
-    QCOMPARE(CurrentHx().hotFluid, QString("oil"));
-    QCOMPARE(CurrentHx().coldFluid, QString("sea water"));
+    QCOMPARE(SolvedCase(*form).hotFluid, QString("oil"));
+    QCOMPARE(SolvedCase(*form).coldFluid, QString("sea water"));
     const QString page = form->HTMLView->toPlainText();
     QVERIFY2(page.contains("Hot fluid: oil"), qPrintable(page));
     QVERIFY2(page.contains("Cold fluid: sea water"), qPrintable(page));
@@ -551,7 +552,7 @@ void MainWindowTest::copyPutsCaseLine()
     const QString line = m_fixture->platform.clipboard;
     QVERIFY(line.startsWith("Kelvane,"));
     QVERIFY(line.endsWith(",111"));
-    const THx& hx = CurrentHx();
+    const THx& hx = SolvedCase(*form);
     QCOMPARE(line, "Kelvane,0,35.000,13.000,1.000,1,5.000," + Format("%0.3f", {hx.tco}) +
                        ",0.895,0,37.000," + Format("%0.3f", {hx.Ao}) + ",22.506,111");
 }
@@ -632,15 +633,15 @@ void MainWindowTest::indexOutsideListLeavesNoSelection()
 {
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
-    const double cph = CurrentHx().cph;
+    const double cph = SolvedCase(*form).cph;
     m_fixture->platform.clipboard = "Kelvane,99,35,13,1,1,5,11,0.895,-1,50,41.8,22.506,111";
     form->Pastefromclipboard1->trigger();
     QCOMPARE(form->cbHot->currentIndex(), -1);
     QCOMPARE(form->cbHex->currentIndex(), -1);
     PressF9(*form);
     // No table entry: the record keeps its cp, the Uo field its value.
-    QCOMPARE(CurrentHx().cph, cph);
-    QCOMPARE(CurrentHx().Uo, 0.05);
+    QCOMPARE(SolvedCase(*form).cph, cph);
+    QCOMPARE(SolvedCase(*form).Uo, 0.05);
     QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
 }
 
@@ -655,8 +656,8 @@ void MainWindowTest::commandLineOpensSolvedByLmtd()
     for (QCheckBox* box : form->cb)
         checked << box->isChecked();
     QCOMPARE(checked, QList<bool>({true, true, false, true, true, false, true, true, false}));
-    QCOMPARE(CurrentHx().thi, 20.0);
-    QCOMPARE(CurrentHx().Uo, 0.25);
+    QCOMPARE(SolvedCase(*form).thi, 20.0);
+    QCOMPARE(SolvedCase(*form).Uo, 0.25);
     QCOMPARE(Field(*form, "eduo")->text(), QString("250"));
 
     // Other counts of arguments are ignored; a bad value is reported.
@@ -676,7 +677,7 @@ void MainWindowTest::restartBringsBackLastCase()
     {
         auto form = m_fixture->MakeForm();
         QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
-        tco = CurrentHx().tco;
+        tco = SolvedCase(*form).tco;
         form->cbHot->setCurrentIndex(3);
         form->cbHex->setCurrentIndex(4);
         Field(*form, "edthi")->SetUnitsValue(1); // shown in °F, kept in °C
@@ -724,16 +725,17 @@ void MainWindowTest::restartSolvesWithTheTicksOfTheLastCase()
         SetMask(*form, mask);
         PressF9(*form);
         QTEST(form->Label13->text(), "status");
-        solved = CurrentHx();
+        solved = SolvedCase(*form);
         form->close();
     }
     auto form = m_fixture->MakeForm();
     QTRY_COMPARE(form->Label13->text(), status);
     QCOMPARE(form->MaskFromCheckBoxes(), mask);
-    QCOMPARE(CurrentHx().method, solved.method);
+    QCOMPARE(SolvedCase(*form).method, solved.method);
     for (const auto value : {&THx::thi, &THx::tho, &THx::mh, &THx::tci, &THx::tco, &THx::mc,
                              &THx::Uo, &THx::Ao, &THx::Q})
-        QCOMPARE(FloatToRoundTripText(CurrentHx().*value), FloatToRoundTripText(solved.*value));
+        QCOMPARE(FloatToRoundTripText(SolvedCase(*form).*value),
+                 FloatToRoundTripText(solved.*value));
 }
 
 void MainWindowTest::resetKeepsCheckBoxes()
@@ -743,12 +745,12 @@ void MainWindowTest::resetKeepsCheckBoxes()
     TypeInto(Field(*form, "edthi"), "70");
     PressF9(*form);
     QVERIFY(form->Label13->text().startsWith("Solved"));
-    const double q = CurrentHx().Q;
+    const double q = SolvedCase(*form).Q;
     form->ActionReset->trigger();
     QCOMPARE(form->MaskFromCheckBoxes(), 111 + 256);
     QCOMPARE(Field(*form, "edthi")->text(), QString("35.0"));
     QCOMPARE(form->Label13->text(), QString("Not Solved..."));
-    QCOMPARE(CurrentHx().Q, q); // the record is untouched
+    QCOMPARE(SolvedCase(*form).Q, q); // the record is untouched
 }
 
 void MainWindowTest::helpOpensHelpPage()
@@ -808,7 +810,7 @@ void MainWindowTest::reportPrintsResultsToPdf()
     QVERIFY(form->HTMLView->PrintPages(printer, 1, 9999));
     const QStringList pages = PdfPages(printer.outputFileName());
     QCOMPARE(pages.size(), 1);
-    const QString duty = "Q = " + Format("%0.3f", {CurrentHx().Q}) + " kW";
+    const QString duty = "Q = " + Format("%0.3f", {SolvedCase(*form).Q}) + " kW";
     QVERIFY2(pages.first().contains(duty), qPrintable(pages.first()));
 }
 
@@ -867,8 +869,8 @@ void MainWindowTest::tablesFillDropDowns()
     QCOMPARE(form->cbCold->currentText(), QString("oil"));
     QCOMPARE(form->cbHex->count(), 0);
     QTRY_VERIFY(form->Label13->text() != "Not Solved...");
-    QCOMPARE(CurrentHx().cph, 4.19);
-    QCOMPARE(CurrentHx().cpc, 1.0);                        // no "cp": the default
+    QCOMPARE(SolvedCase(*form).cph, 4.19);
+    QCOMPARE(SolvedCase(*form).cpc, 1.0);                  // no "cp": the default
     QCOMPARE(Field(*form, "eduo")->text(), QString("37")); // no type: Uo stays
 }
 
@@ -905,8 +907,8 @@ void MainWindowTest::missingOrEmptyTablesStillSolve()
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
     QVERIFY(m_fixture->platform.messages.isEmpty());
     if (noFluids) {
-        QCOMPARE(CurrentHx().cph, 1.023); // the built-in air and water of the record
-        QCOMPARE(CurrentHx().cpc, 4.193);
+        QCOMPARE(SolvedCase(*form).cph, 1.023); // the built-in air and water of the record
+        QCOMPARE(SolvedCase(*form).cpc, 4.193);
     }
     QCOMPARE(Field(*form, "eduo")->text(), QString("37"));
 }
@@ -921,11 +923,11 @@ void MainWindowTest::shellPassesCorrectTheArea()
         QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
         QVERIFY(!form->HTMLView->toPlainText().contains("arrangement"));
         QVERIFY(form->DiagMemo->toPlainText().contains("Uo Ao lmtd = 160.000 kW"));
-        counterFlowArea = CurrentHx().Ao;
+        counterFlowArea = SolvedCase(*form).Ao;
     }
     auto form = m_fixture->MakeForm(CaseOnType(hotOilCase, "shell and tube, 2 shell passes"));
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
-    const THx& hx = CurrentHx();
+    const THx& hx = SolvedCase(*form);
     QVERIFY(hx.F > 0.5 && hx.F < 1);
     QVERIFY(std::abs(hx.Ao - counterFlowArea / hx.F) <= 1e-12 * hx.Ao);
     QCOMPARE(Field(*form, "edao")->text(), Format("%0.1f", {counterFlowArea / hx.F}));
@@ -943,7 +945,7 @@ void MainWindowTest::parallelFlowChartsBothStreamsFromTheLeft()
     for (const QString type : {"parallel flow", "tube in tube"}) {
         auto form = m_fixture->MakeForm(CaseOnType(eNtuCase, type));
         QTRY_COMPARE(form->Label13->text(), QString("Solved  (e-Ntu method)..."));
-        const THx& hx = CurrentHx();
+        const THx& hx = SolvedCase(*form);
         const bool parallel = type == "parallel flow";
         QCOMPARE(form->tChart->Lines().size(), std::size_t(2));
         const auto& hot = form->tChart->Lines()[0]->Points();

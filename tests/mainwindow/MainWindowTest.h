@@ -6,8 +6,7 @@
 class TWindowFixture;
 
 // Drives the real main window under the offscreen platform: a program folder
-// of its own with the shipped tables, a fresh CurrentHx and recorded platform
-// effects for every test.
+// of its own with the shipped tables and recorded platform effects for every test.
 class MainWindowTest : public QObject
 {
     Q_OBJECT

@@ -147,7 +147,7 @@ void OpenSaveAsTest::saveAsThenOpenRestoresTheWholeCase()
     PressKeys(*form, Qt::Key_F9, {});
     QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
     const QStringList saved = Shown(*form);
-    const double q = CurrentHx().Q;
+    const double q = SolvedCase(*form).Q;
 
     // A tick changed since the Calc: the file keeps the mask the case was solved with.
     SetMask(*form, 219 + 256);
@@ -172,8 +172,8 @@ void OpenSaveAsTest::saveAsThenOpenRestoresTheWholeCase()
     TFileDialog::SetNextFileName(path);
     PressOpen(*form);
     QCOMPARE(Shown(*form), saved);
-    QCOMPARE(Format("%0.3f", {CurrentHx().Q}), Format("%0.3f", {q}));
-    QCOMPARE(CurrentHx().hotFluid, QString("oil"));
+    QCOMPARE(Format("%0.3f", {SolvedCase(*form).Q}), Format("%0.3f", {q}));
+    QCOMPARE(SolvedCase(*form).hotFluid, QString("oil"));
     QCOMPARE(m_fixture->platform.messages, QStringList());
 }
 
@@ -217,6 +217,12 @@ void OpenSaveAsTest::badFileShowsTheReasonAndChangesNothing_data()
     badMask.replace("mask=\"219\"", "mask=\"1023\"");
     QTest::newRow("a mask beyond the nine values")
         << badMask << "the mask of given values \"1023\" is not a whole number from 0 to 511";
+    QByteArray noCp = LmtdCaseText("oil", "glycol");
+    noCp.replace("<cpc>3.900</cpc>", "");
+    QTest::newRow("a fluid the tables lack, without its cp")
+        << noCp
+        << "the fluid \"glycol\" is not in the fluid table, and the file gives no specific heat "
+           "for it";
 }
 
 void OpenSaveAsTest::badFileShowsTheReasonAndChangesNothing()
@@ -227,7 +233,7 @@ void OpenSaveAsTest::badFileShowsTheReasonAndChangesNothing()
     QTRY_VERIFY(Solved(*form));
     TypeInto(Field(*form, "edq"), "12.5"); // typed, not yet solved
     const QStringList before = Shown(*form);
-    const double thi = CurrentHx().thi;
+    const double thi = SolvedCase(*form).thi;
     const QString path = DocumentPath("bad.xml");
     QVERIFY(WriteAll(path, content));
 
@@ -236,11 +242,12 @@ void OpenSaveAsTest::badFileShowsTheReasonAndChangesNothing()
     QCOMPARE(m_fixture->platform.messages,
              QStringList{QString("Cannot open \"%1\": %2").arg(path, reason)});
     QCOMPARE(Shown(*form), before);
-    QCOMPARE(CurrentHx().thi, thi);
+    QCOMPARE(SolvedCase(*form).thi, thi);
     QCOMPARE(RecentItems(*form), QStringList());
 }
 
-void OpenSaveAsTest::namesTheTablesLackKeepTheirDropDownsAndAreShown()
+// A fluid the tables lack is solved with the specific heat the file gives it.
+void OpenSaveAsTest::namesTheTablesLackAreSolvedFromTheFileAndShown()
 {
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(Solved(*form));
@@ -248,16 +255,21 @@ void OpenSaveAsTest::namesTheTablesLackKeepTheirDropDownsAndAreShown()
     QVERIFY(WriteAll(path, LmtdCaseText("glycol", "oil", "spiral")));
     TFileDialog::SetNextFileName(path);
     PressOpen(*form);
-    QCOMPARE(form->cbHot->currentText(), QString("air")); // as it was
+    QCOMPARE(form->cbHot->currentIndex(), -1); // no entry of the table stands for it
     QCOMPARE(form->cbCold->currentText(), QString("oil"));
-    QCOMPARE(form->cbHex->currentText(), QString("fin and tube"));
-    QCOMPARE(form->Label13->text(),
-             QString("Solved  (LMTD method)...  Not in the tables: glycol, spiral"));
-    QCOMPARE(CurrentHx().hotFluid, QString("air")); // solved with the fluid shown
+    QCOMPARE(form->cbHex->currentText(), QString("fin and tube")); // as it was
+    QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)...  Not in the tables: glycol "
+                                            "(solved with the file's cp 2), spiral"));
+    const THx& hx = SolvedCase(*form);
+    QCOMPARE(hx.hotFluid, QString("glycol"));
+    QCOMPARE(hx.cph, 2.0);
+    QCOMPARE(hx.cpc, 2.0); // oil is in the table: its cp, not the file's 3.9
+    QCOMPARE(hx.mh, hx.Q / (2.0 * (90 - 50)));
     QCOMPARE(Field(*form, "eduo")->text(), QString("2500"));
-    // The next Calc says nothing more about the file.
+    // The next Calc says nothing more about the file and solves the same fluid.
     PressKeys(*form, Qt::Key_F9, {});
     QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)..."));
+    QCOMPARE(SolvedCase(*form).hotFluid, QString("glycol"));
 }
 
 void OpenSaveAsTest::cancelledDialogsChangeNothing()
@@ -440,7 +452,7 @@ void OpenSaveAsTest::commandLineFileOpensSolved()
     QCOMPARE(form->MaskFromCheckBoxes(), 219);
     QCOMPARE(Field(*form, "edthi")->text(), QString("90.0"));
     QCOMPARE(Field(*form, "eduo")->text(), QString("2500"));
-    QCOMPARE(CurrentHx().tco, 35.0);
+    QCOMPARE(SolvedCase(*form).tco, 35.0);
     QCOMPARE(RecentItems(*form), QStringList{RecentItem(1, path)});
     QCOMPARE(m_fixture->platform.messages, QStringList());
 }

@@ -23,7 +23,7 @@ private slots:
     void fileFromSaveOpensWithTheTicksUnchanged();
     void badFileShowsTheReasonAndChangesNothing_data();
     void badFileShowsTheReasonAndChangesNothing();
-    void namesTheTablesLackKeepTheirDropDownsAndAreShown();
+    void namesTheTablesLackAreSolvedFromTheFileAndShown();
     void cancelledDialogsChangeNothing();
     void failedSaveAsShowsTheReasonAndKeepsTheOldFile_data();
     void failedSaveAsShowsTheReasonAndKeepsTheOldFile();

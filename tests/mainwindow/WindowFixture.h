@@ -1,7 +1,6 @@
 #pragma once
 
 #include "AppFolders.h"
-#include "CurrentHx.h"
 #include "Main.h"
 #include "QvFmtEdit.h"
 #include "QvUnitsForm.h"
@@ -26,7 +25,7 @@
 
 // The main window as the program makes it, over a program folder of its own
 // with the shipped tables, an empty documents folder, no remembered case or
-// recent files, recorded platform effects and a fresh CurrentHx. Make one in
+// recent files and recorded platform effects. Make one in
 // a test's init() and drop it in cleanup().
 class TWindowFixture
 {
@@ -43,7 +42,6 @@ public:
         QDir(dir).mkpath("docs");
         InitAppFolders(TFolderSources{dir + "/kelvane", dir + "/data", dir + "/docs"});
         ForgetSettings();
-        currentHx = std::make_unique<TCurrentHxScope>();
     }
 
     // A window started with `arguments` after the program path; `show`
@@ -80,8 +78,13 @@ public:
 
     QTemporaryDir programDir;
     TRecordingPlatform platform;
-    std::unique_ptr<TCurrentHxScope> currentHx;
 };
+
+// The case the window's last Calc solved.
+inline const THx& SolvedCase(const TMainForm& form)
+{
+    return form.Document().Result().hx;
+}
 
 // The nine value fields, in the order of their mask bits.
 inline const QStringList FieldNames = {"edthi", "edtho", "edmh", "edtci", "edtco",
@@ -185,13 +188,18 @@ inline void TypeInto(TFmtEdit* field, const QString& text)
 }
 
 // A case file as a user might have it: LMTD ticks (mask 219), fluids and type
-// by name, a hot stream at 90 to 50 °C against a cold one at 15 to 35 °C.
+// by name with the specific heats the program saves beside them (2.0, 3.9), a
+// hot stream at 90 to 50 °C against a cold one at 15 to 35 °C.
 inline QByteArray LmtdCaseText(const QByteArray& hot = "oil", const QByteArray& cold = "sea water",
                                const QByteArray& type = "plate")
 {
     return "<datafile><hot><name>" + hot +
-           "</name><thi>90.000</thi><tho>50.000</tho><mh>1.000</mh></hot><cold><name>" + cold +
-           "</name><tci>15.000</tci><tco>35.000</tco><mc>1.000</mc></cold><heatx><name>" + type +
+           "</name><thi>90.000</thi><tho>50.000</tho><mh>1.000</mh><cph>2.000</cph></"
+           "hot><cold><name>" +
+           cold +
+           "</name><tci>15.000</tci><tco>35.000</tco><mc>1.000</mc><cpc>3.900</cpc></cold><heatx>"
+           "<name>" +
+           type +
            "</name><Uo>2.500</Uo><Ao>3.000</Ao></heatx><duty><Q>10.000</Q><given mask=\"219\"/>"
            "</duty></datafile>";
 }

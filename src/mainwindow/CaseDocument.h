@@ -1,0 +1,31 @@
+#pragma once
+
+#include "CaseInput.h"
+#include "CaseSolve.h"
+
+// The case the main window works on, without its widgets: the input as the
+// controls give it now, and the input the last Calc solved with what that
+// solve gave. Save As, Copy, the report, the chart, the page and the memo show
+// the solved pair; what the user changes since reaches them only through the
+// next Calc.
+//
+//   document.current.hotFluid = entry;     // a drop-down's choice
+//   const TCaseResult& result = document.Solve();
+class TCaseDocument
+{
+public:
+    // The built-in initial case, solved.
+    TCaseDocument();
+
+    // What the controls hold (the fields read in at Calc), at full precision.
+    TCaseInput current;
+
+    // Solves `current`, which becomes the solved input.
+    const TCaseResult& Solve();
+    const TCaseInput& SolvedInput() const { return m_solvedInput; }
+    const TCaseResult& Result() const { return m_result; }
+
+private:
+    TCaseInput m_solvedInput;
+    TCaseResult m_result;
+};
