@@ -232,6 +232,40 @@ void ExecutableTest::infeasibleCaseInEveryOutput()
              qPrintable(rows[1]));
 }
 
+// A program folder whose fluid table gives a cp that is no number: told once on
+// standard error before any case, and a warning of every case that uses it.
+void ExecutableTest::tableValueThatIsNoNumberIsToldAndWarnedOf()
+{
+    QTemporaryDir folder;
+    const QString program = folder.filePath("kelvane");
+    QVERIFY(QFile::copy(m_program, program));
+    QVERIFY(WriteAll(folder.filePath("fluids.ini"), "[brine]\ncp=4,193\n[water]\ncp=4.193\n"));
+    QVERIFY(WriteAll(folder.filePath("heatxtype.ini"), "[plate]\nUo=2500\n"));
+    const QString problem = "fluids.ini, section [brine], cp \"4,193\" is not a number: 1 is used";
+    const QStringList values = {"0",   "35", "12", "1",  "1",      "6",  "13",
+                                "0.8", "0",  "37", "38", "23.529", "111"};
+
+    const TProgramRun text = RunProgram(program, QStringList{"--solve"} + values);
+    QCOMPARE(text.code, 0);
+    QCOMPARE(text.err, "kelvane: warning: " + problem + "\n");
+    QVERIFY2(text.out.endsWith("\n" + problem + "\n"), qPrintable(text.out));
+
+    const TProgramRun json = RunProgram(program, QStringList{"--solve", "--json"} + values);
+    const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    QCOMPARE(object.value("cph").toDouble(), 1.0);
+    QCOMPARE(object.value("verdict").toString(), QStringLiteral("warnings"));
+    QCOMPARE(object.value("findings").toArray().last().toString(), problem);
+
+    const QString line = "Kelvane," + values.join(u',') + "\n";
+    const TProgramRun batch = RunProgram(program, {"--batch"}, (line + line).toUtf8());
+    QCOMPARE(batch.err, "kelvane: warning: " + problem + "\n"); // once for the whole batch
+    const QStringList rows = batch.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 3);
+    const QString quoted = u'"' + QString(problem).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    for (const QString& row : rows.mid(1))
+        QVERIFY2(row.endsWith(u',' + quoted + ",Solved"), qPrintable(row));
+}
+
 // The window's images are built-in PNGs, read as such: no image format plugin
 // is loaded at start-up to guess a format. The dynamic loader lists every
 // library it starts.

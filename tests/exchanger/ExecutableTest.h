@@ -19,6 +19,7 @@ private slots:
     void failedWriteEndsWithStatusOne();
     void batchOfAnEndlessLineEndsInBoundedMemory();
     void infeasibleCaseInEveryOutput();
+    void tableValueThatIsNoNumberIsToldAndWarnedOf();
     void windowStartLoadsNoImagePlugin();
     void caseFileArgumentOpensTheCase();
     void badInput_data();

@@ -1,3 +1,4 @@
+#include "CaseDocumentTest.h"
 #include "CaseFileTest.h"
 #include "DisplayUnitsTest.h"
 #include "DrivenProgramTest.h"
@@ -14,4 +15,4 @@
 // program's own application object catches what event handlers throw.
 KELVANE_TEST_MAIN(TKelvaneApplication, MainWindowTest, CaseFileTest, StartupTest, OpenSaveAsTest,
                   DisplayUnitsTest, ExactValuesTest, LastCaseTest, RecentFilesTest,
-                  DrivenProgramTest)
+                  DrivenProgramTest, CaseDocumentTest)
