@@ -8,7 +8,6 @@
 #include "NumberParse.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace {
 
@@ -69,13 +68,18 @@ const Entry& TableEntry(const Entry* entry, int valueIndex, int index, const cha
     return *entry;
 }
 
-// The member that holds the number of that mask bit.
+// The member that holds the number of each mask bit.
+constexpr auto NumberOfBit = [] {
+    std::array<double TCaseArguments::*, CaseInputCount> numbers{};
+    for (const TValueSpec& spec : ValueSpecs)
+        if (spec.number)
+            numbers[std::size_t(spec.maskBit)] = spec.number;
+    return numbers;
+}();
+
 double TCaseArguments::*NumberAt(TMaskBit bit)
 {
-    for (const TValueSpec& spec : ValueSpecs)
-        if (spec.number && spec.maskBit == bit)
-            return spec.number;
-    throw std::logic_error("no case-line value for a mask bit");
+    return NumberOfBit[std::size_t(bit)];
 }
 
 } // namespace

@@ -29,6 +29,11 @@ struct TCaseInput
     void ApplyTo(THx& hx) const;
     // The table problems of the fluids and the type, each once.
     QStringList TableProblems() const;
+    bool HasTableProblems() const
+    {
+        return !hotFluid.tableProblem.isEmpty() || !coldFluid.tableProblem.isEmpty() ||
+               !heatXType.tableProblem.isEmpty();
+    }
 };
 
 // The mask the initial case is solved with: thi, tho, mh, tci, mc, Uo given.

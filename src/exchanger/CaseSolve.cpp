@@ -54,7 +54,8 @@ TCaseResult SolveCase(const TCaseInput& input, const THx& previous)
         Fail(result, given, input.mask, MathFailure(error.Fault(), DiagnosticsStep));
         return result;
     }
-    for (const QString& problem : input.TableProblems())
-        result.verdict.AddWarning(problem);
+    if (input.HasTableProblems())
+        for (const QString& problem : input.TableProblems())
+            result.verdict.AddWarning(problem);
     return result;
 }

@@ -37,3 +37,17 @@ void TVerdict::AppendFindings(QStringList& lines) const
     lines << QString();
     lines << m_findings;
 }
+
+void TVerdict::InsertReportBlock(QStringList& page) const
+{
+    if (m_findings.isEmpty())
+        return;
+    QStringList block{QStringLiteral("<p>&nbsp;</p>"),
+                      QStringLiteral("<p class=\"hd\"><b>Verdict</b>: ") + KindName() +
+                          QStringLiteral("</p>")};
+    for (const QString& finding : m_findings)
+        block << QStringLiteral("<p>") + finding.toHtmlEscaped() + QStringLiteral("</p>");
+    const qsizetype end = page.indexOf(QStringLiteral("</body>"));
+    for (qsizetype i = 0; i < block.size(); ++i)
+        page.insert((end < 0 ? page.size() : end) + i, block[i]);
+}

@@ -28,6 +28,10 @@ public:
     // After diagnostic lines: an empty line, then one finding per line; nothing
     // at all without findings.
     void AppendFindings(QStringList& lines) const;
+    // Into the HTML lines of a results page, before its closing lines: a block
+    // headed "Verdict" with the kind's name and one paragraph per finding;
+    // nothing without findings, so a feasible case's report is its page.
+    void InsertReportBlock(QStringList& page) const;
 
 private:
     QStringList m_findings;

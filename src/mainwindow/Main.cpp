@@ -292,6 +292,14 @@ void TMainForm::CreateControls()
     HTMLView->document()->setDefaultStyleSheet(
         QStringLiteral("pre, code, tt { font-family: 'Courier New', monospace; }"));
 
+    // The report: the results page and the verdict's block, never shown in the window.
+    ReportView = new THTMLView(this);
+    ReportView->setObjectName(QStringLiteral("ReportView"));
+    ReportView->setGeometry(HTMLView->geometry());
+    ReportView->hide();
+    ReportView->document()->setDefaultFont(HTMLView->document()->defaultFont());
+    ReportView->document()->setDefaultStyleSheet(HTMLView->document()->defaultStyleSheet());
+
     tChart = new TChartPanel(this);
     tChart->setObjectName(QStringLiteral("tChart"));
     tChart->setGeometry(499, 45, 246, 239);
@@ -591,6 +599,9 @@ void TMainForm::ShowResult(const TCaseResult& result)
     QStringList diagnostics;
     hx.WriteResultsPage(m_pageList);
     HTMLView->LoadFromStrings(m_pageList);
+    QStringList report = m_pageList;
+    result.verdict.InsertReportBlock(report);
+    ReportView->LoadFromStrings(report);
     hx.WriteDiagnostics(diagnostics);
     result.verdict.AppendFindings(diagnostics);
     ShowDiagnostics(diagnostics.join(QLatin1Char('\n')));
@@ -610,6 +621,7 @@ void TMainForm::ShowDiagnostics(const QString& text)
 void TMainForm::ClearResults()
 {
     HTMLView->Clear();
+    ReportView->Clear();
     DiagMemo->clear();
     ClearChart();
 }
@@ -629,7 +641,7 @@ void TMainForm::ClearChart()
 
 void TMainForm::ActionReportExecute()
 {
-    ShowReportPreview(this, *HTMLView);
+    ShowReportPreview(this, *ReportView);
 }
 
 void TMainForm::ActionHelpExecute()

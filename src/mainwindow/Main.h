@@ -156,6 +156,7 @@ public:
     TFmtEdit* edq = nullptr;
     std::array<QCheckBox*, 9> cb{};
     THTMLView* HTMLView = nullptr;
+    THTMLView* ReportView = nullptr; // what Report previews and prints
     TChartPanel* tChart = nullptr;
     QPlainTextEdit* DiagMemo = nullptr;
     QLabel* Label13 = nullptr;

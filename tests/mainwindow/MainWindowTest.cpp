@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -799,6 +800,30 @@ void MainWindowTest::reportPreviewsResultsPage()
     QVERIFY(form->findChildren<THTMLPreviewForm*>().isEmpty()); // destroyed afterwards
 }
 
+// The report of a case with findings says what the verdict is and why; the
+// values the solve did not reach are blank, never an earlier case's.
+void MainWindowTest::reportOfAnInfeasibleCaseCarriesItsVerdict()
+{
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    m_fixture->platform.clipboard = "Kelvane,1,100,40,1,1,20,60,0,6,500,0,0,95";
+    form->Pastefromclipboard1->trigger();
+    PressF9(*form);
+    QVERIFY(StatusShowsRed(*form));
+    const QStringList findings = form->Document().Result().verdict.Findings();
+    QVERIFY(!findings.isEmpty());
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath("report.pdf"));
+    QVERIFY(form->ReportView->PrintPages(printer, 1, 9999));
+    const QString text = PdfPages(printer.outputFileName()).join(u'\n');
+    QVERIFY2(text.contains("Verdict: infeasible"), qPrintable(text));
+    for (const QString& finding : findings)
+        QVERIFY2(text.simplified().contains(finding.simplified()), qPrintable(finding));
+    QVERIFY2(text.contains(QRegularExpression("Ao =\\s*\n")), qPrintable(text));
+}
+
 void MainWindowTest::reportPrintsResultsToPdf()
 {
     auto form = m_fixture->MakeForm();
@@ -812,6 +837,8 @@ void MainWindowTest::reportPrintsResultsToPdf()
     QCOMPARE(pages.size(), 1);
     const QString duty = "Q = " + Format("%0.3f", {SolvedCase(*form).Q}) + " kW";
     QVERIFY2(pages.first().contains(duty), qPrintable(pages.first()));
+    // A feasible case's report is its results page.
+    QCOMPARE(form->ReportView->toHtml(), form->HTMLView->toHtml());
 }
 
 void MainWindowTest::rightClickOpensContextMenu()

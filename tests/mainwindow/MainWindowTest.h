@@ -53,6 +53,7 @@ private slots:
     void helpOpensHelpPage();
     void helpWithoutViewerSaysSo();
     void reportPreviewsResultsPage();
+    void reportOfAnInfeasibleCaseCarriesItsVerdict();
     void reportPrintsResultsToPdf();
     void rightClickOpensContextMenu();
     void tablesFillDropDowns();
