@@ -19,7 +19,7 @@ void BM_Solve(benchmark::State& state, int mask, double duty)
         benchmark::DoNotOptimize(hx);
         benchmark::ClobberMemory();
     }
-    state.SetLabel(hx.method.toStdString());
+    state.SetLabel(MethodName(hx.method).toStdString());
 }
 
 } // namespace

@@ -95,7 +95,7 @@ void TBatchSolver::SolveLine(const QString& line, TCsvWriter& csv)
     }
     const THx& hx = result.hx;
     for (const THxTextField& field : HxTextFields)
-        csv.AddText(hx.*field.member);
+        csv.AddText(field.text(hx));
     for (const THxNumberField& field : HxNumberFields)
         csv.AddNumber(hx.Result(field.member));
     csv.AddText(hx.arrangement.Key());

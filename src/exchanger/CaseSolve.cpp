@@ -30,7 +30,7 @@ QString TSolveFailure::Text() const
 
 QString TCaseResult::StatusText() const
 {
-    return failure ? failure->Text() : SolvedStatusText(hx.method, verdict);
+    return failure ? failure->Text() : SolvedStatusText(MethodName(hx.method), verdict);
 }
 
 TCaseResult SolveCase(const TCaseInput& input, const THx& previous)
@@ -44,7 +44,7 @@ TCaseResult SolveCase(const TCaseInput& input, const THx& previous)
         return result;
     }
     if (const std::optional<TMathFault> fault = result.hx.SolveOrFault(input.mask)) {
-        const QString step = result.hx.method;
+        const QString step = MethodName(result.hx.method);
         Fail(result, given, input.mask, MathFailure(*fault, step));
         return result;
     }

@@ -195,7 +195,7 @@ void CheckArrangementSolution(const TSolvedCase& solve, TVerdict& verdict)
     const THx& hx = solve.solved;
     if (hx.stop != TSolveStop::ssOutsideRelation)
         return;
-    const bool fromNtu = hx.method == HxMethods::ENtu;
+    const bool fromNtu = hx.method == THxMethod::hmENtu;
     const TQuantity& value = fromNtu ? NtuValue : EffectivenessValue;
     if (BeyondNtuRange(hx, fromNtu)) {
         verdict.AddInfeasible(Joined({u"Ntu above the range of ", hx.arrangement.Name(), u": ",
@@ -285,7 +285,7 @@ void CheckShellCross(const TSolvedCase& solve, TVerdict& verdict)
 
 void CheckUntickedDuty(const TSolvedCase& solve, TVerdict& verdict)
 {
-    if (solve.solved.method == HxMethods::NotProperlySpecified)
+    if (solve.solved.method == THxMethod::hmNotProperlySpecified)
         verdict.AddWarning(
             Joined({u"duty not given: worked from ", Shown(Duty, solve.given), u" as entered"}));
 }

@@ -222,7 +222,7 @@ int THeadlessSolver::Solve(const TCommand& command, QIODevice& out, QIODevice& e
     }
     WriteSolved(command, result, out);
     if (result.verdict.IsInfeasible()) {
-        WriteError(err, InfeasibleText(result.hx.method, result.verdict));
+        WriteError(err, InfeasibleText(MethodName(result.hx.method), result.verdict));
         return ecInfeasible;
     }
     return ecSuccess;
@@ -280,7 +280,7 @@ QString THeadlessSolver::JsonOf(const THx& hx, const TVerdict& verdict)
     };
     for (const THxTextField& field : HxTextFields) {
         key(field.name);
-        json += JsonString(hx.*field.member);
+        json += JsonString(field.text(hx));
     }
     for (const THxNumberField& field : HxNumberFields) {
         key(field.name);

@@ -69,6 +69,27 @@ std::uint32_t UnsolvedBit(const double THx::*value)
 
 } // namespace
 
+QString MethodName(THxMethod method)
+{
+    switch (method) {
+    case THxMethod::hmNone:
+        break;
+    case THxMethod::hmDutySpecified:
+        return QStringLiteral("Duty specified");
+    case THxMethod::hmColdFluidSpecified:
+        return QStringLiteral("Cold fluid specified");
+    case THxMethod::hmHotFluidSpecified:
+        return QStringLiteral("Hot fluid specified");
+    case THxMethod::hmNotProperlySpecified:
+        return QStringLiteral("Data not properly specified");
+    case THxMethod::hmLmtd:
+        return QStringLiteral("LMTD method");
+    case THxMethod::hmENtu:
+        return QStringLiteral("e-Ntu method");
+    }
+    return QString();
+}
+
 void THx::Solve(int mask)
 {
     stop = TSolveStop::ssNone;
@@ -108,7 +129,7 @@ void THx::SolveByMethod(int mask)
     const bool hotTemps = HasAll(mask, mgHotTemps);
     const bool coldTemps = HasAll(mask, mgColdTemps);
     if (HasAll(mask, mgDuty)) {
-        method = HxMethods::DutySpecified;
+        method = THxMethod::hmDutySpecified;
         if (!StreamsChange(hotTemps, coldTemps, mask))
             return;
         CompleteColdSide(mask);
@@ -124,14 +145,14 @@ void THx::SolveByMethod(int mask)
         else
             MarkUnsolvedGivenValues(~mask);
     } else if (HasAll(mask, mgColdFluid)) {
-        method = HxMethods::ColdFluidSpecified;
+        method = THxMethod::hmColdFluidSpecified;
         if (!StreamsChange(hotTemps, false, mask))
             return;
         ColdDutyFromFlow();
         CompleteHotSide(mask);
         CommonTail(mask);
     } else if (HasAll(mask, mgHotFluid)) {
-        method = HxMethods::HotFluidSpecified;
+        method = THxMethod::hmHotFluidSpecified;
         if (!StreamsChange(false, coldTemps, mask))
             return;
         HotDutyFromFlow();
@@ -139,7 +160,7 @@ void THx::SolveByMethod(int mask)
         CommonTail(mask);
     } else {
         // Uses whatever duty the record holds.
-        method = HxMethods::NotProperlySpecified;
+        method = THxMethod::hmNotProperlySpecified;
         if (!StreamsChange(hotTemps, coldTemps, mask))
             return;
         CompleteColdSide(mask);
@@ -155,7 +176,7 @@ std::optional<TMathFault> THx::SolveOrFault(int mask)
 
 void THx::LmtdMethod(int mask)
 {
-    method = HxMethods::Lmtd;
+    method = THxMethod::hmLmtd;
     if (!StreamsChange(true, true, mask))
         return;
     if (!EndsOpen() || !LmtdMethodDuty()) {
@@ -182,7 +203,7 @@ bool THx::LmtdMethodDuty()
 
 void THx::EffectivenessNtuMethod()
 {
-    method = HxMethods::ENtu;
+    method = THxMethod::hmENtu;
     ch = Mul(mh, cph);
     cc = Mul(mc, cpc);
     CapacityRates();
@@ -478,7 +499,7 @@ void THx::WriteResults(TResultsPage& page) const
     page.Number(L("Qmax"), Result(&THx::Qmax), TUnit::ruPower);
     page.Number(L("Ntu"), Result(&THx::ntu));
     page.Number(L("e"), Result(&THx::e));
-    page.Block(L("Duty"), method);
+    page.Block(L("Duty"), MethodName(method));
     page.Number(L("Q"), Result(&THx::Q), TUnit::ruPower);
 }
 

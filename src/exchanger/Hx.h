@@ -17,15 +17,22 @@ namespace pugi {
 class xml_node;
 }
 
-// The names Solve gives the method it chose, in THx::method.
-namespace HxMethods {
-inline const QString DutySpecified = QStringLiteral("Duty specified");
-inline const QString ColdFluidSpecified = QStringLiteral("Cold fluid specified");
-inline const QString HotFluidSpecified = QStringLiteral("Hot fluid specified");
-inline const QString NotProperlySpecified = QStringLiteral("Data not properly specified");
-inline const QString Lmtd = QStringLiteral("LMTD method");
-inline const QString ENtu = QStringLiteral("e-Ntu method");
-} // namespace HxMethods
+// The method Solve chose, in THx::method.
+enum class THxMethod : std::uint8_t
+{
+    hmNone, // no solve has chosen one yet
+    hmDutySpecified,
+    hmColdFluidSpecified,
+    hmHotFluidSpecified,
+    hmNotProperlySpecified,
+    hmLmtd,
+    hmENtu
+};
+
+// The method in words, as every output names it: "Duty specified", "Cold fluid
+// specified", "Hot fluid specified", "Data not properly specified", "LMTD
+// method", "e-Ntu method"; empty for none.
+QString MethodName(THxMethod method);
 
 // Why a solve ended before computing every value. The values after the step
 // where it stopped are not computed (THx::Result).
@@ -45,7 +52,7 @@ enum class TSolveStop
 class THx
 {
 public:
-    QString method; // name of the method the last Solve chose
+    THxMethod method = THxMethod::hmNone; // the method the last Solve chose
     QString coldFluid;
     QString hotFluid;
     QString heatXType;

@@ -12,11 +12,12 @@
 
 namespace {
 
-// One value element: a text or a number of the record, and whether loading reads it.
+// One value element: a text or a number of the record, or the method's name,
+// and whether loading reads it.
 struct TCaseValue
 {
     const char* name;
-    std::variant<QString THx::*, double THx::*> field;
+    std::variant<QString THx::*, double THx::*, THxMethod THx::*> field;
     bool readBack;
 };
 
@@ -76,6 +77,10 @@ void THx::WriteCase(TXMLFile& file, pugi::xml_node root) const
             const QString name = QLatin1String(value.name);
             if (const auto* text = std::get_if<QString THx::*>(&value.field)) {
                 file.WriteString(node, name, child, true, this->**text);
+                continue;
+            }
+            if (const auto* methodOf = std::get_if<THxMethod THx::*>(&value.field)) {
+                file.WriteString(node, name, child, true, MethodName(this->**methodOf));
                 continue;
             }
             // A value read back is an input; a result the solve did not reach is left empty.

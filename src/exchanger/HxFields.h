@@ -8,7 +8,7 @@
 struct THxTextField
 {
     const char* name;
-    QString THx::*member;
+    QString (*text)(const THx& hx);
 };
 
 struct THxNumberField
@@ -18,10 +18,10 @@ struct THxNumberField
 };
 
 inline constexpr THxTextField HxTextFields[] = {
-    {"method", &THx::method},
-    {"coldFluid", &THx::coldFluid},
-    {"hotFluid", &THx::hotFluid},
-    {"heatXType", &THx::heatXType},
+    {"method", [](const THx& hx) { return MethodName(hx.method); }},
+    {"coldFluid", [](const THx& hx) { return hx.coldFluid; }},
+    {"hotFluid", [](const THx& hx) { return hx.hotFluid; }},
+    {"heatXType", [](const THx& hx) { return hx.heatXType; }},
 };
 
 inline constexpr THxNumberField HxNumberFields[] = {

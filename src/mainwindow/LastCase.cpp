@@ -1,5 +1,6 @@
 #include "LastCase.h"
 
+#include "CaseInputs.h"
 #include "SettingsStore.h"
 
 #include <QString>
@@ -8,9 +9,7 @@
 
 namespace {
 
-// The field names, which are also the value names in the store.
-const char* const FieldNames[TLastCase::FieldCount] = {"thi", "tho", "mh", "tci", "tco",
-                                                       "mc",  "Uo",  "Ao", "Q"};
+static_assert(TLastCase::FieldCount == CaseInputCount);
 
 // A section of the store: one drop-down and the three fields below it.
 struct TGroup
@@ -33,9 +32,10 @@ const QString UnitsSection = QStringLiteral("DisplayUnits");
 const QString GivenSection = QStringLiteral("Given");
 const QString MaskName = QStringLiteral("mask");
 
+// The case input's name is the value's name in the store.
 QString FieldName(int field)
 {
-    return QLatin1String(FieldNames[field]);
+    return QLatin1String(CaseInputRows[field].name);
 }
 
 } // namespace
@@ -46,7 +46,8 @@ TLastCase TLastCase::ResetCase()
     reset.hotFluid = 0;
     reset.coldFluid = 1;
     reset.heatXType = 0;
-    reset.values = {35.0, 13.0, 1.0, 5.0, 11.0, 0.895, 37.0, 41.8, 22.506};
+    for (const TCaseInputRow& row : CaseInputRows)
+        reset.values[row.bit] = row.resetValue;
     return reset;
 }
 

@@ -37,7 +37,7 @@ struct TLastCase
     std::array<int, FieldCount> units{};
 
     // What Reset puts into the window, and so where restoring starts: fluids 0
-    // and 1, type 0, 35, 13, 1, 5, 11, 0.895, 37, 41.8, 22.506; units at 0;
+    // and 1, type 0, the case inputs' reset values (CaseInputRows); units at 0;
     // no mask, so Reset leaves the ticks.
     static TLastCase ResetCase();
 

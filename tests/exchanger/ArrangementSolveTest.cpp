@@ -37,7 +37,7 @@ TFlowArrangement ArrangementOf(const QString& key)
 THx HotOilCase(const QString& key, double area)
 {
     THx hx;
-    hx.method = QStringLiteral("previous method");
+    hx.method = THxMethod::hmNone; // a mark: no solve chose one
     hx.arrangement = ArrangementOf(key);
     SetFields(hx, {{"thi", 120},
                    {"tho", 40},
@@ -164,7 +164,7 @@ void ArrangementSolveTest::unreachableEffectivenessStopsTheSolve()
     const THx before = HotOilCase(key, area);
     THx hx = before;
     hx.Solve(mask);
-    QCOMPARE(hx.method, method);
+    QCOMPARE(MethodName(hx.method), method);
     // The verdict names the arrangement, e and the limit first.
     const TVerdict verdict = CheckFeasibility({before, hx, mask, true});
     if (completes) {

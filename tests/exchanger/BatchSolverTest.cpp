@@ -251,7 +251,7 @@ void BatchSolverTest::rowsMatchDirectSolvesExactly()
         const QStringList fields = Fields(rows[line == DefaultLine ? 1 : 2]);
         QCOMPARE(fields.size(), 29);
         QCOMPARE(fields[27], QString()); // no findings
-        QCOMPARE(fields[0], hx.method);
+        QCOMPARE(fields[0], MethodName(hx.method));
         QCOMPARE(fields[1], hx.coldFluid);
         QCOMPARE(fields[2], hx.hotFluid);
         QCOMPARE(fields[3], hx.heatXType);

@@ -109,7 +109,7 @@ void FeasibilityTest::solveComputesExactlyWhenSolveChangesTheRecord()
         THx hx = SolvedInitialCase();
         hx.tco = 13;
         hx.Q = 20;
-        hx.method = QStringLiteral("previous");
+        hx.method = THxMethod::hmNone;
         const QString before = RecordText(hx);
         bool changed = true;
         try {

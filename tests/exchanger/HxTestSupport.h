@@ -75,7 +75,7 @@ inline QString RecordText(const THx& hx)
 {
     QString text;
     for (const THxTextField& field : HxTextFields)
-        text += QLatin1StringView(field.name) + u'=' + hx.*field.member + u';';
+        text += QLatin1StringView(field.name) + u'=' + field.text(hx) + u';';
     for (const THxNumberField& field : HxNumberFields)
         text +=
             QLatin1StringView(field.name) + u'=' + FloatToRoundTripText(hx.*field.member) + u';';

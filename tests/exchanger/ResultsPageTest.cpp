@@ -75,12 +75,11 @@ void ResultsPageTest::pageOnlyAppends()
 void ResultsPageTest::namesAreInsertedAsTheyStand()
 {
     THx hx = SolvedInitialCase();
-    hx.hotFluid = QStringLiteral("oil & <water>");
-    hx.method = QStringLiteral("50% done");
+    hx.hotFluid = QStringLiteral("50% oil & <water>");
     QStringList lines;
     hx.WriteResultsPage(lines);
-    QCOMPARE(lines[10], QStringLiteral("<p class=\"hd\"><b>Hot fluid</b>: oil & <water></p>"));
-    QCOMPARE(lines[36], QStringLiteral("<p class=\"hd\"><b>Duty</b>: 50% done</p>"));
+    QCOMPARE(lines[10], QStringLiteral("<p class=\"hd\"><b>Hot fluid</b>: 50% oil & <water></p>"));
+    QCOMPARE(lines[36], QStringLiteral("<p class=\"hd\"><b>Duty</b>: Hot fluid specified</p>"));
 }
 
 void ResultsPageTest::negativeValuesKeepTheirSign()

@@ -133,7 +133,7 @@ void MainWindowTest::firstRunShowsResetCaseThenSolves()
     QCOMPARE(Field(*form, "edtco")->text(), Format("%0.1f", {hx.tco}));
     QCOMPARE(Field(*form, "edao")->text(), Format("%0.1f", {hx.Ao}));
     QCOMPARE(Field(*form, "eduo")->text(), QString("37"));
-    QCOMPARE(hx.method, QString("Hot fluid specified"));
+    QCOMPARE(hx.method, THxMethod::hmHotFluidSpecified);
     QVERIFY(form->HTMLView->toPlainText().contains("Hot fluid specified"));
     QCOMPARE(form->DiagMemo->document()->blockCount(), 9);
     QCOMPARE(form->tChart->Lines().size(), std::size_t(2));
