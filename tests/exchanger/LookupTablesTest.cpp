@@ -55,16 +55,25 @@ void LookupTablesTest::windowsTextAndRepeatsReadAsOnWindows()
 void LookupTablesTest::missingOrBadNumbersGiveDefaults_data()
 {
     QTest::addColumn<QByteArray>("line");
-    QTest::newRow("key missing") << QByteArray("rho=1.2");
-    QTest::newRow("not a number") << QByteArray("X=abc");
-    QTest::newRow("decimal comma") << QByteArray("X=4,2");
-    QTest::newRow("empty value") << QByteArray("X=");
-    QTest::newRow("trailing text") << QByteArray("X=4.2 kJ");
+    QTest::addColumn<QString>("text"); // as the problem quotes it; none for a missing key
+    QTest::newRow("key missing") << QByteArray("rho=1.2") << QString();
+    QTest::newRow("not a number") << QByteArray("X=abc") << "abc";
+    QTest::newRow("decimal comma") << QByteArray("X=4,2") << "4,2";
+    QTest::newRow("empty value") << QByteArray("X=") << "";
+    QTest::newRow("trailing text") << QByteArray("X=4.2 kJ") << "4.2 kJ";
+    QTest::newRow("not a number, spelled") << QByteArray("X=nan") << "nan";
+    QTest::newRow("infinite") << QByteArray("X=inf") << "inf";
+    QTest::newRow("beyond the largest double") << QByteArray("X=1e999") << "1e999";
+    QTest::newRow("a long text, quoted in part")
+        << QByteArray("X=") + QByteArray(100, 'x') << QString(80, u'x') + u'…';
 }
 
+// A value that is no finite number is a problem naming its file, section, key
+// and text; a missing key is none.
 void LookupTablesTest::missingOrBadNumbersGiveDefaults()
 {
     QFETCH(QByteArray, line);
+    QFETCH(QString, text);
     WriteFile("fluids.ini",
               "[brine]\n" + QByteArray(line).replace("X=", "cp=") + "\n[oil]\ncp=2\n");
     WriteFile("heatxtype.ini", "[odd]\n" + QByteArray(line).replace("X=", "Uo=") + "\n");
@@ -72,6 +81,15 @@ void LookupTablesTest::missingOrBadNumbersGiveDefaults()
     QCOMPARE(tables.FluidAt(0)->cp, 1.0);
     QCOMPARE(tables.FluidAt(1)->cp, 2.0);
     QCOMPARE(tables.HeatXTypeAt(0)->Uo, 20.0);
+    QCOMPARE(tables.FluidAt(1)->tableProblem, QString());
+    const QStringList problems =
+        text.isNull()
+            ? QStringList()
+            : QStringList{
+                  "fluids.ini, section [brine], cp \"" + text + "\" is not a number: 1 is used",
+                  "heatxtype.ini, section [odd], Uo \"" + text + "\" is not a number: 20 is used"};
+    QCOMPARE(tables.Problems(), problems);
+    QCOMPARE(tables.FluidAt(0)->tableProblem, problems.value(0));
 }
 
 void LookupTablesTest::numbersIgnoreTheLocale()
