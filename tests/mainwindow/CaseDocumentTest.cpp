@@ -4,12 +4,11 @@
 #include "CaseFile.h"
 #include "FileDialog.h"
 #include "Format.h"
-#include "HeadlessSolver.h"
+#include "HeadlessRun.h"
 #include "SpecMask.h"
 #include "WindowFixture.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,26 +16,6 @@
 #include <random>
 
 namespace {
-
-struct THeadlessRun
-{
-    int code = 0;
-    QByteArray out;
-    QByteArray err;
-};
-
-THeadlessRun RunHeadless(const QStringList& arguments)
-{
-    QBuffer in;
-    QBuffer out;
-    QBuffer err;
-    in.open(QIODevice::ReadOnly);
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    const int code =
-        THeadlessSolver(ExeFolder, QStringLiteral("test")).Run(arguments, in, out, err);
-    return {code, out.data(), err.data()};
-}
 
 // Chooses the drop-down's item as the user does: the change handler runs.
 void Choose(QComboBox& dropDown, int index)

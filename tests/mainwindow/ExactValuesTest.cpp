@@ -4,7 +4,7 @@
 #include "FileDialog.h"
 #include "Format.h"
 #include "HTMLView.h"
-#include "HeadlessSolver.h"
+#include "HeadlessRun.h"
 #include "Hx.h"
 #include "HxFields.h"
 #include "SpecMask.h"
@@ -12,7 +12,6 @@
 #include "WindowFixture.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,24 +25,6 @@ struct THeadlessOutput
     QStringList page; // the results page as text, then the diagnostic lines
     QJsonObject record;
 };
-
-struct THeadlessRun
-{
-    QByteArray out;
-    QByteArray err;
-};
-
-THeadlessRun RunHeadless(const QStringList& arguments)
-{
-    QBuffer in;
-    QBuffer out;
-    QBuffer err;
-    in.open(QIODevice::ReadOnly);
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    THeadlessSolver(ExeFolder, QStringLiteral("test")).Run(arguments, in, out, err);
-    return {out.data(), err.data()};
-}
 
 // `kelvane --solve` with the 13 values, as text and as JSON.
 THeadlessOutput SolveHeadless(const QStringList& values)
