@@ -1,6 +1,8 @@
 #include "LastCase.h"
 
 #include "CaseInputs.h"
+#include "Format.h"
+#include "NumberParse.h"
 #include "SettingsStore.h"
 
 #include <QString>
@@ -38,6 +40,17 @@ QString FieldName(int field)
     return QLatin1String(CaseInputRows[field].name);
 }
 
+// A value as its shortest round-trip text, or as the raw double earlier
+// versions stored; none unless it is a finite number.
+std::optional<double> ReadValue(const TSettingsStore& store, const QString& section,
+                                const QString& name)
+{
+    double value = std::numeric_limits<double>::quiet_NaN();
+    if (!TryStrToFloat(store.ReadString(section, name, QString()), value))
+        value = store.ReadFloat(section, name, std::numeric_limits<double>::quiet_NaN());
+    return std::isfinite(value) ? std::optional(value) : std::nullopt;
+}
+
 } // namespace
 
 TLastCase TLastCase::ResetCase()
@@ -58,10 +71,8 @@ TLastCase TLastCase::Read(const TSettingsStore& store, const TLastCase& current)
         const QString section = QLatin1String(group.section);
         last.*group.index = store.ReadInteger(section, IndexName, current.*group.index);
         for (int field = group.firstField; field < group.firstField + FieldsPerGroup; ++field) {
-            const double stored = store.ReadFloat(section, FieldName(field),
-                                                  std::numeric_limits<double>::quiet_NaN());
-            if (std::isfinite(stored))
-                last.values[field] = stored;
+            if (const std::optional<double> stored = ReadValue(store, section, FieldName(field)))
+                last.values[field] = *stored;
         }
     }
     const int mask = store.ReadInteger(GivenSection, MaskName, -1);
@@ -79,7 +90,7 @@ void TLastCase::Write(TSettingsStore& store) const
         store.WriteInteger(section, IndexName, this->*group.index);
         for (int field = group.firstField; field < group.firstField + FieldsPerGroup; ++field) {
             if (values[field])
-                store.WriteFloat(section, FieldName(field), *values[field]);
+                store.WriteString(section, FieldName(field), FloatToRoundTripText(*values[field]));
         }
     }
     if (mask)

@@ -16,8 +16,9 @@ class TSettingsStore;
 //   store.Flush();
 //
 // In the store: sections "HotFluid", "ColdFluid" and "HeatXType", each with
-// the drop-down's "index" (integer) and its three fields' values (raw
-// doubles named "thi" ... "Q"), the section "Given" with the check boxes'
+// the drop-down's "index" (integer) and its three fields' values (texts named
+// "thi" ... "Q", each the shortest that reads back as the same double; raw
+// doubles, as earlier versions wrote them, read too), the section "Given" with the check boxes'
 // "mask" (integer, bit n for field n), and the section "DisplayUnits" with
 // each field's unit index (integers named "thi" ... "Q").
 struct TLastCase

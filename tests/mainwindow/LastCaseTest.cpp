@@ -88,13 +88,14 @@ void LastCaseTest::storeHoldsTheDocumentedSectionsNamesAndKinds()
     QCOMPARE(store.ReadInteger("HotFluid", "index", -9), 2);
     QCOMPARE(store.ReadInteger("ColdFluid", "index", -9), 3);
     QCOMPARE(store.ReadInteger("HeatXType", "index", -9), 1);
-    QCOMPARE(store.ReadFloat("HotFluid", "mh", 0), 1.5);
-    QCOMPARE(store.ReadFloat("HeatXType", "Uo", 0), 250.0);
+    QCOMPARE(store.ReadString("HotFluid", "mh", {}), QString("1.5"));
+    QCOMPARE(store.ReadString("HeatXType", "Uo", {}), QString("250"));
     QVERIFY(!store.ValueExists("ColdFluid", "tco")); // it held no number
     QCOMPARE(store.ReadInteger("DisplayUnits", "Ao", -9), 4);
-    // Values as raw doubles, indexes and units as integers, in the file on disk.
+    // Values as their shortest round-trip texts, indexes and units as integers,
+    // in the file on disk.
     const QByteArray text = ReadAll(SettingsFile(Program));
-    QVERIFY2(text.contains("[HotFluid]\nindex=2\nmh=@ByteArray("), text);
+    QVERIFY2(text.contains("[HotFluid]\nindex=2\nmh=1.5\n"), text);
     QVERIFY2(
         text.contains("[DisplayUnits]\nAo=4\nQ=2\nUo=1\nmc=2\nmh=3\ntci=0\ntco=1\nthi=1\ntho=2\n"),
         text);
@@ -135,10 +136,18 @@ void LastCaseTest::readTakesWhatTheStoreLacksFromCurrent_data()
                                                      << "mask" << QVariant(237.0) << WindowCase();
     QTest::newRow("a double where an index belongs") << "HotFluid"
                                                      << "index" << QVariant(1.0) << WindowCase();
-    QTest::newRow("a text where a value belongs") << "HotFluid"
-                                                  << "thi" << QVariant("80") << WindowCase();
-    QTest::newRow("an integer where a value belongs") << "ColdFluid"
-                                                      << "tci" << QVariant(7) << WindowCase();
+    // Values are written as texts; raw doubles (the rows above) are what earlier
+    // versions wrote.
+    QTest::newRow("a value as its text")
+        << "HotFluid"
+        << "thi" << QVariant("80.125") << With([](TLastCase& c) { c.values[0] = 80.125; });
+    QTest::newRow("a whole value, which reads as an integer too")
+        << "ColdFluid"
+        << "tci" << QVariant(7) << With([](TLastCase& c) { c.values[3] = 7.0; });
+    QTest::newRow("a word where a value belongs") << "HotFluid"
+                                                  << "thi" << QVariant("hot") << WindowCase();
+    QTest::newRow("not a number, as text") << "HotFluid"
+                                           << "thi" << QVariant("nan") << WindowCase();
     QTest::newRow("not a number") << "HeatXType"
                                   << "Ao" << QVariant(nan) << WindowCase();
     QTest::newRow("infinity") << "HeatXType"

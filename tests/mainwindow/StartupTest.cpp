@@ -140,8 +140,8 @@ void StartupTest::programOpensSolvedAndStoresOnClose()
     // Shutdown: the last case is remembered, the units settings are written,
     // and the units settings are released.
     const TSettingsStore store(GetAppRegistryKey());
-    QCOMPARE(store.ReadFloat("HotFluid", "thi", 0), 40.0);
-    QCOMPARE(store.ReadFloat("ColdFluid", "mc", 0), 2.0);
+    QCOMPARE(store.ReadString("HotFluid", "thi", {}), QString("40"));
+    QCOMPARE(store.ReadString("ColdFluid", "mc", {}), QString("2"));
     QVERIFY(store.SectionExists("MainForm"));
     QVERIFY(QFile::exists(UnitsSettingsPath()));
     QVERIFY(UnitsSettings().isEmpty());
@@ -214,7 +214,7 @@ void StartupTest::corruptedFileGivesTheDefaults_data()
     QTest::newRow("settings: wrong kinds of values")
         << false
         << "[HotFluid]\nindex=" + RawDouble("\\0\\0\\0\\0\\0\\0\\xf0?") +
-               "\nthi=80\ntho=cold\nmh=" + RawDouble("\\0\\0\\xf0?") +
+               "\nthi=@Point(8 0)\ntho=cold\nmh=" + RawDouble("\\0\\0\\xf0?") +
                "\n[ColdFluid]\nindex=one\ntci=@Rect(1 2 3 4)\n"
                "[HeatXType]\nindex=4294967296\nQ=@Variant(\\0\\0\\0\\x7f\\0)\n";
     QTest::newRow("settings: not a number and infinity, once shown as 0")
@@ -247,7 +247,7 @@ void StartupTest::corruptedFileGivesTheDefaults()
     QVERIFY2(sight == defaults, Describe(sight) + "\nexpected\n" + Describe(defaults));
     QCOMPARE(platform.messages, QStringList());
     // Closing wrote complete files again: the last case and the default units.
-    QCOMPARE(TSettingsStore(GetAppRegistryKey()).ReadFloat("HotFluid", "thi", 0), 35.0);
+    QCOMPARE(TSettingsStore(GetAppRegistryKey()).ReadString("HotFluid", "thi", {}), QString("35"));
     QCOMPARE(TIniFile(UnitsSettingsPath()).ReadInteger("fat", "height", -1), 3);
 }
 
@@ -273,8 +273,8 @@ void StartupTest::caseFileOnTheCommandLineOpensSolved()
     QCOMPARE(platform.messages, QStringList());
     // Closing remembered the case as solved, and the file is the newest recent case.
     const TSettingsStore store(GetAppRegistryKey());
-    QCOMPARE(store.ReadFloat("HotFluid", "thi", 0), 90.0);
-    QCOMPARE(store.ReadFloat("HeatXType", "Uo", 0), 2500.0);
-    QVERIFY(store.ReadFloat("HotFluid", "mh", 0) != 1.0); // computed by the LMTD method
+    QCOMPARE(store.ReadString("HotFluid", "thi", {}), QString("90"));
+    QCOMPARE(store.ReadString("HeatXType", "Uo", {}), QString("2500"));
+    QVERIFY(store.ReadString("HotFluid", "mh", {}) != "1"); // computed by the LMTD method
     QCOMPARE(store.ReadString("RecentFiles", "File1", ""), path);
 }
