@@ -2,6 +2,7 @@
 #include "ArrangementSolveTest.h"
 #include "BatchSolverTest.h"
 #include "CaseArgumentsTest.h"
+#include "CaseSolveTest.h"
 #include "ExecutableTest.h"
 #include "FeasibilityTest.h"
 #include "FlowRelationTest.h"
@@ -21,4 +22,4 @@
 KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, FlowRelationTest, SolverTest,
                   FeasibilityTest, ResultsPageTest, LookupTablesTest, CaseArgumentsTest,
                   NamedCaseFileTest, BatchSolverTest, HeadlessSolverTest, ExecutableTest,
-                  ArrangementSolveTest, ArrangementExecutableTest, SolverEdgesTest)
+                  ArrangementSolveTest, ArrangementExecutableTest, SolverEdgesTest, CaseSolveTest)
