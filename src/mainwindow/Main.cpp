@@ -387,7 +387,7 @@ void TMainForm::FormCreate(const QStringList& arguments)
     RestoreLastCase();
     if (arguments.size() == 14)
         ApplyCaseArguments(arguments);
-    else if (arguments.size() == 2 && QFileInfo(arguments[1]).isFile())
+    else if (arguments.size() == 2)
         OpenCaseAtStart(arguments[1]);
     m_firstActivation = true;
 }
@@ -863,7 +863,8 @@ void TMainForm::OpenCaseFile(const QString& path)
     RememberCaseFile(path);
 }
 
-// From the command line: the first activation's Calc solves the case.
+// From the command line: the first activation's Calc solves the case. A path
+// that is no case file to read shows why, as Open does, and the last case stays.
 void TMainForm::OpenCaseAtStart(const QString& path)
 {
     RunGuarded([this, &path] {

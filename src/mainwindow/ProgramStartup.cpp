@@ -15,6 +15,7 @@
 #include <clocale>
 #include <csignal>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -122,7 +123,11 @@ int RunMainWindow(int argc, char** argv, TCommandRunner runCommand)
     const QStringList arguments = QApplication::arguments();
     if (IsCommandOption(arguments))
         return runCommand(arguments.mid(1));
-    const TQtPlatform platform(ApplicationTitle);
+    // A run that ends once started has nobody to close a message box: its
+    // messages go to standard error, as without a window system.
+    std::optional<TQtPlatform> platform;
+    if (!arguments.contains(QuitAfterStartOption()))
+        platform.emplace(ApplicationTitle);
     try {
         return RunProgram(arguments);
     } catch (...) {
