@@ -16,6 +16,7 @@
 #include "MathError.h"
 #include "NumberParse.h"
 #include "Platform.h"
+#include "PlatformPath.h"
 #include "QvChartPanel.h"
 #include "QvFmtEdit.h"
 #include "QvHTMLPreview.h"
@@ -33,9 +34,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -381,7 +380,7 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event)
 void TMainForm::FormCreate(const QStringList& arguments)
 {
     m_settingsKeyPath = GetAppRegistryKey();
-    setWindowTitle(GetProductNameAndVersion(QCoreApplication::applicationFilePath()));
+    setWindowTitle(GetProductNameAndVersion(TPlatformPath::ExecutablePath()));
     m_pageList.clear();
     LoadTables();
     RestoreLastCase();
@@ -905,7 +904,7 @@ void TMainForm::ShowTableNote()
 // its place (a folder, a named pipe) is opened as Open does, which says why not.
 void TMainForm::OpenRecentFile(const QString& path)
 {
-    if (QFileInfo::exists(path)) {
+    if (TPlatformPath::Exists(path)) {
         OpenCaseFile(path);
         return;
     }

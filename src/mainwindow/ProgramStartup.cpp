@@ -7,6 +7,7 @@
 #include "KelvaneApplication.h"
 #include "Main.h"
 #include "MakerRecord.h"
+#include "PlatformPath.h"
 #include "QtPlatform.h"
 #include "RefrigLib.h"
 #include "UnitsSetting.h"
@@ -74,6 +75,16 @@ bool IsCommandOption(const QStringList& arguments)
     return arguments.size() > 1 && IsSolverOption(arguments[1]);
 }
 
+// The arguments Qt has not taken out as its own, file names kept as the
+// platform's bytes (QApplication::arguments() loses those that are not UTF-8).
+QStringList ArgumentsLeft(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << TPlatformPath::FromBytes(argv[i]);
+    return arguments;
+}
+
 } // namespace
 
 int RunProgram(const QStringList& arguments)
@@ -120,7 +131,7 @@ int RunMainWindow(int argc, char** argv, TCommandRunner runCommand)
     // Qt needs its application object before the folders and the settings store.
     TKelvaneApplication app(argc, argv);
     FixNumberFormats(); // the application object adopts the user's locale again
-    const QStringList arguments = QApplication::arguments();
+    const QStringList arguments = ArgumentsLeft(argc, argv);
     if (IsCommandOption(arguments))
         return runCommand(arguments.mid(1));
     // A run that ends once started has nobody to close a message box: its
