@@ -21,6 +21,11 @@ private slots:
     void infeasibleCaseInEveryOutput();
     void windowStartLoadsNoImagePlugin();
     void caseFileArgumentOpensTheCase();
+    void caseFileArgumentThatCannotBeOpened_data();
+    void caseFileArgumentThatCannotBeOpened();
+    void largeForeignSettingsAreNotRead_data();
+    void largeForeignSettingsAreNotRead();
+    void programFolderNotNamedInUtf8();
     void badInput_data();
     void badInput();
     void cleanupTestCase();
