@@ -1,6 +1,5 @@
 #include "PlatformPath.h"
 
-#include <QStringDecoder>
 #include <climits>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,9 +25,9 @@ qsizetype ValidSequenceLength(QByteArrayView bytes)
                                                            : 0;
     if (length == 0 || length > bytes.size())
         return 0;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = decoder(bytes.first(length));
-    return !decoder.hasError() && !decoded.contains(QChar::ReplacementCharacter) ? length : 0;
+    // Valid when it comes back as it was: an invalid one decodes to U+FFFD.
+    const QByteArrayView sequence = bytes.first(length);
+    return QString::fromUtf8(sequence).toUtf8() == sequence ? length : 0;
 }
 
 } // namespace
