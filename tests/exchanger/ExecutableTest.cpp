@@ -1,5 +1,6 @@
 #include "ExecutableTest.h"
 
+#include "DataLimit.h"
 #include "ProgramRun.h"
 #include "SizeLimitFiles.h"
 #include "TestFiles.h"
@@ -16,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,31 +42,16 @@ struct TLimitedRun
     QString err;
 };
 
-// Runs `program` with its data segment (the heap included) limited to
-// `dataBytes` and its standard output into `outputFile`, or a pipe without one;
-// a run past `seconds` is killed.
-// AddressSanitizer maps terabytes of shadow memory, which a data limit refuses:
-// there the program runs without the limit, which the plain build checks.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool DataCanBeLimited = false;
-#elif defined(__has_feature)
-constexpr bool DataCanBeLimited = !__has_feature(address_sanitizer);
-#else
-constexpr bool DataCanBeLimited = true;
-#endif
-
+// Runs `program` with its data segment limited (LimitData) and its standard
+// output into `outputFile`, or a pipe without one; a run past `seconds` is killed.
 TLimitedRun
-RunLimited(const QString& program, const QStringList& arguments, rlim_t dataBytes,
+RunLimited(const QString& program, const QStringList& arguments,
            const QString& outputFile = QString(), int seconds = 20,
            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
-    if (DataCanBeLimited)
-        process.setChildProcessModifier([dataBytes] {
-            const rlimit limit{dataBytes, dataBytes};
-            setrlimit(RLIMIT_DATA, &limit);
-        });
+    process.setChildProcessModifier(LimitData);
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
     process.start(program, arguments);
@@ -90,9 +75,6 @@ const QByteArray LmtdCase = "<datafile><hot><name>oil</name><thi>90.000</thi><th
                             "<tco>35.000</tco><mc>1.000</mc></cold><heatx><name>plate</name>"
                             "<Uo>2.500</Uo><Ao>3.000</Ao></heatx><duty><Q>10.000</Q>"
                             "<given mask=\"219\"/></duty></datafile>";
-
-// Far more than the program needs, far less than reading an endless input whole.
-constexpr rlim_t DataLimit = 100 * 1024 * 1024;
 
 // The window's start-up, shown and solved, takes well under a second; this
 // allows for a loaded machine and the sanitizers.
@@ -209,7 +191,7 @@ void ExecutableTest::failedWriteEndsWithStatusOne_data()
 void ExecutableTest::failedWriteEndsWithStatusOne()
 {
     QFETCH(QStringList, arguments);
-    const TLimitedRun result = RunLimited(m_program, arguments, DataLimit, "/dev/full");
+    const TLimitedRun result = RunLimited(m_program, arguments, "/dev/full");
     QCOMPARE(result.code, 1);
     QCOMPARE(result.err, QStringLiteral("kelvane: cannot write the output: No space left on "
                                         "device\n"));
@@ -221,7 +203,7 @@ void ExecutableTest::batchOfAnEndlessLineEndsInBoundedMemory()
 {
     QElapsedTimer timer;
     timer.start();
-    const TLimitedRun result = RunLimited(m_program, {"--batch", "/dev/zero"}, DataLimit);
+    const TLimitedRun result = RunLimited(m_program, {"--batch", "/dev/zero"});
     qInfo("--batch /dev/zero: %lld ms", timer.elapsed());
     QCOMPARE(result.code, 0);
     QCOMPARE(result.err, QString());
@@ -330,7 +312,7 @@ void ExecutableTest::caseFileArgumentThatCannotBeOpened()
         QVERIFY(MakeEntry(path, kind, "<datafile>", 200 * 1024 * 1024, ' ', 1024));
     QElapsedTimer timer;
     timer.start();
-    const TLimitedRun result = RunLimited(m_program, {path, "--quit-after-start"}, DataLimit, {},
+    const TLimitedRun result = RunLimited(m_program, {path, "--quit-after-start"}, {},
                                           WindowSeconds, EnvironmentWithHome(home));
     qInfo("%s: %lld ms", QTest::currentDataTag(), timer.elapsed());
     QCOMPARE(result.code, 0);
@@ -388,7 +370,7 @@ void ExecutableTest::largeForeignSettingsAreNotRead()
 
     QElapsedTimer timer;
     timer.start();
-    const TLimitedRun result = RunLimited(m_program, {path, "--quit-after-start"}, DataLimit, {},
+    const TLimitedRun result = RunLimited(m_program, {path, "--quit-after-start"}, {},
                                           WindowSeconds, EnvironmentWithHome(home));
     qInfo("%lld bytes of settings: %lld ms", qint64(settings.size()), timer.elapsed());
     QCOMPARE(result.code, 0);
