@@ -2,6 +2,7 @@
 // with the tables of a program folder and solved both ways: raising, as the
 // window and --solve do, and reporting, as the batch does. The two must agree.
 #include "CaseArguments.h"
+#include "CaseInput.h"
 #include "CaseInputError.h"
 #include "ConvertError.h"
 #include "FuzzSupport.h"
@@ -49,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     THx hx;
     try {
-        arguments.ApplyTo(hx, Tables());
+        arguments.Input(Tables()).ApplyTo(hx);
     } catch (const ECaseInputError&) {
         return 0; // an index that is not an entry of its table
     }

@@ -1,8 +1,10 @@
 #include "HeadlessSolver.h"
+#include "PlatformPath.h"
 #include "ProgramStartup.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -10,7 +12,7 @@ QStringList ArgumentsOf(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << TPlatformPath::FromBytes(argv[i]);
     return arguments;
 }
 
@@ -25,7 +27,7 @@ int RunSolver(const QStringList& arguments)
     // gathers its own large blocks.
     out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered);
     err.open(2, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    const THeadlessSolver solver(QCoreApplication::applicationDirPath(),
+    const THeadlessSolver solver(QFileInfo(TPlatformPath::ExecutablePath()).path(),
                                  QStringLiteral(KELVANE_VERSION));
     return solver.Run(arguments, in, out, err);
 }

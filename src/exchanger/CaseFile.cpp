@@ -4,9 +4,9 @@
 #include "Format.h"
 #include "Hx.h"
 #include "NumberParse.h"
+#include "PlatformPath.h"
 #include "XMLFile.h"
 
-#include <QFileInfo>
 #include <QStringList>
 #include <cmath>
 #include <limits>
@@ -67,8 +67,7 @@ TCaseFile TCaseFile::Read(const QString& path)
 {
     // A folder, a named pipe, a device or a file over the size limit is
     // refused by the wrapper, before it is read.
-    const QFileInfo info(path);
-    if (!info.exists())
+    if (!TPlatformPath::Exists(path))
         ThrowOpenError(path, QStringLiteral("there is no such file"));
     TXMLNode root;
     TXMLFile file(path, root, false);

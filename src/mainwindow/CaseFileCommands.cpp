@@ -11,6 +11,7 @@
 #include "Format.h"
 #include "Main.h"
 #include "Platform.h"
+#include "PlatformPath.h"
 #include "QvFmtEdit.h"
 #include "SettingsStore.h"
 #include "XMLFile.h"
@@ -39,8 +40,7 @@ QString CaseFileFilter()
 // Why Load cannot read the program's case file; empty when it can.
 QString LoadProblem(const TXMLFile& file)
 {
-    const QFileInfo info(file.FileName());
-    if (!info.exists())
+    if (!TPlatformPath::Exists(file.FileName()))
         return QStringLiteral("there is no such file");
     if (file.ReadStatus() == rsInvalidFileFormat)
         return file.ErrorMessage();
@@ -234,7 +234,8 @@ void TMainForm::OpenCaseFile(const QString& path)
     RememberCaseFile(path);
 }
 
-// From the command line: the first activation's Calc solves the case.
+// From the command line: the first activation's Calc solves the case. A path
+// that is no case file to read shows why, as Open does, and the last case stays.
 void TMainForm::OpenCaseAtStart(const QString& path)
 {
     RunGuarded([this, &path] {
@@ -295,7 +296,7 @@ void TMainForm::ShowTableNote()
 // its place (a folder, a named pipe) is opened as Open does, which says why not.
 void TMainForm::OpenRecentFile(const QString& path)
 {
-    if (QFileInfo::exists(path)) {
+    if (TPlatformPath::Exists(path)) {
         OpenCaseFile(path);
         return;
     }

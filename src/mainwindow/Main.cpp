@@ -12,6 +12,7 @@
 #include "LookupTables.h"
 #include "NumberParse.h"
 #include "Platform.h"
+#include "PlatformPath.h"
 #include "QvChartPanel.h"
 #include "QvFmtEdit.h"
 #include "QvHTMLPreview.h"
@@ -26,9 +27,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -351,13 +350,13 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event)
 void TMainForm::FormCreate(const QStringList& arguments)
 {
     m_settingsKeyPath = GetAppRegistryKey();
-    setWindowTitle(GetProductNameAndVersion(QCoreApplication::applicationFilePath()));
+    setWindowTitle(GetProductNameAndVersion(TPlatformPath::ExecutablePath()));
     m_pageList.clear();
     LoadTables();
     RestoreLastCase();
     if (arguments.size() == 14)
         ApplyCaseArguments(arguments);
-    else if (arguments.size() == 2 && QFileInfo(arguments[1]).isFile())
+    else if (arguments.size() == 2)
         OpenCaseAtStart(arguments[1]);
     m_firstActivation = true;
 }

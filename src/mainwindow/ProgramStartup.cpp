@@ -6,6 +6,7 @@
 #include "KelvaneApplication.h"
 #include "Main.h"
 #include "MakerRecord.h"
+#include "PlatformPath.h"
 #include "QtPlatform.h"
 #include "RefrigLib.h"
 #include "UnitsSetting.h"
@@ -14,6 +15,7 @@
 #include <clocale>
 #include <csignal>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -72,6 +74,16 @@ bool IsCommandOption(const QStringList& arguments)
     return arguments.size() > 1 && IsSolverOption(arguments[1]);
 }
 
+// The arguments Qt has not taken out as its own, file names kept as the
+// platform's bytes (QApplication::arguments() loses those that are not UTF-8).
+QStringList ArgumentsLeft(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << TPlatformPath::FromBytes(argv[i]);
+    return arguments;
+}
+
 } // namespace
 
 int RunProgram(const QStringList& arguments)
@@ -117,10 +129,14 @@ int RunMainWindow(int argc, char** argv, TCommandRunner runCommand)
     // Qt needs its application object before the folders and the settings store.
     TKelvaneApplication app(argc, argv);
     FixNumberFormats(); // the application object adopts the user's locale again
-    const QStringList arguments = QApplication::arguments();
+    const QStringList arguments = ArgumentsLeft(argc, argv);
     if (IsCommandOption(arguments))
         return runCommand(arguments.mid(1));
-    const TQtPlatform platform(ApplicationTitle);
+    // A run that ends once started has nobody to close a message box: its
+    // messages go to standard error, as without a window system.
+    std::optional<TQtPlatform> platform;
+    if (!arguments.contains(QuitAfterStartOption()))
+        platform.emplace(ApplicationTitle);
     try {
         return RunProgram(arguments);
     } catch (...) {

@@ -1,8 +1,12 @@
 #include "BoundedFile.h"
 
+#include "PlatformPath.h"
+
 #include <QFile>
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -55,7 +59,7 @@ QString TBoundedFile::LimitText(qint64 bytes)
 QString TBoundedFile::RefusalOf(const QString& path, qint64 sizeLimit)
 {
     struct stat status;
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+    if (::stat(TPlatformPath::ToBytes(path).constData(), &status) != 0)
         return errno == ENOENT || errno == ENOTDIR ? QString() : qt_error_string(errno);
     return StatusRefusal(status, sizeLimit);
 }
@@ -63,8 +67,9 @@ QString TBoundedFile::RefusalOf(const QString& path, qint64 sizeLimit)
 void TBoundedFile::Read(const QString& path, qint64 sizeLimit)
 {
     // The path as the platform's bytes, whatever their encoding.
+    const QByteArray bytes = TPlatformPath::ToBytes(path);
     struct stat status;
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+    if (::stat(bytes.constData(), &status) != 0) {
         m_exists = errno != ENOENT && errno != ENOTDIR;
         m_problem = m_exists ? qt_error_string(errno) : QStringLiteral("there is no such file");
         return;
@@ -72,8 +77,15 @@ void TBoundedFile::Read(const QString& path, qint64 sizeLimit)
     m_problem = StatusRefusal(status, sizeLimit);
     if (!m_problem.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Without waiting, should a named pipe have taken the file's place since.
+    const int descriptor = ::open(bytes.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) {
+        m_problem = qt_error_string(errno);
+        return;
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         m_problem = file.errorString();
         return;
     }

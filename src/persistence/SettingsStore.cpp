@@ -1,12 +1,12 @@
 #include "SettingsStore.h"
 
 #include "BoundedFile.h"
-#include "KeptFile.h"
 #include "NumberParse.h"
+#include "ReplaceFile.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QtEndian>
 #include <cstring>
@@ -26,8 +26,8 @@ QString KeyOf(const QString& section, const QString& name)
     return section.isEmpty() ? name : GroupOf(section) + u'/' + name;
 }
 
-// The file QSettings keeps the store in, worked out as it does: it must not
-// read a file it could not cope with.
+// The file QSettings keeps the store in, worked out as it does, so that
+// settings written by earlier versions are found.
 QString StoreFileOf(const QString& organisation, const QString& program)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -36,41 +36,17 @@ QString StoreFileOf(const QString& organisation, const QString& program)
                : folder + u'/' + organisation + u'/' + program + QStringLiteral(".conf");
 }
 
-bool IsText(const QVariant& value)
-{
-    return value.typeId() == QMetaType::QString;
-}
-
-// A hand-edited file may hold a text with unquoted commas, which QSettings
-// reads as a list of its parts.
-bool IsSplitText(const QVariant& value)
-{
-    return value.typeId() == QMetaType::QStringList;
-}
-
-// A process killed while QSettings made its lock file leaves it empty, with
-// no owner to check, and QSettings then waits 30 s before breaking it. Its
-// syncs hold the lock for milliseconds, so one older than this is abandoned.
+// A process killed while it made the lock file leaves it empty, with no owner
+// to check. A save holds the lock for milliseconds, so one older than this is
+// abandoned. The lock is the one QSettings takes, so that a program using
+// QSettings on the same file waits for a save, and the other way round.
 constexpr int AbandonedLockMs = 2000;
 
-// Whether the file QSettings just wrote holds all of its keys. It writes one
-// line per key, each ending in a line break, so a file cut short by a full
-// disk ends inside a line or lacks keys. (Qt 6.4 renames such a file into
-// place without reporting the failed write.)
-bool HoldsAllKeys(const QString& path, qsizetype keyCount)
+[[noreturn]] void ThrowWriteError(const QString& path, const QString& reason)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return keyCount == 0;
-    const QByteArray text = file.readAll();
-    if (text.isEmpty())
-        return keyCount == 0;
-    if (!text.endsWith('\n'))
-        return false;
-    qsizetype keyLines = 0;
-    for (QByteArrayView line : text.split('\n'))
-        keyLines += !line.isEmpty() && !line.startsWith('[');
-    return keyLines == keyCount;
+    throw std::runtime_error(QStringLiteral("Cannot write the settings file \"%1\": %2")
+                                 .arg(path, reason)
+                                 .toStdString());
 }
 
 } // namespace
@@ -83,50 +59,43 @@ TSettingsStore::TSettingsStore(const QString& keyPath)
         throw std::invalid_argument("Not a settings key path: \"" + keyPath.toStdString() + '"');
     }
     m_fileName = StoreFileOf(parts.at(1), parts.value(2));
-    m_refusal = TBoundedFile::RefusalOf(m_fileName, MaxFileSize);
-    if (!m_refusal.isEmpty())
-        return;
-    m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             parts.at(1), parts.value(2));
-    // A program's key must not show the organisation's or the system's values.
-    m_settings->setFallbacksEnabled(false);
+    const TBoundedFile file(m_fileName, MaxFileSize);
+    if (file.IsRead())
+        m_text = TIniText(file.Bytes());
+    else if (file.Exists())
+        m_refusal = file.Problem();
 }
 
-TSettingsStore::~TSettingsStore() = default;
-
-QVariant TSettingsStore::Value(const QString& key) const
+std::optional<TIniValue> TSettingsStore::Value(const QString& section, const QString& name) const
 {
-    return m_settings ? m_settings->value(key) : QVariant();
+    const std::optional<QByteArray> written = m_text.Value(KeyOf(section, name));
+    if (!written)
+        return std::nullopt;
+    return TIniValue(*written);
 }
 
-void TSettingsStore::SetValue(const QString& key, const QVariant& value)
+void TSettingsStore::Change(std::function<void(TIniText&)> change)
 {
-    if (m_settings)
-        m_settings->setValue(key, value);
+    change(m_text);
+    m_changes.push_back(std::move(change));
 }
 
 int TSettingsStore::ReadInteger(const QString& section, const QString& name, int defaultValue) const
 {
-    const QVariant value = Value(KeyOf(section, name));
-    if (value.typeId() == QMetaType::Int) {
-        return value.toInt();
-    }
+    const std::optional<TIniValue> value = Value(section, name);
     int number = defaultValue;
-    return IsText(value) && TryStrToInt(value.toString(), number) ? number : defaultValue;
+    return value && value->Kind() == TIniValue::ivText && TryStrToInt(value->Text(), number)
+               ? number
+               : defaultValue;
 }
 
 double TSettingsStore::ReadFloat(const QString& section, const QString& name,
                                  double defaultValue) const
 {
-    const QVariant value = Value(KeyOf(section, name));
-    if (value.typeId() != QMetaType::QByteArray) {
+    const std::optional<TIniValue> value = Value(section, name);
+    if (!value || value->Kind() != TIniValue::ivBytes || value->Bytes().size() != sizeof(double))
         return defaultValue;
-    }
-    const QByteArray bytes = value.toByteArray();
-    if (bytes.size() != sizeof(double)) {
-        return defaultValue;
-    }
-    const quint64 bits = qFromLittleEndian<quint64>(bytes.constData());
+    const quint64 bits = qFromLittleEndian<quint64>(value->Bytes().constData());
     double number;
     std::memcpy(&number, &bits, sizeof number);
     return number;
@@ -135,16 +104,15 @@ double TSettingsStore::ReadFloat(const QString& section, const QString& name,
 QString TSettingsStore::ReadString(const QString& section, const QString& name,
                                    const QString& defaultValue) const
 {
-    const QVariant value = Value(KeyOf(section, name));
-    if (value.typeId() == QMetaType::Int || IsText(value)) {
-        return value.toString();
-    }
-    return IsSplitText(value) ? value.toStringList().join(QStringLiteral(", ")) : defaultValue;
+    const std::optional<TIniValue> value = Value(section, name);
+    return value && value->Kind() == TIniValue::ivText ? value->Text() : defaultValue;
 }
 
 void TSettingsStore::WriteInteger(const QString& section, const QString& name, int value)
 {
-    SetValue(KeyOf(section, name), value);
+    Change([key = KeyOf(section, name), text = TIniValue::OfInteger(value)](TIniText& ini) {
+        ini.SetValue(key, text);
+    });
 }
 
 void TSettingsStore::WriteFloat(const QString& section, const QString& name, double value)
@@ -153,73 +121,72 @@ void TSettingsStore::WriteFloat(const QString& section, const QString& name, dou
     std::memcpy(&bits, &value, sizeof bits);
     QByteArray bytes(sizeof bits, Qt::Uninitialized);
     qToLittleEndian(bits, bytes.data());
-    SetValue(KeyOf(section, name), bytes);
+    Change([key = KeyOf(section, name), text = TIniValue::OfBytes(bytes)](TIniText& ini) {
+        ini.SetValue(key, text);
+    });
 }
 
 void TSettingsStore::WriteString(const QString& section, const QString& name, const QString& value)
 {
-    SetValue(KeyOf(section, name), value);
+    Change([key = KeyOf(section, name), text = TIniValue::OfText(value)](TIniText& ini) {
+        ini.SetValue(key, text);
+    });
 }
 
 bool TSettingsStore::ValueExists(const QString& section, const QString& name) const
 {
-    return m_settings && m_settings->contains(KeyOf(section, name));
+    return m_text.Value(KeyOf(section, name)).has_value();
 }
 
 bool TSettingsStore::SectionExists(const QString& section) const
 {
-    if (!m_settings)
-        return false;
-    m_settings->beginGroup(GroupOf(section));
-    const bool exists = !m_settings->allKeys().isEmpty();
-    m_settings->endGroup();
-    return exists;
+    return m_text.HasGroup(GroupOf(section));
 }
 
 QStringList TSettingsStore::Sections() const
 {
-    return m_settings ? m_settings->childGroups() : QStringList();
+    return m_text.TopGroups();
 }
 
 void TSettingsStore::DeleteValue(const QString& section, const QString& name)
 {
-    if (m_settings)
-        m_settings->remove(KeyOf(section, name));
+    Change([key = KeyOf(section, name)](TIniText& ini) { ini.Remove(key); });
 }
 
 void TSettingsStore::EraseSection(const QString& section)
 {
-    if (m_settings && !section.isEmpty()) {
-        m_settings->remove(GroupOf(section));
-    }
+    if (!section.isEmpty())
+        Change([group = GroupOf(section)](TIniText& ini) { ini.RemoveGroup(group); });
 }
 
+// The changes go onto the file as it is now, so that what another program
+// saved meanwhile stays.
 void TSettingsStore::Flush()
 {
-    if (!m_settings)
-        throw std::runtime_error("Cannot write the settings file \"" + m_fileName.toStdString() +
-                                 "\": " + m_refusal.toStdString() + "; it was left as it was");
-    BreakAbandonedLock();
-    const QString path = m_settings->fileName();
-    TKeptFile kept(path);
-    m_settings->sync();
-    if (m_settings->status() == QSettings::AccessError) {
-        throw std::runtime_error("Cannot write the settings file \"" + path.toStdString() + '"');
-    }
-    if (!HoldsAllKeys(path, m_settings->allKeys().size())) {
-        const bool restored = kept.Restore();
-        throw std::runtime_error("Cannot write the settings file \"" + path.toStdString() +
-                                 (restored
-                                      ? "\": it could not be written whole, and was left as it was"
-                                      : "\": it could not be written whole"));
-    }
+    if (!m_refusal.isEmpty())
+        ThrowWriteError(m_fileName, m_refusal + QStringLiteral("; it was left as it was"));
+    if (!QDir().mkpath(QFileInfo(m_fileName).path()))
+        ThrowWriteError(m_fileName, QStringLiteral("its folder cannot be made"));
+    QLockFile lock(m_fileName + QStringLiteral(".lock"));
+    lock.setStaleLockTime(AbandonedLockMs);
+    // Waits out a live save, or until an abandoned lock counts as stale.
+    if (!lock.tryLock(2 * AbandonedLockMs))
+        ThrowWriteError(m_fileName, QStringLiteral("another program holds its lock file"));
+    const TBoundedFile file(m_fileName, MaxFileSize);
+    if (!file.IsRead() && file.Exists())
+        ThrowWriteError(m_fileName, file.Problem() + QStringLiteral("; it was left as it was"));
+    TIniText text(file.Bytes());
+    for (const auto& change : m_changes)
+        change(text);
+    const QByteArray bytes = text.Bytes();
+    if (bytes != file.Bytes())
+        WriteText(bytes);
+    m_text = std::move(text);
+    m_changes.clear();
 }
 
-void TSettingsStore::BreakAbandonedLock() const
+void TSettingsStore::WriteText(const QByteArray& text) const
 {
-    QLockFile lock(m_settings->fileName() + QStringLiteral(".lock"));
-    lock.setStaleLockTime(AbandonedLockMs);
-    // Waits out a live sync, or until an abandoned lock counts as stale.
-    if (lock.tryLock(2 * AbandonedLockMs))
-        lock.unlock();
+    if (const QString error = ReplaceFile(m_fileName, std::string_view(text)); !error.isEmpty())
+        ThrowWriteError(m_fileName, error + QStringLiteral("; it was left as it was"));
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "IniText.h"
+#include "IniValue.h"
+
 #include <QString>
 #include <QStringList>
-#include <QVariant>
-#include <memory>
-
-class QSettings;
+#include <functional>
+#include <optional>
+#include <vector>
 
 // The per-user settings store, standing in for a registry key: a key path
 // "Software\Marbleworth[\<program>]" with sections (subkeys) holding named
@@ -18,12 +20,16 @@ class QSettings;
 //   store.ReadString("MainForm", "Visible", "0");
 //   store.Flush();                                    // throws when it cannot be written
 //
-// Kept in QSettings' native format: organisation "Marbleworth" and
-// application <program> (~/.config/Marbleworth/<program>.conf), or the
-// organisation alone for "Software\Marbleworth" (~/.config/Marbleworth.conf);
-// sections are groups. A value of another kind, or a raw value that is not 8
-// bytes long, reads as missing: the caller's default comes back. Integers and
-// texts share a textual form in the file, so a text holding a decimal 32-bit
+// Kept in the file QSettings' native format uses, in the form it writes:
+// organisation "Marbleworth" and application <program>
+// (~/.config/Marbleworth/<program>.conf), or the organisation alone for
+// "Software\Marbleworth" (~/.config/Marbleworth.conf); sections are groups. The
+// file is read and written as text by TIniText: only the lines of the values
+// the program reads are decoded, and a flush rewrites only the lines of the
+// values it changed, so values of other programs, of any size or kind, stay
+// byte for byte. A value of another kind, or a raw value that is not 8 bytes
+// long, reads as missing: the caller's default comes back. Integers and texts
+// share a textual form in the file, so a text holding a decimal 32-bit
 // integer also reads as that integer.
 //
 // A file over MaxFileSize, or one that is no regular file, is not read: the
@@ -36,7 +42,6 @@ public:
 
     // Throws std::invalid_argument unless the path is "Software\" + organisation [+ "\" + program].
     explicit TSettingsStore(const QString& keyPath);
-    ~TSettingsStore();
     TSettingsStore(const TSettingsStore&) = delete;
     TSettingsStore& operator=(const TSettingsStore&) = delete;
 
@@ -59,13 +64,14 @@ public:
     void Flush();
 
 private:
-    QVariant Value(const QString& key) const;
-    void SetValue(const QString& key, const QVariant& value);
-    void BreakAbandonedLock() const;
+    std::optional<TIniValue> Value(const QString& section, const QString& name) const;
+    // Makes the change here, and keeps it to make again on the file as Flush finds it.
+    void Change(std::function<void(TIniText&)> change);
+    void WriteText(const QByteArray& text) const;
 
     QString m_fileName;
     // Why the file was not read; empty when it was, or there was none.
     QString m_refusal;
-    // None when the file was refused.
-    std::unique_ptr<QSettings> m_settings;
+    TIniText m_text;
+    std::vector<std::function<void(TIniText&)>> m_changes;
 };

@@ -1,6 +1,7 @@
 #include "AppFolders.h"
 
-#include <QCoreApplication>
+#include "PlatformPath.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -28,12 +29,10 @@ TAppFolders folders;
 QString ownerName;
 QString ownerOrganization;
 
+// As the platform's bytes: Qt's own path would lose a folder name that is not UTF-8.
 QString ExecutablePath()
 {
-    if (QCoreApplication::instance()) {
-        return QCoreApplication::applicationFilePath();
-    }
-    return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    return TPlatformPath::ExecutablePath();
 }
 
 QString DocumentsOrThrow(const QString& documents)

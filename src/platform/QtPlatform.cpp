@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "PlatformPath.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -28,9 +30,11 @@ void TQtPlatform::ShowMessage(const QString& text)
     box.exec();
 }
 
+// The URL from the path's bytes: a folder name that is not UTF-8 stays as it is.
 bool TQtPlatform::OpenDocument(const QString& path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(
+        QUrl::fromEncoded("file://" + TPlatformPath::ToBytes(path).toPercentEncoding("/")));
 }
 
 QString TQtPlatform::ClipboardText()

@@ -1,11 +1,11 @@
 #include "VersionSource.h"
 
 #include "BuiltInVersion.h"
+#include "PlatformPath.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <QStringList>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -108,13 +108,14 @@ public:
     }
 
 private:
+    // The same file on the disk, whatever the name or its encoding.
     static bool IsRunningExecutable(const QString& fileName)
     {
-        const QString self = QCoreApplication::instance()
-                                 ? QCoreApplication::applicationFilePath()
-                                 : QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
-        const QString canonical = QFileInfo(fileName).canonicalFilePath();
-        return !canonical.isEmpty() && canonical == QFileInfo(self).canonicalFilePath();
+        struct stat file;
+        struct stat self;
+        return ::stat(TPlatformPath::ToBytes(fileName).constData(), &file) == 0 &&
+               ::stat("/proc/self/exe", &self) == 0 && file.st_dev == self.st_dev &&
+               file.st_ino == self.st_ino;
     }
 };
 

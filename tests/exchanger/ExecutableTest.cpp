@@ -1,17 +1,25 @@
 #include "ExecutableTest.h"
 
+#include "DataLimit.h"
 #include "ProgramRun.h"
+#include "SizeLimitFiles.h"
 #include "TestFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <sys/resource.h>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -35,28 +43,16 @@ struct TLimitedRun
     QString err;
 };
 
-// Runs `program` with its data segment (the heap included) limited to
-// `dataBytes` and its standard output into `outputFile`, or a pipe without one;
-// a run past `seconds` is killed.
-// AddressSanitizer maps terabytes of shadow memory, which a data limit refuses:
-// there the program runs without the limit, which the plain build checks.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool DataCanBeLimited = false;
-#elif defined(__has_feature)
-constexpr bool DataCanBeLimited = !__has_feature(address_sanitizer);
-#else
-constexpr bool DataCanBeLimited = true;
-#endif
-
-TLimitedRun RunLimited(const QString& program, const QStringList& arguments, rlim_t dataBytes,
-                       const QString& outputFile = QString(), int seconds = 20)
+// Runs `program` with its data segment limited (LimitData) and its standard
+// output into `outputFile`, or a pipe without one; a run past `seconds` is killed.
+TLimitedRun
+RunLimited(const QString& program, const QStringList& arguments,
+           const QString& outputFile = QString(), int seconds = 20,
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
-    if (DataCanBeLimited)
-        process.setChildProcessModifier([dataBytes] {
-            const rlimit limit{dataBytes, dataBytes};
-            setrlimit(RLIMIT_DATA, &limit);
-        });
+    process.setProcessEnvironment(environment);
+    process.setChildProcessModifier(LimitData);
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
     process.start(program, arguments);
@@ -74,8 +70,31 @@ TLimitedRun RunLimited(const QString& program, const QStringList& arguments, rli
     return run;
 }
 
-// Far more than the program needs, far less than reading an endless input whole.
-constexpr rlim_t DataLimit = 100 * 1024 * 1024;
+// A case file that opens, solved by the LMTD method.
+const QByteArray LmtdCase = "<datafile><hot><name>oil</name><thi>90.000</thi><tho>50.000</tho>"
+                            "<mh>1.000</mh></hot><cold><name>water</name><tci>15.000</tci>"
+                            "<tco>35.000</tco><mc>1.000</mc></cold><heatx><name>plate</name>"
+                            "<Uo>2.500</Uo><Ao>3.000</Ao></heatx><duty><Q>10.000</Q>"
+                            "<given mask=\"219\"/></duty></datafile>";
+
+// The window's start-up, shown and solved, takes well under a second; this
+// allows for a loaded machine and the sanitizers.
+constexpr int WindowSeconds = 60;
+
+// The program's own files for a run: its settings and data under `home`.
+QProcessEnvironment EnvironmentWithHome(const QTemporaryDir& home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home.path());
+    environment.insert("XDG_CONFIG_HOME", home.filePath(".config"));
+    environment.insert("XDG_DATA_HOME", home.filePath(".local/share"));
+    return environment;
+}
+
+QString SettingsPathIn(const QTemporaryDir& home)
+{
+    return home.filePath(".config/Marbleworth/kelvane.conf");
+}
 
 } // namespace
 
@@ -173,7 +192,7 @@ void ExecutableTest::failedWriteEndsWithStatusOne_data()
 void ExecutableTest::failedWriteEndsWithStatusOne()
 {
     QFETCH(QStringList, arguments);
-    const TLimitedRun result = RunLimited(m_program, arguments, DataLimit, "/dev/full");
+    const TLimitedRun result = RunLimited(m_program, arguments, "/dev/full");
     QCOMPARE(result.code, 1);
     QCOMPARE(result.err, QStringLiteral("kelvane: cannot write the output: No space left on "
                                         "device\n"));
@@ -185,7 +204,7 @@ void ExecutableTest::batchOfAnEndlessLineEndsInBoundedMemory()
 {
     QElapsedTimer timer;
     timer.start();
-    const TLimitedRun result = RunLimited(m_program, {"--batch", "/dev/zero"}, DataLimit);
+    const TLimitedRun result = RunLimited(m_program, {"--batch", "/dev/zero"});
     qInfo("--batch /dev/zero: %lld ms", timer.elapsed());
     QCOMPARE(result.code, 0);
     QCOMPARE(result.err, QString());
@@ -287,29 +306,194 @@ void ExecutableTest::caseFileArgumentOpensTheCase()
     QTemporaryDir home;
     QVERIFY(QDir(home.path()).mkpath("cases"));
     const QString path = home.filePath("cases/lmtd.xml");
-    QVERIFY(WriteAll(path, "<datafile><hot><name>oil</name><thi>90.000</thi><tho>50.000</tho>"
-                           "<mh>1.000</mh></hot><cold><name>water</name><tci>15.000</tci>"
-                           "<tco>35.000</tco><mc>1.000</mc></cold><heatx><name>plate</name>"
-                           "<Uo>2.500</Uo><Ao>3.000</Ao></heatx><duty><Q>10.000</Q>"
-                           "<given mask=\"219\"/></duty></datafile>"));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", home.path());
-    environment.insert("XDG_CONFIG_HOME", home.filePath(".config"));
-    environment.insert("XDG_DATA_HOME", home.filePath(".local/share"));
+    QVERIFY(WriteAll(path, LmtdCase));
+    const QProcessEnvironment environment = EnvironmentWithHome(home);
     const TProgramRun result = RunProgram(m_program, {"lmtd.xml", "--quit-after-start"}, {},
                                           environment, home.filePath("cases"));
     QCOMPARE(result.code, 0);
-    const QByteArray settings = ReadAll(home.filePath(".config/Marbleworth/kelvane.conf"));
+    QCOMPARE(result.err, QString());
+    const QByteArray settings = ReadAll(SettingsPathIn(home));
     QVERIFY2(settings.contains("[RecentFiles]\nFile1=" + path.toUtf8() + "\n"), settings);
     QVERIFY2(!settings.contains("[HotFluid]"), settings); // nothing else is stored
+}
 
-    // Any other single argument is ignored, as before.
-    QVERIFY(QFile::remove(home.filePath(".config/Marbleworth/kelvane.conf")));
-    QCOMPARE(RunProgram(m_program, {"missing.xml", "--quit-after-start"}, {}, environment,
-                        home.filePath("cases"))
-                 .code,
-             0);
-    QVERIFY(!QFile::exists(home.filePath(".config/Marbleworth/kelvane.conf")));
+// The same with a file name that is not UTF-8, which Qt would decode to U+FFFD:
+// the program gets the name as bytes from the shell and opens that file.
+void ExecutableTest::caseFileArgumentNotNamedInUtf8OpensTheCase()
+{
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath("cases"));
+    const QByteArray path = QFile::encodeName(home.filePath("cases")) + "/lmtd-\xff.xml";
+    std::FILE* file = std::fopen(path.constData(), "wb");
+    QVERIFY(file);
+    const bool written = std::fwrite(LmtdCase.constData(), 1, std::size_t(LmtdCase.size()), file) ==
+                         std::size_t(LmtdCase.size());
+    QVERIFY(std::fclose(file) == 0 && written);
+    const auto removeFile = qScopeGuard([&path] { std::remove(path.constData()); });
+    const TProgramRun result = RunProgram(
+        "/bin/sh",
+        {"-c", R"sh(exec "$0" "$(printf 'lmtd-\377.xml')" --quit-after-start)sh", m_program}, {},
+        EnvironmentWithHome(home), home.filePath("cases"));
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.code, 0);
+    const QByteArray settings = ReadAll(SettingsPathIn(home));
+    QVERIFY2(settings.contains("[RecentFiles]\nFile1="), settings);
+}
+
+// A path that is no case file to read: the window says why and starts with
+// the last case, remembering nothing. A run that ends once started has nobody
+// to close a message box, so it says so on standard error. Nothing is read
+// whole: under a data limit far below the largest file, the run still ends.
+void ExecutableTest::caseFileArgumentThatCannotBeOpened_data()
+{
+    QTest::addColumn<QString>("kind"); // "none" for no such file, "device" for /dev/zero
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a file of 200 MB") << "file"
+                                      << "it is larger than the limit of 1 MB (1048576 bytes)";
+    QTest::newRow("a named pipe") << "fifo"
+                                  << "it is a named pipe (FIFO), not a file";
+    QTest::newRow("a device") << "device"
+                              << "it is a device, not a file";
+    QTest::newRow("a folder") << "folder"
+                              << "it is a folder, not a file";
+    QTest::newRow("no such file") << "none"
+                                  << "there is no such file";
+}
+
+void ExecutableTest::caseFileArgumentThatCannotBeOpened()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir home;
+    const QString path = kind == "device" ? QString("/dev/zero") : home.filePath("case.xml");
+    if (kind != "none" && kind != "device")
+        QVERIFY(MakeEntry(path, kind, "<datafile>", 200 * 1024 * 1024, ' ', 1024));
+    QElapsedTimer timer;
+    timer.start();
+    const TLimitedRun result = RunLimited(m_program, {path, "--quit-after-start"}, {},
+                                          WindowSeconds, EnvironmentWithHome(home));
+    qInfo("%s: %lld ms", QTest::currentDataTag(), timer.elapsed());
+    QCOMPARE(result.code, 0);
+    QCOMPARE(result.err, QString("Cannot open \"%1\": %2\n").arg(path, reason));
+    QVERIFY(!QFile::exists(SettingsPathIn(home)));
+}
+
+namespace {
+
+// An image as QSettings stores it, as another program may have put it in the
+// settings: some 50 kB of text, 25 MB once decoded.
+QByteArray ImageValueText()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("image.ini");
+    {
+        QImage image(5000, 5000, QImage::Format_Grayscale8);
+        image.fill(128);
+        QSettings settings(path, QSettings::IniFormat);
+        settings.setValue("image", image);
+    }
+    const QByteArray text = ReadAll(path);
+    const qsizetype start = text.indexOf("image=") + 6;
+    return text.mid(start, text.indexOf('\n', start) - start);
+}
+
+} // namespace
+
+// Images of another program's under [MainForm], the section the window reads
+// its place from: a file over the size limit is not read, and one just within
+// it is read without decoding them (all of them decoded would take GBs). The
+// case file named on the command line goes into the recent cases at once,
+// which shows what a save does with them.
+void ExecutableTest::largeForeignSettingsAreNotRead_data()
+{
+    QTest::addColumn<int>("count"); // image values; 0: as many as stay within the limit
+    QTest::newRow("40 images, over the size limit") << 40;
+    QTest::newRow("as many images as stay within the size limit") << 0;
+}
+
+void ExecutableTest::largeForeignSettingsAreNotRead()
+{
+    QFETCH(int, count);
+    static const QByteArray image = ImageValueText();
+    const QByteArray own = "[HotFluid]\nindex=2\n\n";
+    QByteArray settings = own + "[MainForm]\n";
+    const qint64 limit = 1024 * 1024;
+    for (int i = 0; count ? i < count : settings.size() + image.size() + 20 < limit; ++i)
+        settings += "Image" + QByteArray::number(i) + "=" + image + "\n";
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath(".config/Marbleworth"));
+    QVERIFY(WriteAll(SettingsPathIn(home), settings));
+    const QString path = home.filePath("lmtd.xml");
+    QVERIFY(WriteAll(path, LmtdCase));
+
+    QElapsedTimer timer;
+    timer.start();
+    const TLimitedRun result = RunLimited(m_program, {path, "--quit-after-start"}, {},
+                                          WindowSeconds, EnvironmentWithHome(home));
+    qInfo("%lld bytes of settings: %lld ms", qint64(settings.size()), timer.elapsed());
+    QCOMPARE(result.code, 0);
+    const QByteArray after = ReadAll(SettingsPathIn(home));
+    if (settings.size() > limit) {
+        QCOMPARE(result.err, QString("Cannot write the settings file \"%1\": it is larger than "
+                                     "the limit of 1 MB (1048576 bytes); it was left as it was\n")
+                                 .arg(SettingsPathIn(home)));
+        QCOMPARE(after, settings);
+    } else {
+        QCOMPARE(result.err, QString());
+        QCOMPARE(after, settings + "\n[RecentFiles]\nFile1=" + path.toUtf8() + "\n");
+    }
+}
+
+namespace {
+
+// Copies the file into `folder`, named by the platform's bytes as it is.
+bool CopyInto(const QString& file, const QByteArray& folder)
+{
+    const QByteArray content = ReadAll(file);
+    const QByteArray target = folder + '/' + QFile::encodeName(QFileInfo(file).fileName());
+    const int descriptor = ::open(target.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0755);
+    if (descriptor < 0)
+        return false;
+    const bool written = ::write(descriptor, content.constData(), std::size_t(content.size())) ==
+                         ssize_t(content.size());
+    return ::close(descriptor) == 0 && written && !content.isEmpty();
+}
+
+} // namespace
+
+// A program folder whose name is not UTF-8 (Qt would turn its bytes into
+// U+FFFD): the tables, the version and the help page are still found there.
+// QProcess cannot start a program by such a name, so a link with a plain
+// name starts it; the program finds its own folder through the link.
+void ExecutableTest::programFolderNotNamedInUtf8()
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/kelvane-\xff\xfe";
+    QCOMPARE(::mkdir(folder.constData(), 0755), 0);
+    QCOMPARE(::mkdir((folder + "/Help").constData(), 0755), 0);
+    const QString shipped = QFileInfo(m_program).path();
+    for (const char* file : {"kelvane", "fluids.ini", "heatxtype.ini"})
+        QVERIFY2(CopyInto(shipped + '/' + file, folder), file);
+    QVERIFY(CopyInto(shipped + "/Help/Index.htm", folder + "/Help"));
+    // QTemporaryDir cannot remove what it cannot name.
+    const auto removeFolder = qScopeGuard([&folder] {
+        for (const char* file : {"kelvane", "fluids.ini", "heatxtype.ini", "Help/Index.htm"})
+            ::unlink((folder + '/' + file).constData());
+        ::rmdir((folder + "/Help").constData());
+        ::rmdir(folder.constData());
+    });
+    const QString link = dir.filePath("kelvane");
+    QCOMPARE(::symlink((folder + "/kelvane").constData(), QFile::encodeName(link).constData()), 0);
+
+    const TProgramRun solved = RunProgram(link, InitialCase);
+    QCOMPARE(solved.err, QString());
+    QCOMPARE(solved.code, 0);
+    QVERIFY2(solved.out.contains("Hot fluid: air\n"), qPrintable(solved.out));
+    QTemporaryDir home;
+    const TProgramRun started =
+        RunProgram(link, {"--quit-after-start"}, {}, EnvironmentWithHome(home));
+    QCOMPARE(started.err, QString());
+    QCOMPARE(started.code, 0);
 }
 
 void ExecutableTest::badInput_data()

@@ -22,6 +22,12 @@ private slots:
     void tableValueThatIsNoNumberIsToldAndWarnedOf();
     void windowStartLoadsNoImagePlugin();
     void caseFileArgumentOpensTheCase();
+    void caseFileArgumentNotNamedInUtf8OpensTheCase();
+    void caseFileArgumentThatCannotBeOpened_data();
+    void caseFileArgumentThatCannotBeOpened();
+    void largeForeignSettingsAreNotRead_data();
+    void largeForeignSettingsAreNotRead();
+    void programFolderNotNamedInUtf8();
     void badInput_data();
     void badInput();
     void cleanupTestCase();

@@ -266,8 +266,7 @@ void NamedCaseFileTest::failedWriteGivesTheReasonAndKeepsTheOldFile_data()
     QTest::addColumn<bool>("diskFull");
     QTest::addColumn<QString>("reason");
     QTest::newRow("full disk") << "case.xml" << true << "File too large";
-    QTest::newRow("a folder where the file belongs")
-        << "folder.xml" << false << "Filename refers to a directory";
+    QTest::newRow("a folder where the file belongs") << "folder.xml" << false << "Is a directory";
     QTest::newRow("a folder that does not exist")
         << "missing/case.xml" << false << "No such file or directory";
 }

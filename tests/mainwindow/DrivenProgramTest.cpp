@@ -1,5 +1,6 @@
 #include "DrivenProgramTest.h"
 
+#include "DataLimit.h"
 #include "TestFiles.h"
 
 #include <QCoreApplication>
@@ -161,4 +162,27 @@ void DrivenProgramTest::fileSizeLimitFailsSavesWithoutEndingTheProgram()
     for (const QString& line : run.lines)
         QVERIFY2(line.startsWith("message box: Cannot "), qPrintable(line));
     QCOMPARE(ReadAll(folder.Path("sample.xml")), old);
+}
+
+// Open… of a file of 200 MB (sparse) with the data segment limited to 100 MB:
+// it is refused unread, the message names the file and the limit, and the
+// program goes on to close normally.
+void DrivenProgramTest::openOfAHugeFileIsRefusedInBoundedMemory()
+{
+    const TProgramFolder folder;
+    QVERIFY(folder.IsReady());
+    const QString path = folder.Path("huge.xml");
+    QVERIFY(WriteAll(path, "<datafile>"));
+    QVERIFY(QFile::resize(path, 200 * 1024 * 1024));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("KELVANE_DRIVER_FILE", path);
+
+    const TRun run = folder.Run("open-and-close", environment, LimitData);
+
+    QVERIFY2(run.status == QProcess::NormalExit, qPrintable(run.errors));
+    QCOMPARE(run.code, 0);
+    QCOMPARE(run.lines, QStringList{QString("message box: Cannot open \"%1\": it is larger than "
+                                            "the limit of 1 MB (1048576 bytes)")
+                                        .arg(path)});
 }

@@ -12,4 +12,5 @@ class DrivenProgramTest : public QObject
 private slots:
     void desktopShowsEachWindowsOwnCaption();
     void fileSizeLimitFailsSavesWithoutEndingTheProgram();
+    void openOfAHugeFileIsRefusedInBoundedMemory();
 };

@@ -1,10 +1,12 @@
 #include "OpenSaveAsTest.h"
 
+#include "BoundedFile.h"
 #include "FileDialog.h"
 #include "FileSizeLimit.h"
 #include "Format.h"
 #include "Hx.h"
 #include "QvFmtEdit.h"
+#include "SizeLimitFiles.h"
 #include "TestFiles.h"
 #include "WindowFixture.h"
 
@@ -457,40 +459,57 @@ void OpenSaveAsTest::commandLineFileOpensSolved()
     QCOMPARE(m_fixture->platform.messages, QStringList());
 }
 
+// A path on the command line that is no case file to read: the window says
+// why, as Open says it of the same path, and shows the last case.
 void OpenSaveAsTest::commandLineFileThatCannotBeOpened_data()
 {
-    QTest::addColumn<QString>("argument");
-    QTest::addColumn<QByteArray>("content"); // null: no such file
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("no such file: ignored as any other argument")
-        << "missing.xml" << QByteArray() << QStringList();
-    QTest::newRow("a folder: ignored as any other argument") << "" << QByteArray() << QStringList();
-    QTest::newRow("malformed: the reason, then the last case")
-        << "bad.xml" << QByteArray("<datafile>")
-        << QStringList{"Cannot open \"%1\": Start-end tags mismatch at offset 9"};
+    QTest::addColumn<QString>("kind"); // MakeEntry's, "none" (no such file) or "device"
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("reason");
+    const QByteArray open("<datafile>");
+    QTest::newRow("no such file") << "none" << QByteArray() << qint64(0) << "there is no such file";
+    QTest::newRow("a folder") << "folder" << QByteArray() << qint64(0)
+                              << "it is a folder, not a file";
+    QTest::newRow("a named pipe") << "fifo" << QByteArray() << qint64(0)
+                                  << "it is a named pipe (FIFO), not a file";
+    QTest::newRow("a device") << "device" << QByteArray() << qint64(0)
+                              << "it is a device, not a file";
+    QTest::newRow("empty") << "file" << QByteArray() << qint64(0)
+                           << "No document element found at offset 0";
+    QTest::newRow("200 MB") << "file" << open << qint64(200) * TBoundedFile::MB
+                            << "it is larger than the limit of 1 MB (1048576 bytes)";
+    QTest::newRow("malformed") << "file" << open << qint64(open.size())
+                               << "Start-end tags mismatch at offset 9";
 }
 
 void OpenSaveAsTest::commandLineFileThatCannotBeOpened()
 {
-    QFETCH(QString, argument);
+    QFETCH(QString, kind);
     QFETCH(QByteArray, content);
-    QFETCH(QStringList, messages);
-    const QString path = DocumentPath(argument);
-    if (!content.isNull())
-        QVERIFY(WriteAll(path, content));
+    QFETCH(qint64, size);
+    QFETCH(QString, reason);
+    const QString path = kind == "device" ? QString("/dev/zero") : DocumentPath("start.xml");
+    if (kind != "none" && kind != "device")
+        QVERIFY(MakeEntry(path, kind, content, size, ' ', TBoundedFile::MB));
+    const QString message = QString("Cannot open \"%1\": %2").arg(path, reason);
     auto form = m_fixture->MakeForm({path});
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
     QCOMPARE(Field(*form, "edthi")->text(), QString("35.0"));
     QCOMPARE(form->MaskFromCheckBoxes(), 111);
-    for (QString& message : messages)
-        message = message.arg(path);
-    QCOMPARE(m_fixture->platform.messages, messages);
+    QCOMPARE(m_fixture->platform.messages, QStringList{message});
+    QCOMPARE(RecentItems(*form), QStringList());
+
+    TFileDialog::SetNextFileName(path);
+    PressOpen(*form);
+    QCOMPARE(m_fixture->platform.messages, QStringList({message, message}));
+    QCOMPARE(Field(*form, "edthi")->text(), QString("35.0"));
     QCOMPARE(RecentItems(*form), QStringList());
 }
 
 // A saved case replaced by something that is no case file to read: Open and
-// Open Recent say what it is and change nothing; the recent list keeps it. A
-// regular file on the command line gets its reason too, then the last case.
+// Open Recent say what it is and change nothing; the recent list keeps it. On
+// the command line it gets its reason too, then the last case.
 void OpenSaveAsTest::fileThatIsNoCaseFileShowsWhy_data()
 {
     QTest::addColumn<QString>("kind");
@@ -529,8 +548,6 @@ void OpenSaveAsTest::fileThatIsNoCaseFileShowsWhy()
         QCOMPARE(RecentItems(*form), QStringList{RecentItem(1, path)});
         form->close();
     }
-    if (kind == "fifo")
-        return; // not a file: ignored on the command line as any other argument
     m_fixture->platform.messages.clear();
     auto form = m_fixture->MakeForm({path});
     QTRY_COMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));

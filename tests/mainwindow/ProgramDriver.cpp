@@ -8,9 +8,12 @@
 //                   main window, of a message box (a bad case line pasted) and
 //                   of the print preview; then the window is closed
 //   save-and-close  Save, then the window is closed
+//   open-and-close  Open… of the file $KELVANE_DRIVER_FILE names (the file
+//                   dialog answers with it), then the window is closed
 //
 // The arguments after the first go to the program.
 
+#include "FileDialog.h"
 #include "Main.h"
 #include "ProgramStartup.h"
 
@@ -108,6 +111,7 @@ private:
 bool g_pasted = false;
 bool g_reported = false;
 bool g_saved = false;
+bool g_opened = false;
 bool g_closed = false;
 
 TStep CloseWindow()
@@ -151,10 +155,27 @@ std::vector<TStep> SaveAndCloseSteps()
             [] { return g_saved; }, CloseWindow()};
 }
 
+std::vector<TStep> OpenAndCloseSteps()
+{
+    return {[] { return SolvedMainForm() != nullptr; },
+            TUser::Start(
+                [] {
+                    TFileDialog::SetNextFileName(qEnvironmentVariable("KELVANE_DRIVER_FILE"));
+                    SolvedMainForm()->ActionOpen->trigger();
+                },
+                g_opened),
+            [] { return g_opened; }, CloseWindow()};
+}
+
 // Starts the user as soon as the program has its application object.
 void StartUser()
 {
-    new TUser(g_scenario == QLatin1String("titles") ? TitleSteps() : SaveAndCloseSteps());
+    if (g_scenario == QLatin1String("titles"))
+        new TUser(TitleSteps());
+    else if (g_scenario == QLatin1String("open-and-close"))
+        new TUser(OpenAndCloseSteps());
+    else
+        new TUser(SaveAndCloseSteps());
 }
 
 Q_COREAPP_STARTUP_FUNCTION(StartUser)
@@ -164,7 +185,9 @@ Q_COREAPP_STARTUP_FUNCTION(StartUser)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fputs("usage: kelvane_driver titles|save-and-close [PROGRAM ARGUMENTS]\n", stderr);
+        std::fputs(
+            "usage: kelvane_driver titles|save-and-close|open-and-close [PROGRAM ARGUMENTS]\n",
+            stderr);
         return 2;
     }
     g_scenario = QString::fromLocal8Bit(argv[1]);

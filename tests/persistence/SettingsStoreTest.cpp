@@ -10,8 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTest>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -107,6 +109,16 @@ void SettingsStoreTest::handWrittenValues_data()
         << QByteArray("v=@Variant(\\0\\0\\0\\x7f\\0)") << noInt << noFloat << noText;
     QTest::newRow("unquoted commas")
         << QByteArray("v=12 Main St, Suite 4") << noInt << noFloat << "12 Main St, Suite 4";
+    QTest::newRow("quoted commas") << QByteArray("v=\"a, b\" ") << noInt << noFloat << "a, b";
+    QTest::newRow("escapes") << QByteArray("v=\\x41\\t\\\\1") << noInt << noFloat << "A\t\\1";
+    QTest::newRow("a text that starts with @")
+        << QByteArray("v=@@home") << noInt << noFloat << "@home";
+    QTest::newRow("an image") << "v=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x6QImage\\0" +
+                                     QByteArray(5000, 'A') + ')'
+                              << noInt << noFloat << noText;
+    QTest::newRow("no value") << QByteArray("v=@Invalid()") << noInt << noFloat << noText;
+    QTest::newRow("comment after the value")
+        << QByteArray("v=12 ; twelve") << 12 << noFloat << "12";
 }
 
 void SettingsStoreTest::handWrittenValues()
@@ -122,6 +134,167 @@ void SettingsStoreTest::handWrittenValues()
     QCOMPARE(store.ReadInteger("s", "v", -99), integer);
     QCOMPARE(store.ReadFloat("s", "v", -9.5), number);
     QCOMPARE(store.ReadString("s", "v", "missing"), text);
+}
+
+// Every kind of value as its text in the file: QSettings wrote the settings of
+// earlier versions, and may still read them.
+void SettingsStoreTest::valuesOfEveryKind_data()
+{
+    QTest::addColumn<QVariant>("value"); // an int, a double or a text
+    const auto doubleOf = [](const char(&bytes)[9]) {
+        double number;
+        std::memcpy(&number, bytes, sizeof number);
+        return number;
+    };
+    QTest::newRow("integer") << QVariant(-8);
+    QTest::newRow("largest integer") << QVariant(std::numeric_limits<int>::max());
+    QTest::newRow("smallest integer") << QVariant(std::numeric_limits<int>::min());
+    QTest::newRow("double") << QVariant(0.1 + 0.2);
+    QTest::newRow("negative zero") << QVariant(-0.0);
+    QTest::newRow("smallest subnormal") << QVariant(4.9e-324);
+    QTest::newRow("double of separator bytes") << QVariant(doubleOf("\",;=\\a1\xc0"));
+    QTest::newRow("double of escaped bytes then hex digits") << QVariant(doubleOf("\x01"
+                                                                                  "a\x7f"
+                                                                                  "b\xff"
+                                                                                  "0\0"
+                                                                                  "F"));
+    QTest::newRow("empty text") << QVariant(QString(""));
+    QTest::newRow("text with blanks at its ends") << QVariant(QString("  padded\t "));
+    QTest::newRow("text with separators") << QVariant(QString("a, b; c = d"));
+    QTest::newRow("text with quotes and backslashes") << QVariant(QString("say \"C:\\temp\\\""));
+    QTest::newRow("text with line breaks and control bytes") << QVariant(QString("one\ntwo\r\x01"
+                                                                                 "7\x1f"
+                                                                                 "a"));
+    QTest::newRow("text beyond ASCII") << QVariant(QString("35 \u00b0C, \u03a9, \u65e5\u672c"));
+    QTest::newRow("text that starts with @") << QVariant(QString("@ByteArray(no bytes)"));
+    QTest::newRow("a path") << QVariant(QString("/home/me/My Cases/a&b [2].xml"));
+}
+
+namespace {
+
+QByteArray RawBytesOf(double number)
+{
+    QByteArray bytes(sizeof number, Qt::Uninitialized);
+    std::memcpy(bytes.data(), &number, sizeof number);
+    return bytes;
+}
+
+void WriteKind(TSettingsStore& store, const QVariant& value)
+{
+    if (value.typeId() == QMetaType::Int)
+        store.WriteInteger("Section", "value", value.toInt());
+    else if (value.typeId() == QMetaType::Double)
+        store.WriteFloat("Section", "value", value.toDouble());
+    else
+        store.WriteString("Section", "value", value.toString());
+}
+
+// What the store reads back of the kind of `value`, as that kind.
+QVariant ReadKind(const TSettingsStore& store, const QVariant& value)
+{
+    if (value.typeId() == QMetaType::Int)
+        return store.ReadInteger("Section", "value", 0);
+    if (value.typeId() == QMetaType::Double)
+        return store.ReadFloat("Section", "value", 1.5);
+    return store.ReadString("Section", "value", "missing");
+}
+
+// Doubles compared bit for bit: -0.0 is not 0.0.
+void CompareKind(const QVariant& read, const QVariant& value)
+{
+    if (value.typeId() == QMetaType::Double)
+        QCOMPARE(RawBytesOf(read.toDouble()), RawBytesOf(value.toDouble()));
+    else
+        QCOMPARE(read, value);
+}
+
+QString ProgramOfRow(const char* prefix)
+{
+    return prefix + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+}
+
+} // namespace
+
+void SettingsStoreTest::storeReadsWhatQSettingsWrote()
+{
+    QFETCH(QVariant, value);
+    const QString program = ProgramOfRow("by-qsettings-");
+    {
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Marbleworth", program);
+        settings.setValue("Section/value", value.typeId() == QMetaType::Double
+                                               ? QVariant(RawBytesOf(value.toDouble()))
+                                               : value);
+        settings.sync();
+        QCOMPARE(settings.status(), QSettings::NoError);
+    }
+    CompareKind(ReadKind(TSettingsStore(SettingsKey(program)), value), value);
+}
+
+void SettingsStoreTest::qsettingsReadsWhatTheStoreWrote()
+{
+    QFETCH(QVariant, value);
+    const QString program = ProgramOfRow("by-store-");
+    {
+        TSettingsStore store(SettingsKey(program));
+        WriteKind(store, value);
+        store.Flush();
+    }
+    CompareKind(ReadKind(TSettingsStore(SettingsKey(program)), value), value);
+    const QSettings settings(SettingsFile(program), QSettings::IniFormat);
+    const QVariant read = settings.value("Section/value");
+    if (value.typeId() == QMetaType::Double)
+        QCOMPARE(read.toByteArray(), RawBytesOf(value.toDouble()));
+    else
+        QCOMPARE(read.toString(), value.toString());
+}
+
+// Values of other programs of every size and kind, comments, odd lines and
+// line ends: a save changes the lines of the values it writes or removes, adds
+// lines for new ones, and leaves every other byte as it was.
+void SettingsStoreTest::saveKeepsEveryOtherLine()
+{
+    const QByteArray image =
+        "@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x6QImage\\0" + QByteArray(200000, 'A') + ')';
+    const QByteArray before = "\xef\xbb\xbf; written by hand\r\n"
+                              "top=1\r\n"
+                              "[Other]\n"
+                              "image=" +
+                              image +
+                              "\n"
+                              "list=a, b, \"c\"\n"
+                              "a line without an equals sign\n"
+                              "quoted=\"two\nlines\"\n"
+                              "broken=@Invalid(\n"
+                              "\n"
+                              "[HotFluid]\n"
+                              "index=2 ; the hot fluid\n"
+                              "thi=@ByteArray(\\0\\0\\0\\0\\0\\0\\xf0?)\n"
+                              "[MainForm]\n"
+                              "Left=10\n"
+                              "Huge=" +
+                              QByteArray(300000, 'x') + "\n";
+    const QString path = WriteStoreFile("foreign", before);
+    {
+        TSettingsStore store(SettingsKey("foreign"));
+        QCOMPARE(store.ReadInteger("HotFluid", "index", 0), 2);
+        QCOMPARE(store.ReadString("Other", "image", "not a text"), QString("not a text"));
+        store.WriteInteger("HotFluid", "index", 5);
+        store.WriteFloat("HotFluid", "thi", 2.0);
+        store.DeleteValue("MainForm", "Left");
+        store.WriteString("MainForm", "Visible", "1");
+        store.WriteInteger("ColdFluid", "index", 1);
+        store.Flush();
+    }
+    QByteArray after = before;
+    after.replace("index=2 ", "index=5")
+        .replace("\\xf0?)", "\\0@)")
+        .replace("Left=10\n", "")
+        .append("Visible=1\n\n[ColdFluid]\nindex=1\n");
+    QCOMPARE(ReadAll(path), after);
+    const TSettingsStore store(SettingsKey("foreign"));
+    QCOMPARE(store.ReadInteger("HotFluid", "index", 0), 5);
+    QCOMPARE(store.ReadFloat("HotFluid", "thi", 0.0), 2.0);
+    QCOMPARE(store.ReadString("", "top", ""), QString("1"));
 }
 
 void SettingsStoreTest::makerRecordUnderTheOrganisation()

@@ -13,6 +13,12 @@ private slots:
     void storedFileHoldsGroupsAndRawDoubles();
     void handWrittenValues_data();
     void handWrittenValues();
+    void valuesOfEveryKind_data();
+    void storeReadsWhatQSettingsWrote_data() { valuesOfEveryKind_data(); }
+    void storeReadsWhatQSettingsWrote();
+    void qsettingsReadsWhatTheStoreWrote_data() { valuesOfEveryKind_data(); }
+    void qsettingsReadsWhatTheStoreWrote();
+    void saveKeepsEveryOtherLine();
     void makerRecordUnderTheOrganisation();
     void sectionsCanBeListedAndErased();
     void keyPathMustNameTheMaker_data();
