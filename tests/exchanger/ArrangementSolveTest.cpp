@@ -79,11 +79,6 @@ THx SolvedFeasibleCase(const QString& key)
     return hx;
 }
 
-QString RecordWithF(const THx& hx)
-{
-    return RecordText(hx) + QStringLiteral("F=") + FloatToRoundTripText(hx.F);
-}
-
 using TRun = THeadlessRun;
 
 TRun RunHeadless(const QString& folder, const QStringList& arguments, const QByteArray& input = {})
