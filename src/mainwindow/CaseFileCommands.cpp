@@ -270,8 +270,7 @@ void TMainForm::ApplyCaseFile(const QString& path)
         }
         fluid.dropDown->setCurrentIndex(-1);
         *fluid.entry = TFluid{fluid.name, *fluid.cp, QString()};
-        notes << tr("%1 (solved with the file's cp %2)")
-                     .arg(fluid.name, FloatToRoundTripText(*fluid.cp));
+        notes << tr("%1 (cp %2 from the file)").arg(fluid.name, FloatToRoundTripText(*fluid.cp));
     }
     if (!file.heatXType.isEmpty() && !SelectItemNamed(*cbHex, file.heatXType))
         notes << file.heatXType;
@@ -284,10 +283,15 @@ void TMainForm::ApplyCaseFile(const QString& path)
         CheckBoxesFromMask(*file.mask);
 }
 
+// After the status of the Calc that solved the file, in its colour, and fitted
+// to the line as a whole.
 void TMainForm::ShowTableNote()
 {
-    if (!m_tableNote.isEmpty())
-        Label13->setText(Label13->text() + m_tableNote);
+    if (!m_tableNote.isEmpty()) {
+        const TCaseResult& result = m_document.Result();
+        ShowStatus(Label13->text() + m_tableNote,
+                   result.failure ? TVerdict::vkFeasible : result.verdict.Kind());
+    }
     m_tableNote.clear();
 }
 

@@ -248,6 +248,28 @@ void OpenSaveAsTest::badFileShowsTheReasonAndChangesNothing()
     QCOMPARE(RecentItems(*form), QStringList());
 }
 
+// The note of the tables joins a status with warnings in its amber, and takes
+// the smaller type the whole line needs.
+void OpenSaveAsTest::tableNoteTakesTheStatusColourAndType()
+{
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(Solved(*form));
+    const QString path = DocumentPath("flue.xml");
+    QVERIFY(WriteAll(path, "<datafile><hot><name>flue gas</name><thi>400</thi><tho>180</tho>"
+                           "<mh>1.2</mh><cph>1.1</cph></hot><cold><name>water</name><tci>20</tci>"
+                           "<tco>80</tco><mc>1</mc></cold><heatx><Uo>0.05</Uo><Ao>10</Ao></heatx>"
+                           "<duty><Q>0</Q><given mask=\"63\"/></duty></datafile>"));
+    TFileDialog::SetNextFileName(path);
+    PressOpen(*form);
+    const QString status = form->Label13->text();
+    QVERIFY2(status.startsWith("Solved with warnings  (Cold fluid specified): given value changed"),
+             qPrintable(status));
+    QVERIFY2(status.endsWith("  Not in the tables: flue gas (cp 1.1 from the file)"),
+             qPrintable(status));
+    QVERIFY(StatusShowsAmber(*form));
+    QCOMPARE(form->Label13->font().pointSize(), 7); // the smallest, as for any status this long
+}
+
 // A fluid the tables lack is solved with the specific heat the file gives it.
 void OpenSaveAsTest::namesTheTablesLackAreSolvedFromTheFileAndShown()
 {
@@ -261,7 +283,7 @@ void OpenSaveAsTest::namesTheTablesLackAreSolvedFromTheFileAndShown()
     QCOMPARE(form->cbCold->currentText(), QString("oil"));
     QCOMPARE(form->cbHex->currentText(), QString("fin and tube")); // as it was
     QCOMPARE(form->Label13->text(), QString("Solved  (LMTD method)...  Not in the tables: glycol "
-                                            "(solved with the file's cp 2), spiral"));
+                                            "(cp 2 from the file), spiral"));
     const THx& hx = SolvedCase(*form);
     QCOMPARE(hx.hotFluid, QString("glycol"));
     QCOMPARE(hx.cph, 2.0);

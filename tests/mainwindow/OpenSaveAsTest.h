@@ -23,6 +23,7 @@ private slots:
     void fileFromSaveOpensWithTheTicksUnchanged();
     void badFileShowsTheReasonAndChangesNothing_data();
     void badFileShowsTheReasonAndChangesNothing();
+    void tableNoteTakesTheStatusColourAndType();
     void namesTheTablesLackAreSolvedFromTheFileAndShown();
     void cancelledDialogsChangeNothing();
     void failedSaveAsShowsTheReasonAndKeepsTheOldFile_data();

@@ -263,8 +263,8 @@ void StartupTest::caseFileOnTheCommandLineOpensSolved()
     // The test program's folder has no tables: the drop-downs stay empty, the
     // fluids are solved with the file's specific heats and the status line
     // names what the file asked for.
-    QCOMPARE(sight.status, QString("Solved  (LMTD method)...  Not in the tables: oil (solved with "
-                                   "the file's cp 2), sea water (solved with the file's cp 3.9), "
+    QCOMPARE(sight.status, QString("Solved  (LMTD method)...  Not in the tables: oil (cp 2 from "
+                                   "the file), sea water (cp 3.9 from the file), "
                                    "plate"));
     QCOMPARE(sight.dropDowns, QList<int>({-1, -1, -1}));
     QCOMPARE(sight.mask, 219);
