@@ -35,15 +35,15 @@ struct TCaseInputRow
 
 // In the order of the mask bits, which is also the order of the fields.
 inline constexpr TCaseInputRow CaseInputRows[] = {
-    {"thi", &THx::thi, mbThi, utTemperature, "%0.1f", 0, 0, 35.0, 35.0, false},
-    {"tho", &THx::tho, mbTho, utTemperature, "%0.1f", 0, 0, 13.0, 12.0, false},
-    {"mh", &THx::mh, mbMh, utMassFlow, "%0.4f", 0.01, 1000.0, 1.0, 1.0, false},
-    {"tci", &THx::tci, mbTci, utTemperature, "%0.1f", 0, 0, 5.0, 6.0, false},
-    {"tco", &THx::tco, mbTco, utTemperature, "%0.1f", 0, 0, 11.0, 0, false},
-    {"mc", &THx::mc, mbMc, utMassFlow, "%0.4f", 0.01, 1000.0, 0.895, 0.8, false},
+    {"thi", &THx::thi, mbThi, utTemperature, "%0.1f", AbsoluteZero, 2000.0, 35.0, 35.0, false},
+    {"tho", &THx::tho, mbTho, utTemperature, "%0.1f", AbsoluteZero, 2000.0, 13.0, 12.0, false},
+    {"mh", &THx::mh, mbMh, utMassFlow, "%0.4f", 0.0001, 100000.0, 1.0, 1.0, false},
+    {"tci", &THx::tci, mbTci, utTemperature, "%0.1f", AbsoluteZero, 2000.0, 5.0, 6.0, false},
+    {"tco", &THx::tco, mbTco, utTemperature, "%0.1f", AbsoluteZero, 2000.0, 11.0, 0, false},
+    {"mc", &THx::mc, mbMc, utMassFlow, "%0.4f", 0.0001, 100000.0, 0.895, 0.8, false},
     {"Uo", &THx::Uo, mbUo, utHeatTransCoeff, "%0.5g", 0.01, 10000.0, 37.0, 0.037, true},
-    {"Ao", &THx::Ao, mbAo, utArea, "%0.1f", 0.01, 1000.0, 41.8, 0, false},
-    {"Q", &THx::Q, mbQ, utDutyPrim, "%0.3f", 0.001, 1000.0, 22.506, 0, false},
+    {"Ao", &THx::Ao, mbAo, utArea, "%0.1f", 0.0001, 1000000.0, 41.8, 0, false},
+    {"Q", &THx::Q, mbQ, utDutyPrim, "%0.3f", 0.000001, 10000000.0, 22.506, 0, false},
 };
 
 inline constexpr int CaseInputCount = int(std::size(CaseInputRows));

@@ -60,8 +60,6 @@ constexpr double LowestDesignF = 0.75;
 
 constexpr QLatin1StringView OneShellPass("shell-and-tube-1");
 
-constexpr double AbsoluteZero = -273.15; // °C
-
 // One text from its parts, made in one allocation: a batch of many cases
 // writes findings for each.
 QString Joined(std::initializer_list<QStringView> parts)

@@ -18,6 +18,9 @@ class xml_node;
 }
 
 // The method Solve chose, in THx::method.
+// The coldest temperature there is, in the record's unit, °C.
+inline constexpr double AbsoluteZero = -273.15;
+
 enum class THxMethod : std::uint8_t
 {
     hmNone, // no solve has chosen one yet

@@ -51,6 +51,7 @@ static_assert(TLastCase::FieldCount == CaseInputCount);
 constexpr int FieldsPerGroup = 3;
 
 const QString NotSolvedText = QStringLiteral("Not Solved...");
+constexpr int MinSigDigits = 4;
 
 // Window layout, pixels in the client area.
 constexpr int ToolBarHeight = 40;
@@ -81,6 +82,15 @@ std::optional<double> FieldValue(const TFmtEdit& field)
     if (!TryStrToFloat(field.GetValue().ToString(), value))
         return std::nullopt;
     return value;
+}
+
+// "Q 20000000 kW is out of range: set to 10000000.000 kW"
+QString RangePullText(const TCaseInputRow& row, const TFmtEdit& field,
+                      const QvCustomEdit::TRangePull& pull)
+{
+    const QString units = GetUnitsName(field.UnitsType(), field.UnitsValue());
+    return TMainForm::tr("%1 %2 %3 is out of range: set to %4 %3")
+        .arg(QLatin1String(row.name), pull.typed, units, pull.shown);
 }
 
 // A table entry for a drop-down's selection; nullptr without one.
@@ -247,6 +257,9 @@ TFmtEdit* TMainForm::CreateField(const TCaseInputRow& row, int top)
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->SetFormatType(ft_Fixed);
     field->SetSigDigs(5);
+    // A temperature's decimals are its resolution; every other quantity shows
+    // at least four significant digits, however small its value.
+    field->SetMinSigDigs(row.unitsType == utTemperature ? 0 : MinSigDigits);
     field->SetFormatStr(QLatin1String(row.format));
     field->SetRangeLo(row.rangeLo);
     field->SetRangeHi(row.rangeHi);
@@ -254,7 +267,7 @@ TFmtEdit* TMainForm::CreateField(const TCaseInputRow& row, int top)
     field->SetUnitsBase(0);
     field->SetUnitsValue(0);
     field->SetUnitsLabel(units);
-    connect(field, &QvCustomEdit::OnExit, this, [this, field] { FieldExit(field); });
+    connect(field, &QvCustomEdit::OnExit, this, [this, &row, field] { FieldExit(row, field); });
     field->installEventFilter(this);
     return field;
 }
@@ -559,9 +572,28 @@ void TMainForm::ShowTableProblems()
     m_tableProblems.clear();
 }
 
-void TMainForm::FieldExit(TFmtEdit* field)
+// F9 in a field being edited reads its text as leaving the field would. A value
+// pulled into range stops the Calc, so that the user sees what would be solved.
+bool TMainForm::FocusedFieldPulledIntoRange()
 {
-    if (field->isModified())
+    for (const TCaseInputRow& row : CaseInputRows) {
+        TFmtEdit* field = this->*FieldOf(row.bit);
+        if (field->hasFocus() && field->isModified() && !field->FormatText(field->text())) {
+            field->ValidateError();
+            FieldExit(row, field);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TMainForm::FieldExit(const TCaseInputRow& row, TFmtEdit* field)
+{
+    if (!field->isModified())
+        return;
+    if (const std::optional<QvCustomEdit::TRangePull> pull = field->RangePull())
+        ShowStatus(RangePullText(row, *field, *pull), TVerdict::vkWarnings);
+    else
         ShowNotSolved();
 }
 
@@ -570,6 +602,8 @@ void TMainForm::FieldExit(TFmtEdit* field)
 
 void TMainForm::ActionCalcExecute()
 {
+    if (FocusedFieldPulledIntoRange())
+        return;
     ReadFieldsIntoCase(); // a field holding no number stops here, the status unchanged
     try {
         ShowResult(m_document.Solve());

@@ -106,7 +106,9 @@ private:
     TLastCase CaseFromControls() const;
     void CaseIntoControls(const TLastCase& lastCase);
     void UnitsIntoFields(const TLastCase& lastCase);
-    void FieldExit(TFmtEdit* field);
+    // A modified field left: the case is not solved, or the field's value was pulled into range.
+    void FieldExit(const TCaseInputRow& row, TFmtEdit* field);
+    bool FocusedFieldPulledIntoRange();
     bool FormKeyDown(QWidget* focused, int key);
     void ShowChart();
     void ClearChart();

@@ -3,6 +3,7 @@
 #include "Format.h"
 #include "NumberParse.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -162,6 +163,14 @@ int FormatDecimals(const QString& format)
         return 0;
     const QChar digit = format[point + 1];
     return digit >= u'0' && digit <= u'9' ? digit.digitValue() : 0;
+}
+
+int DecimalsForSigDigits(int sigDigits, int maxDecimals, double value)
+{
+    if (value == 0 || !std::isfinite(value))
+        return 0;
+    const int digitsBeforePoint = static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 1;
+    return std::clamp(sigDigits - digitsBeforePoint, 0, maxDecimals);
 }
 
 QString CleanNumberText(const QString& text)

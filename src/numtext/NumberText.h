@@ -19,6 +19,10 @@ int SigDigitDecimals(int sigDigits, int maxDecimals, double value);
 QString SigDigitFormat(int sigDigits, int maxDecimals, double value);
 QString AutoFixedFormat(int limit, const QString& defaultFormat, double value);
 int FormatDecimals(const QString& format);
+// The decimals a fixed format needs to show `sigDigits` significant digits of
+// `value`, at most `maxDecimals`; 0 for zero, for a value that is no number and
+// for one with that many digits before the point.
+int DecimalsForSigDigits(int sigDigits, int maxDecimals, double value);
 
 // Raises EConvertError when an exponent is not an integer.
 QString CleanNumberText(const QString& text);

@@ -86,6 +86,10 @@ public:
     void SetFormatType(TFormatType type) { m_formatType = type; }
     int SigDigs() const { return m_sigDigs; }
     void SetSigDigs(int digits) { m_sigDigs = digits; }
+    // The fewest significant digits a fixed format shows: it takes more
+    // decimals where its own would show fewer. 0: the format's decimals.
+    int MinSigDigs() const { return m_minSigDigs; }
+    void SetMinSigDigs(int digits) { m_minSigDigs = digits; }
     const QString& FormatStr() const { return m_formatStr; }
     void SetFormatStr(const QString& format) { m_formatStr = format; }
     // A field that shows a unit shows numbers: a string format gives way to
@@ -97,6 +101,7 @@ private:
     // lies more than 0.5 % beyond one.
     bool CheckRange(double& x) const;
     QString NumberFormat(double display) const;
+    QString FixedFormat(double display) const;
     QString FormatNumber(double display) const;
     // The value of `text` as a unit change carries it over; raises an error
     // when the format needs a number and the text does not read as one.
@@ -131,5 +136,6 @@ private:
     int m_decimals = 0;
     TFormatType m_formatType = ft_Fixed;
     int m_sigDigs = 5;
+    int m_minSigDigs = 0;
     QString m_formatStr = QStringLiteral("%0.1f");
 };

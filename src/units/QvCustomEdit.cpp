@@ -41,6 +41,7 @@ QvCustomEdit::~QvCustomEdit()
 
 void QvCustomEdit::SetValue(const TFmtValue& value)
 {
+    m_rangePull.reset();
     if (const std::optional<QString> shown = m_format.ShowValue(value))
         setText(*shown);
 }
@@ -99,11 +100,21 @@ bool QvCustomEdit::FormatText(const QString& text)
 {
     const TFieldFormat::TFormattedText formatted = m_format.FormatText(text);
     if (formatted.text) {
+        const QString typed = text.trimmed();
         if (*formatted.text != this->text())
             setText(*formatted.text);
         setModified(true);
+        if (!formatted.inRange)
+            m_rangePull = TRangePull{typed, *formatted.text};
     }
     return formatted.inRange;
+}
+
+std::optional<QvCustomEdit::TRangePull> QvCustomEdit::RangePull() const
+{
+    if (m_rangePull && m_rangePull->shown == text())
+        return m_rangePull;
+    return std::nullopt;
 }
 
 void QvCustomEdit::ValidateEdit()

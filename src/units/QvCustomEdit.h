@@ -69,11 +69,22 @@ public:
     void SetFormatType(TFormatType type) { m_format.SetFormatType(type); }
     int SigDigs() const { return m_format.SigDigs(); }
     void SetSigDigs(int digits) { m_format.SetSigDigs(digits); }
+    int MinSigDigs() const { return m_format.MinSigDigs(); }
+    void SetMinSigDigs(int digits) { m_format.SetMinSigDigs(digits); }
     const QString& FormatStr() const { return m_format.FormatStr(); }
     void SetFormatStr(const QString& format);
 
     // Re-expresses the present value after a change of unit settings.
     void UpdateUnits();
+    // A typed text that was pulled back into range, and the text of the bound shown for it.
+    struct TRangePull
+    {
+        QString typed;
+        QString shown;
+    };
+    // The last pull into range, while the field still shows the bound it set.
+    std::optional<TRangePull> RangePull() const;
+
     // Reformats `text` into the field, pulling numbers into range; false when
     // a number had to be moved to a bound.
     virtual bool FormatText(const QString& text);
@@ -109,6 +120,7 @@ private:
 
     TFieldFormat m_format;
     QPointer<QLabel> m_unitsLabel;
+    std::optional<TRangePull> m_rangePull;
 
     // Focus came in through the focus chain (not a window switch) and has not left.
     bool m_entered = false;

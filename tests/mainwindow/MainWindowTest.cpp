@@ -113,7 +113,7 @@ void MainWindowTest::firstRunShowsResetCaseThenSolves()
 {
     auto form = m_fixture->MakeForm({}, false);
     QCOMPARE(FieldTexts(*form), QStringList({"35.0", "13.0", "1.0000", "5.0", "11.0", "0.8950",
-                                             "37", "41.8", "22.506"}));
+                                             "37", "41.80", "22.506"}));
     QCOMPARE(form->cbHot->currentIndex(), 0);
     QCOMPARE(form->cbCold->currentIndex(), 1);
     QCOMPARE(form->cbHex->currentIndex(), 0);
@@ -131,7 +131,7 @@ void MainWindowTest::firstRunShowsResetCaseThenSolves()
     const THx& hx = SolvedCase(*form);
     QVERIFY(hx.tco != 11.0);
     QCOMPARE(Field(*form, "edtco")->text(), Format("%0.1f", {hx.tco}));
-    QCOMPARE(Field(*form, "edao")->text(), Format("%0.1f", {hx.Ao}));
+    QCOMPARE(Field(*form, "edao")->text(), Format("%0.2f", {hx.Ao})); // four digits
     QCOMPARE(Field(*form, "eduo")->text(), QString("37"));
     QCOMPARE(hx.method, THxMethod::hmHotFluidSpecified);
     QVERIFY(form->HTMLView->toPlainText().contains("Hot fluid specified"));
@@ -386,6 +386,105 @@ void MainWindowTest::uoRangeAdmitsTheTypeDefaults()
     QCOMPARE(uo->text(), shown);
 }
 
+void MainWindowTest::plantScaleValuesAreTaken_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<double>("value"); // in the field's base unit
+    const QString notSolved = "Not Solved...";
+    QTest::newRow("a 2 MW duty") << "edq"
+                                 << "2000"
+                                 << "2000.000" << notSolved << 2000.0;
+    QTest::newRow("a refinery flow") << "edmh"
+                                     << "450"
+                                     << "450.0000" << notSolved << 450.0;
+    QTest::newRow("an area of a large shell") << "edao"
+                                              << "4500"
+                                              << "4500.0" << notSolved << 4500.0;
+    QTest::newRow("a small area shows four digits") << "edao"
+                                                    << "0.25"
+                                                    << "0.2500" << notSolved << 0.25;
+    QTest::newRow("a small flow shows four digits") << "edmc"
+                                                    << "0.0123"
+                                                    << "0.01230" << notSolved << 0.0123;
+    QTest::newRow("a hot furnace gas") << "edthi"
+                                       << "1450"
+                                       << "1450.0" << notSolved << 1450.0;
+    QTest::newRow("a duty beyond 10 GW")
+        << "edq"
+        << "20000000"
+        << "10000000.000"
+        << "Q 20000000 kW is out of range: set to 10000000.000 kW" << 1e7;
+    QTest::newRow("a flow below the smallest")
+        << "edmc"
+        << "0.00001"
+        << "0.0001000"
+        << "mc 0.00001 kg/s is out of range: set to 0.0001000 kg/s" << 0.0001;
+    QTest::newRow("below absolute zero")
+        << "edtci"
+        << "-300"
+        << "-273.1"
+        << "tci -300 °C is out of range: set to -273.1 °C" << AbsoluteZero;
+}
+
+// Typed and left by Tab: the field keeps the value, and a value pulled into
+// range says so in amber.
+void MainWindowTest::plantScaleValuesAreTaken()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, status);
+    QFETCH(double, value);
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    TFmtEdit* edit = Field(*form, field);
+    TypeInto(edit, typed);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QTEST(edit->text(), "shown");
+    QCOMPARE(edit->GetValue().ToFloat(), value);
+    QCOMPARE(form->Label13->text(), status);
+    QCOMPARE(StatusShowsAmber(*form), status != "Not Solved...");
+    QCOMPARE(m_fixture->platform.beeps, status != "Not Solved..." ? 1 : 0);
+}
+
+// Oil at 120 -> 40 °C against water at 20 -> 60 °C in counter flow, Uo 500 W/m²°C, duty given.
+void MainWindowTest::plantScaleDutyIsSolved()
+{
+    auto form =
+        m_fixture->MakeForm(CaseOnType("2 120 40 1 1 20 60 1 %1 500 10 160 347", "shell and tube"));
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (Duty specified)..."));
+    TypeInto(Field(*form, "edq"), "2000");
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (Duty specified)..."));
+    const THx& hx = SolvedCase(*form);
+    QCOMPARE(hx.Q, 2000.0);
+    const double lmtd = (60.0 - 20.0) / std::log(3.0);
+    QVERIFY(std::abs(hx.Ao - 2000 / (0.5 * lmtd)) <= 1e-12 * hx.Ao);
+    QVERIFY(std::abs(hx.mh - 2000 / (hx.cph * 80)) <= 1e-12 * hx.mh);
+    QCOMPARE(Field(*form, "edao")->text(), Format("%0.1f", {hx.Ao}));
+}
+
+// F9 while the typed text is beyond the range: the field shows the bound and
+// the status says so; nothing is solved until the next F9.
+void MainWindowTest::calcInAFieldPulledIntoRangeStops()
+{
+    auto form =
+        m_fixture->MakeForm(CaseOnType("2 120 40 1 1 20 60 1 %1 500 10 160 347", "shell and tube"));
+    QTRY_COMPARE(form->Label13->text(), QString("Solved  (Duty specified)..."));
+    TFmtEdit* q = Field(*form, "edq");
+    TypeInto(q, "20000000");
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(),
+             QString("Q 20000000 kW is out of range: set to 10000000.000 kW"));
+    QVERIFY(q->hasFocus());
+    QCOMPARE(SolvedCase(*form).Q, 160.0);
+    PressF9(*form);
+    QCOMPARE(form->Label13->text(), QString("Solved  (Duty specified)..."));
+    QCOMPARE(SolvedCase(*form).Q, 1e7);
+}
+
 void MainWindowTest::fieldWithoutNumberStopsCalc()
 {
     auto form = m_fixture->MakeForm();
@@ -582,7 +681,7 @@ void MainWindowTest::pasteCaseLine()
     QVERIFY(m_fixture->platform.messages.isEmpty());
     if (accepted) {
         QCOMPARE(FieldTexts(*form), QStringList({"35.0", "13.0", "1.0000", "5.0", "11.0", "0.8950",
-                                                 "37", "41.8", "22.506"}));
+                                                 "37", "41.80", "22.506"}));
         QCOMPARE(form->cbHot->currentIndex(), 0);
         QCOMPARE(form->MaskFromCheckBoxes(), 111);
     } else {
@@ -957,7 +1056,7 @@ void MainWindowTest::shellPassesCorrectTheArea()
     const THx& hx = SolvedCase(*form);
     QVERIFY(hx.F > 0.5 && hx.F < 1);
     QVERIFY(std::abs(hx.Ao - counterFlowArea / hx.F) <= 1e-12 * hx.Ao);
-    QCOMPARE(Field(*form, "edao")->text(), Format("%0.1f", {counterFlowArea / hx.F}));
+    QCOMPARE(Field(*form, "edao")->text(), Format("%0.3f", {counterFlowArea / hx.F}));
     const QString page = form->HTMLView->toPlainText();
     QVERIFY(page.contains("arrangement: shell and tube, 2 shell passes"));
     QVERIFY(page.contains("F = " + Format("%0.3f", {hx.F})));
@@ -1029,7 +1128,7 @@ void MainWindowTest::oneShellPassCannotReachTheDuty()
     {
         auto form = m_fixture->MakeForm(CaseOnType(dutyCase, "shell and tube"));
         QTRY_COMPARE(form->Label13->text(), QString("Solved  (Duty specified)..."));
-        QCOMPARE(Field(*form, "edao")->text(), QString("8.8"));
+        QCOMPARE(Field(*form, "edao")->text(), QString("8.789"));
     }
     auto form = m_fixture->MakeForm(CaseOnType(dutyCase, "shell and tube, 1 shell pass"));
     const QString finding = "effectiveness beyond the reach of shell and tube, 1 shell pass: "

@@ -31,6 +31,10 @@ private slots:
     void warningShowsInAmberInTheStatusLine();
     void uoRangeAdmitsTheTypeDefaults_data();
     void uoRangeAdmitsTheTypeDefaults();
+    void plantScaleValuesAreTaken_data();
+    void plantScaleValuesAreTaken();
+    void plantScaleDutyIsSolved();
+    void calcInAFieldPulledIntoRangeStops();
     void fieldWithoutNumberStopsCalc();
     void unitSwitchChangesNoResult();
     void enterDownUpMoveFocusInFieldsOnly();

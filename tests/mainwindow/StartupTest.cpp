@@ -269,7 +269,7 @@ void StartupTest::caseFileOnTheCommandLineOpensSolved()
     QCOMPARE(sight.dropDowns, QList<int>({-1, -1, -1}));
     QCOMPARE(sight.mask, 219);
     QCOMPARE(sight.fields.mid(0, 2), QStringList({"90.0", "50.0"}));
-    QCOMPARE(sight.fields.mid(6, 2), QStringList({"2500", "3.0"}));
+    QCOMPARE(sight.fields.mid(6, 2), QStringList({"2500", "3.000"}));
     QCOMPARE(platform.messages, QStringList());
     // Closing remembered the case as solved, and the file is the newest recent case.
     const TSettingsStore store(GetAppRegistryKey());

@@ -135,6 +135,38 @@ void FieldFormatTest::valueOfText()
 }
 
 // Typed into a kg/s field with the range 0.01 to 1000 kg/s, then reformatted.
+void FieldFormatTest::fixedFormatShowsTheFewestDigits_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("minSigDigs");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a small area takes decimals") << "%0.1f" << 4 << 0.25 << "0.2500";
+    QTest::newRow("three digits become four") << "%0.1f" << 4 << 41.8 << "41.80";
+    QTest::newRow("a negative value too") << "%0.1f" << 4 << -0.0123 << "-0.01230";
+    QTest::newRow("enough digits keep the format") << "%0.4f" << 4 << 0.895 << "0.8950";
+    QTest::newRow("a large value stays fixed") << "%0.3f" << 4 << 1e7 << "10000000.000";
+    QTest::newRow("the smallest duty") << "%0.3f" << 4 << 1e-6 << "0.000001000";
+    QTest::newRow("rounding up to the next power of ten") << "%0.1f" << 4 << 9.99996 << "10.000";
+    QTest::newRow("at most twelve decimals") << "%0.1f" << 4 << 1e-20 << "0.000000000000";
+    QTest::newRow("zero shows the format's decimals") << "%0.1f" << 4 << 0.0 << "0.0";
+    QTest::newRow("a general format keeps its digits") << "%0.5g" << 4 << 37.0 << "37";
+    QTest::newRow("not asked for") << "%0.1f" << 0 << 0.26 << "0.3";
+}
+
+// Shown and typed alike.
+void FieldFormatTest::fixedFormatShowsTheFewestDigits()
+{
+    QFETCH(QString, format);
+    QFETCH(int, minSigDigs);
+    QFETCH(double, value);
+    TFieldFormat field = Field(utNone, 0, format);
+    field.SetMinSigDigs(minSigDigs);
+    QTEST(field.TextOf(value).value_or(QString()), "text");
+    if (format.endsWith(u'f'))
+        QTEST(field.FormatText(Format("%0.20f", {value})).text.value_or(QString()), "text");
+}
+
 void FieldFormatTest::formatText_data()
 {
     QTest::addColumn<int>("units");

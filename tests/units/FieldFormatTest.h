@@ -12,6 +12,8 @@ private slots:
     void textOfValue();
     void valueOfText_data();
     void valueOfText();
+    void fixedFormatShowsTheFewestDigits_data();
+    void fixedFormatShowsTheFewestDigits();
     void formatText_data();
     void formatText();
     void acceptsChar_data();
