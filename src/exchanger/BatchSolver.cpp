@@ -67,6 +67,8 @@ void TBatchSolver::WriteHeader(TCsvWriter& csv)
         csv.AddText(QLatin1StringView(field.name));
     csv.AddText(QLatin1StringView(HxArrangementName));
     csv.AddText(QLatin1StringView(HxCorrectionFactorField.name));
+    for (const THxNumberField& field : HxAllowanceFields)
+        csv.AddText(QLatin1StringView(field.name));
     csv.AddText(QLatin1StringView("findings"));
     csv.AddText(QLatin1StringView("status"));
     csv.EndRow();
@@ -100,6 +102,8 @@ void TBatchSolver::SolveLine(const QString& line, TCsvWriter& csv)
         csv.AddNumber(hx.Result(field.member));
     csv.AddText(hx.arrangement.Key());
     csv.AddNumber(hx.Result(HxCorrectionFactorField.member));
+    for (const THxNumberField& field : HxAllowanceFields)
+        csv.AddNumber(hx.Result(field.member));
     csv.AddText(result.verdict.Findings().join(FindingSeparator));
     if (result.verdict.IsInfeasible())
         csv.AddText(QStringLiteral("Infeasible: ") + result.verdict.Findings().first());

@@ -25,7 +25,7 @@ struct TValueSpec
     int maskBit = -1;
 };
 
-constexpr std::array<TValueSpec, TCaseArguments::Count> ValueSpecs = {{
+constexpr std::array<TValueSpec, TCaseArguments::WithAllowances> ValueSpecs = {{
     {"HOT", &TCaseArguments::hotFluid, nullptr},
     {"THI", nullptr, &TCaseArguments::thi, mbThi},
     {"THO", nullptr, &TCaseArguments::tho, mbTho},
@@ -39,7 +39,22 @@ constexpr std::array<TValueSpec, TCaseArguments::Count> ValueSpecs = {{
     {"AO", nullptr, &TCaseArguments::Ao, mbAo},
     {"Q", nullptr, &TCaseArguments::Q, mbQ},
     {"MASK", &TCaseArguments::mask, nullptr},
+    {"RFH", nullptr, &TCaseArguments::Rfh, mbRfh},
+    {"RFC", nullptr, &TCaseArguments::Rfc, mbRfc},
+    {"MARGIN", nullptr, &TCaseArguments::margin, mbMargin},
 }};
+
+bool IsValueCount(qsizetype count)
+{
+    return count == TCaseArguments::Count || count == TCaseArguments::WithAllowances;
+}
+
+std::string CountProblem(qsizetype found, const char* where)
+{
+    return "expected " + std::to_string(TCaseArguments::Count) + " or " +
+           std::to_string(TCaseArguments::WithAllowances) + " values" + where + " but found " +
+           std::to_string(found);
+}
 
 std::string BadValue(int index, const std::string& reason)
 {
@@ -91,11 +106,11 @@ TMaskBit TCaseArguments::MaskBitOf(TValue number)
 
 std::string TCaseArguments::Read(const TTexts& texts, const TConverted& converted)
 {
-    for (int i = 0; i < Count; ++i) {
+    for (int i = 0; i < texts.count; ++i) {
         const TValueSpec& spec = ValueSpecs[std::size_t(i)];
         // A view of the caller's text: no copy is made per value.
-        const QString text =
-            QString::fromRawData(texts[std::size_t(i)].data(), texts[std::size_t(i)].size());
+        const QStringView view = texts.values[std::size_t(i)];
+        const QString text = QString::fromRawData(view.data(), view.size());
         double number = 0;
         if (spec.integer) {
             int value = 0;
@@ -129,8 +144,8 @@ std::string TCaseArguments::SplitCaseLine(QStringView line, TTexts& texts)
     const auto keep = [&](QStringView field) {
         if (count == 0)
             tag = field;
-        else if (count <= Count)
-            texts[std::size_t(count - 1)] = field;
+        else if (count <= WithAllowances)
+            texts.values[std::size_t(count - 1)] = field;
         ++count;
     };
     QStringView rest = TrimmedBlanks(line);
@@ -144,25 +159,25 @@ std::string TCaseArguments::SplitCaseLine(QStringView line, TTexts& texts)
     // every character, which a batch of case lines would pay for on each.
     if (count == 0 || (tag != CaseLineTag && tag.compare(CaseLineTag, Qt::CaseInsensitive) != 0))
         return "not a case line: it must start with \"Kelvane,\"";
-    if (count != Count + 1)
-        return "expected " + std::to_string(Count) + " values after the tag but found " +
-               std::to_string(count - 1);
+    if (!IsValueCount(count - 1))
+        return CountProblem(count - 1, " after the tag");
+    texts.count = int(count - 1);
     return {};
 }
 
 TCaseArguments::TTexts TCaseArguments::Texts(const QStringList& values, qsizetype first)
 {
     TTexts texts;
-    for (int i = 0; i < Count; ++i)
-        texts[std::size_t(i)] = values.at(first + i);
+    texts.count = int(values.size() - first);
+    for (int i = 0; i < texts.count; ++i)
+        texts.values[std::size_t(i)] = values.at(first + i);
     return texts;
 }
 
 TCaseArguments TCaseArguments::Parse(const QStringList& values, qsizetype first)
 {
-    if (first < 0 || values.size() - first != Count)
-        throw ECaseInputError("expected " + std::to_string(Count) + " values but found " +
-                              std::to_string(std::max<qsizetype>(values.size() - first, 0)));
+    if (first < 0 || !IsValueCount(values.size() - first))
+        throw ECaseInputError(CountProblem(std::max<qsizetype>(values.size() - first, 0), ""));
     TCaseArguments arguments;
     if (const std::string problem = arguments.Read(Texts(values, first)); !problem.empty())
         throw ECaseInputError(problem);
@@ -179,9 +194,13 @@ TCaseArguments TCaseArguments::FromCaseLine(const QString& line)
 
 QString TCaseArguments::CaseLine() const
 {
-    return Format(CaseLineFormat,
-                  {std::int64_t(hotFluid), thi, tho, mh, std::int64_t(coldFluid), tci, tco, mc,
-                   std::int64_t(heatXType), Uo, Ao, Q, std::int64_t(mask)});
+    QString line =
+        Format(CaseLineFormat, {std::int64_t(hotFluid), thi, tho, mh, std::int64_t(coldFluid), tci,
+                                tco, mc, std::int64_t(heatXType), Uo, Ao, Q, std::int64_t(mask)});
+    if (Rfh != 0 || Rfc != 0 || margin != 0)
+        for (const double allowance : {Rfh, Rfc, margin})
+            line += u',' + FloatToRoundTripText(allowance);
+    return line;
 }
 
 TCaseArguments TCaseArguments::FromCase(const THx& hx, int hotFluid, int coldFluid, int heatXType,

@@ -16,8 +16,9 @@ struct TCaseInput;
 
 // The 13 values of a case as the command line and the case line carry them:
 // fluid and type as 0-based table indexes, Uo in W/m²°C, the mask of given values
-// as a decimal integer. The one reader and writer of that format, for the main
-// window's clipboard and command line as for --solve and --batch.
+// as a decimal integer; or 16, the 13 followed by the service allowances Rfh,
+// Rfc (m²·K/W) and margin (%), which are 0 where a line has 13. The one reader and writer of that
+// format, for the main window's clipboard and command line as for --solve and --batch.
 //
 //   TCaseArguments::TTexts texts;
 //   std::string problem = TCaseArguments::SplitCaseLine(line, texts);
@@ -28,6 +29,7 @@ struct TCaseInput;
 struct TCaseArguments
 {
     static constexpr int Count = 13;
+    static constexpr int WithAllowances = 16;
     // The values in their order.
     enum TValue : int
     {
@@ -43,7 +45,10 @@ struct TCaseArguments
         cvUo,
         cvAo,
         cvQ,
-        cvMask
+        cvMask,
+        cvRfh,
+        cvRfc,
+        cvMargin
     };
     // The mask bit of one of the nine numbers thi ... Q.
     static TMaskBit MaskBitOf(TValue number);
@@ -61,9 +66,16 @@ struct TCaseArguments
     double Ao = 0;
     double Q = 0;
     int mask = 0;
+    double Rfh = 0;
+    double Rfc = 0;
+    double margin = 0;
 
-    // The texts of the 13 values, views into the caller's text.
-    using TTexts = std::array<QStringView, Count>;
+    // The texts of the 13 or 16 values, views into the caller's text.
+    struct TTexts
+    {
+        std::array<QStringView, WithAllowances> values;
+        int count = Count;
+    };
     // Told of each value as it converts: an index or the mask as a whole number.
     using TConverted = std::function<void(TValue value, double number)>;
 
@@ -82,18 +94,19 @@ struct TCaseArguments
     // a comma trimmed, so one trailing comma adds nothing). Returns the problem
     // when the line is no case line, empty otherwise.
     static std::string SplitCaseLine(QStringView line, TTexts& texts);
-    // values[first] ... values[first + 12]; the list must hold them.
+    // values[first] to the end; the list must hold 13 or 16 from there.
     static TTexts Texts(const QStringList& values, qsizetype first);
 
     // The raising forms, for callers whose errors are exceptions: ECaseInputError
-    // with the problem. Parse takes the 13 values from values[first] on.
+    // with the problem. Parse takes the 13 or 16 values from values[first] on.
     static TCaseArguments Parse(const QStringList& values, qsizetype first = 0);
     static TCaseArguments FromCaseLine(const QString& line);
 
     // The case line "Kelvane,0,35.000,...,111": indexes and mask as integers,
-    // the nine numbers with three decimals.
+    // the nine numbers with three decimals; where an allowance is set, the three
+    // follow as their shortest round-trip texts.
     QString CaseLine() const;
-    // The nine numbers of `hx` with the given indexes and mask.
+    // The nine numbers and the allowances of `hx` with the given indexes and mask.
     static TCaseArguments FromCase(const THx& hx, int hotFluid, int coldFluid, int heatXType,
                                    int mask);
 

@@ -88,7 +88,7 @@ TCaseFile TCaseFile::Read(const QString& path)
         if (std::isnan(caseFile.values[row.bit]))
             lacking << QLatin1String(row.name);
     }
-    if (lacking.size() == CaseInputCount)
+    if (lacking.size() == MaskedValueCount)
         ThrowOpenError(path, QStringLiteral("it is not a case file: it holds none of the values "
                                             "thi, tho, mh, tci, tco, mc, Uo, Ao, Q"));
     if (!lacking.isEmpty())

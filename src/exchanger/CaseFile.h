@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CaseInputs.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -17,9 +19,10 @@ class THx;
 // changes nothing.
 struct TCaseFile
 {
-    // The nine given values in mask-bit order (thi, tho, mh, tci, tco, mc, Uo,
-    // Ao, Q), in the record's units: Uo in kW/(m²·K).
-    std::array<double, 9> values{};
+    // The case inputs in the order of CaseInputRows (thi, tho, mh, tci, tco,
+    // mc, Uo, Ao, Q, Rfh, Rfc, margin), in the record's units: Uo in kW/(m²·K).
+    // The allowances are 0 where the file has none.
+    std::array<double, CaseInputCount> values{};
     // The names the file gives; empty when it gives none.
     QString hotFluid;
     QString coldFluid;
@@ -43,6 +46,6 @@ struct TCaseFile
     // and leaves any old file as it was.
     static void Write(const QString& path, const THx& hx, int mask, const QString& programName);
 
-    // Puts the nine values into the record.
+    // Puts the case inputs into the record.
     void GivenValuesInto(THx& hx) const;
 };

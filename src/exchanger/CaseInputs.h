@@ -22,6 +22,10 @@ struct TCaseInputRow
     double resetValue;   // what Reset puts into the field, in its base unit
     double initialValue; // of the built-in initial case, in the record's unit
     bool inWatts;        // the field gives Uo in W/m²°C
+    // A service allowance: always given, and 0 where a case line, case file or
+    // remembered case lacks it.
+    bool allowance = false;
+    int unitsBase = 0; // of the field, in the units catalogue
 
     double FieldValue(double recordValue) const
     {
@@ -44,6 +48,10 @@ inline constexpr TCaseInputRow CaseInputRows[] = {
     {"Uo", &THx::Uo, mbUo, utHeatTransCoeff, "%0.5g", 0.01, 10000.0, 37.0, 0.037, true},
     {"Ao", &THx::Ao, mbAo, utArea, "%0.1f", 0.0001, 1000000.0, 41.8, 0, false},
     {"Q", &THx::Q, mbQ, utDutyPrim, "%0.3f", 0.000001, 10000000.0, 22.506, 0, false},
+    {"Rfh", &THx::Rfh, mbRfh, utThermalResist, "%0.4f", 0, 0.01, 0, 0, false, true},
+    {"Rfc", &THx::Rfc, mbRfc, utThermalResist, "%0.4f", 0, 0.01, 0, 0, false, true},
+    // In % of area: the proportion's second unit.
+    {"margin", &THx::margin, mbMargin, utProportion, "%0.1f", 0, 100.0, 0, 0, false, true, 1},
 };
 
 inline constexpr int CaseInputCount = int(std::size(CaseInputRows));

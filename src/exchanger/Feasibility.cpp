@@ -52,6 +52,17 @@ constexpr const TQuantity& Tci = GivenValues[mbTci];
 constexpr const TQuantity& Tco = GivenValues[mbTco];
 constexpr const TQuantity& Duty = GivenValues[mbQ];
 constexpr TQuantity EffectivenessValue{u"e", &THx::e, Fixed3, 1, u""};
+constexpr TQuantity Allowances[] = {
+    {u"Rfh", &THx::Rfh, General5, 1, u" m²·K/W"},
+    {u"Rfc", &THx::Rfc, General5, 1, u" m²·K/W"},
+    {u"margin", &THx::margin, Fixed1, 1, u" %"},
+};
+constexpr TQuantity ServiceCoefficient{u"Us", &THx::Us, General5, 1000, u" W/m²°C"};
+constexpr TQuantity CleanCoefficient{u"Uo", &THx::Uo, General5, 1000, u" W/m²°C"};
+
+// Above it, fouling takes most of the resistance to heat flow: the exchanger is
+// sized for its dirt more than for its duty, and cleaning pays.
+constexpr double HighestFoulingShare = 0.5;
 constexpr TQuantity NtuValue{u"Ntu", &THx::ntu, Fixed3, 1, u""};
 
 // The usual design rule: below it the exchanger works far from counter flow,
@@ -288,6 +299,40 @@ void CheckUntickedDuty(const TSolvedCase& solve, TVerdict& verdict)
             Joined({u"duty not given: worked from ", Shown(Duty, solve.given), u" as entered"}));
 }
 
+// A negative allowance names itself; with none, the fouling alone resists more
+// than the given area allows the service coefficient to.
+void CheckAllowances(const TSolvedCase& solve, TVerdict& verdict)
+{
+    const THx& hx = solve.solved;
+    bool negative = false;
+    for (const TQuantity& allowance : Allowances) {
+        if (hx.*allowance.member >= 0)
+            continue;
+        negative = true;
+        verdict.AddInfeasible(Joined({u"allowance negative: ", Shown(allowance, hx)}));
+    }
+    if (negative)
+        return;
+    const double fouling = hx.Rfh + hx.Rfc;
+    verdict.AddInfeasible(
+        Joined({u"fouling needs more area than given: ", Shown(ServiceCoefficient, hx),
+                u" needed, fouling alone allows at most ", GeneralText(1 / fouling, 5),
+                ServiceCoefficient.unit}));
+}
+
+// 1 - Us/Uo: the share of the service resistance the fouling takes.
+void CheckFoulingShare(const TSolvedCase& solve, TVerdict& verdict)
+{
+    const THx& hx = solve.solved;
+    const double us = hx.Result(&THx::Us);
+    const double uo = hx.Result(&THx::Uo);
+    if (!(us > 0 && uo > 0) || !(1 - us / uo > HighestFoulingShare))
+        return;
+    verdict.AddWarning(
+        Joined({u"fouling above half the resistance: ", Shown(ServiceCoefficient, hx), u", clean ",
+                Shown(CleanCoefficient, hx)}));
+}
+
 // In the order their findings are listed.
 // Where the solve stopped for its temperatures, only they and the duty are its own.
 constexpr TCheck TemperatureChecks[] = {CheckAbsoluteZero, CheckEndDifferences,
@@ -299,10 +344,8 @@ constexpr TCheck InfeasibleChecks[] = {
 };
 
 constexpr TCheck WarningChecks[] = {
-    CheckOverwrittenGivenValues,
-    CheckUntickedDuty,
-    CheckCorrectionFactor,
-    CheckShellCross,
+    CheckOverwrittenGivenValues, CheckUntickedDuty, CheckCorrectionFactor, CheckShellCross,
+    CheckFoulingShare,
 };
 
 void RunChecks(std::span<const TCheck> checks, const TSolvedCase& solve, TVerdict& verdict)
@@ -335,6 +378,9 @@ TVerdict CheckFeasibility(const TSolvedCase& solve)
     case TSolveStop::ssNone:
     case TSolveStop::ssOutsideRelation:
         RunChecks(InfeasibleChecks, solve, verdict);
+        break;
+    case TSolveStop::ssAllowances:
+        CheckAllowances(solve, verdict);
         break;
     }
     RunChecks(WarningChecks, solve, verdict);

@@ -290,6 +290,10 @@ QString THeadlessSolver::JsonOf(const THx& hx, const TVerdict& verdict)
     json += JsonString(QString(hx.arrangement.Key()));
     key(HxCorrectionFactorField.name);
     json += JsonNumber(hx.Result(HxCorrectionFactorField.member));
+    for (const THxNumberField& field : HxAllowanceFields) {
+        key(field.name);
+        json += JsonNumber(hx.Result(field.member));
+    }
     key("verdict");
     json += JsonString(verdict.KindName());
     key("findings");

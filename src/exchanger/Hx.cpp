@@ -21,11 +21,14 @@ namespace {
 // What a solve may compute: the nine given values in the order of their mask
 // bits, then the derived values, which every method computes before it reads
 // them. THx::unsolved has one bit for each, in this order.
-constexpr double THx::*SolvedValues[] = {&THx::thi, &THx::tho,  &THx::mh,   &THx::tci,  &THx::tco,
-                                         &THx::mc,  &THx::Uo,   &THx::Ao,   &THx::Q,    &THx::ch,
-                                         &THx::cc,  &THx::lmtd, &THx::cmax, &THx::cmin, &THx::itd,
-                                         &THx::e,   &THx::ntu,  &THx::cr,   &THx::Qmax, &THx::F};
+constexpr double THx::*SolvedValues[] = {
+    &THx::thi, &THx::tho, &THx::mh,   &THx::tci,  &THx::tco,  &THx::mc,     &THx::Uo,   &THx::Ao,
+    &THx::Q,   &THx::ch,  &THx::cc,   &THx::lmtd, &THx::cmax, &THx::cmin,   &THx::itd,  &THx::e,
+    &THx::ntu, &THx::cr,  &THx::Qmax, &THx::F,    &THx::Us,   &THx::Aclean, &THx::Areq, &THx::OD};
 constexpr std::size_t FirstDerived = mbQ + 1;
+
+// A fouling resistance in m²·K/W is this many m²·K/kW, the unit of 1/Uo in the record.
+constexpr double FoulingToRecord = 1000;
 
 // For the length of one solve, the derived values stand at NaN, which no step
 // stores: one still NaN at the end was not reached. It gets its value back, as
@@ -126,6 +129,8 @@ double THx::Result(const double THx::*value) const
 
 void THx::SolveByMethod(int mask)
 {
+    if (!AllowancesSound(mask))
+        return;
     const bool hotTemps = HasAll(mask, mgHotTemps);
     const bool coldTemps = HasAll(mask, mgColdTemps);
     if (HasAll(mask, mgDuty)) {
@@ -190,14 +195,15 @@ void THx::LmtdMethod(int mask)
 
 bool THx::LmtdMethodDuty()
 {
+    RatedAreas();
     lmtd = Lmtd(thi, tho, tci, tco);
     if (arrangement.IsCounterFlow()) {
-        Q = Mul(Mul(Uo, Ao), lmtd);
+        Q = Mul(Mul(Us, Ao), lmtd);
         return true;
     }
     if (!EffectivenessFromTemperatures())
         return false;
-    Q = Mul(Mul(Mul(Uo, Ao), F), lmtd);
+    Q = Mul(Mul(Mul(Us, Ao), F), lmtd);
     return true;
 }
 
@@ -207,7 +213,8 @@ void THx::EffectivenessNtuMethod()
     ch = Mul(mh, cph);
     cc = Mul(mc, cpc);
     CapacityRates();
-    ntu = Div(Mul(Uo, Ao), cmin);
+    RatedAreas();
+    ntu = Div(Mul(Us, Ao), cmin);
     const TFlowRelation relation = arrangement.RelationFor(ch >= cc);
     if (arrangement.IsCounterFlow()) {
         e = Effectiveness(cr, ntu);
@@ -411,11 +418,80 @@ void THx::SizeExchanger(int mask)
 {
     // Counter flow takes the lmtd as it is; F enters no counter-flow number.
     const double difference = arrangement.IsCounterFlow() ? lmtd : Mul(F, lmtd);
-    // A given area wins: Uo is recomputed even when it is given too.
-    if (HasBit(mask, mbAo))
-        Uo = Div(Q, Mul(Ao, difference));
-    else
-        Ao = Div(Q, Mul(Uo, difference));
+    // A given area wins: Uo is recomputed even when it is given too. The margin
+    // is part of the given area, so the duty has the rest of it in service.
+    if (HasBit(mask, mbAo)) {
+        Areq = Div(Ao, MarginFactor());
+        Us = Div(Q, Mul(Areq, difference));
+        if (!CleanCoefficient()) {
+            MarkUnsolved({&THx::Uo});
+            return;
+        }
+    } else {
+        ServiceCoefficient();
+        Areq = Div(Q, Mul(Us, difference));
+        Ao = Mul(Areq, MarginFactor());
+    }
+    DesignAreas();
+}
+
+// Negative allowances are no design: nothing is computed from them.
+bool THx::AllowancesSound(int mask)
+{
+    if (Rfh >= 0 && Rfc >= 0 && margin >= 0)
+        return true;
+    stop = TSolveStop::ssAllowances;
+    MarkUnsolvedGivenValues(~mask);
+    return false;
+}
+
+// The fouling resistances in series with the clean coefficient. A coefficient
+// that is not positive is the verdict's to name: it stays as it is.
+void THx::ServiceCoefficient()
+{
+    const double fouling = Add(Rfh, Rfc);
+    Us = fouling == 0 || !(Uo > 0) ? Uo : Div(1, Add(Div(1, Uo), Mul(FoulingToRecord, fouling)));
+}
+
+// Uo from Us: false, with `stop` set, where the fouling alone resists more than
+// the service coefficient allows.
+bool THx::CleanCoefficient()
+{
+    const double fouling = Add(Rfh, Rfc);
+    if (fouling == 0 || !(Us > 0)) {
+        Uo = Us;
+        return true;
+    }
+    const double cleanResistance = Sub(Div(1, Us), Mul(FoulingToRecord, fouling));
+    if (!(cleanResistance > 0)) {
+        stop = TSolveStop::ssAllowances;
+        return false;
+    }
+    Uo = Div(1, cleanResistance);
+    return true;
+}
+
+// A rated exchanger serves with all of its area: the margin plays no part.
+void THx::RatedAreas()
+{
+    ServiceCoefficient();
+    Areq = Ao;
+    DesignAreas();
+}
+
+// Aclean = Q/(Uo F lmtd) = Areq Us/Uo. Where a coefficient or the area is not
+// positive the verdict says so, and neither is worked out.
+void THx::DesignAreas()
+{
+    if (!(Uo > 0 && Us > 0 && Areq > 0))
+        return;
+    Aclean = Mul(Areq, Div(Us, Uo));
+    OD = Mul(Sub(Div(Ao, Aclean), 1), 100);
+}
+
+double THx::MarginFactor() const
+{
+    return Add(1, Div(margin, 100));
 }
 
 void THx::SetHotFluid(const QString& name)
@@ -491,6 +567,15 @@ void THx::WriteResults(TResultsPage& page) const
     page.Number(L("Cmax"), Result(&THx::cmax), TUnit::ruCapacityRate);
     page.Number(L("Cr"), Result(&THx::cr));
     page.Number(L("Uo"), Result(&THx::Uo), TUnit::ruHeatTransCoeff);
+    if (HasAllowances()) {
+        page.Number(L("Rfh"), Rfh, TUnit::ruFouling);
+        page.Number(L("Rfc"), Rfc, TUnit::ruFouling);
+        page.Number(L("Us"), Result(&THx::Us), TUnit::ruHeatTransCoeff);
+        page.Number(L("margin"), margin, TUnit::ruPercent);
+        page.Number(L("Aclean"), Result(&THx::Aclean), TUnit::ruArea);
+        page.Number(L("Areq"), Result(&THx::Areq), TUnit::ruArea);
+        page.Number(L("OD"), Result(&THx::OD), TUnit::ruPercent);
+    }
     page.Number(L("Ao"), Result(&THx::Ao), TUnit::ruArea);
     page.Number(L("itd"), Result(&THx::itd), TUnit::ruDegC);
     page.Number(L("lmtd"), Result(&THx::lmtd), TUnit::ruDegC);
@@ -512,14 +597,19 @@ void THx::WriteDiagnostics(QStringList& lines) const
                                     : Format(format, {value}));
     };
     lines << QStringLiteral("Diagnostic") << QString();
-    line(QLatin1StringView("Uo Ao = %0.3f kW/K"), products[0]);
+    // With allowances the rate equation holds for the service coefficient and area.
+    const bool service = HasAllowances();
+    line(QLatin1StringView(service ? "Us Areq = %0.3f kW/K" : "Uo Ao = %0.3f kW/K"), products[0]);
     line(QLatin1StringView("Ntu Cmin = %0.3f kW/K"), products[1]);
     lines << QString();
     line(QLatin1StringView("ch (thi-tho) = %0.3f kW"), products[2]);
     line(QLatin1StringView("cc (tco-tci) = %0.3f kW"), products[3]);
-    line(QLatin1StringView(arrangement.IsCounterFlow() ? "Uo Ao lmtd = %0.3f kW"
-                                                       : "Uo Ao F lmtd = %0.3f kW"),
-         products[4]);
+    const char* rateLine =
+        arrangement.IsCounterFlow() ? "Uo Ao lmtd = %0.3f kW" : "Uo Ao F lmtd = %0.3f kW";
+    if (service)
+        rateLine =
+            arrangement.IsCounterFlow() ? "Us Areq lmtd = %0.3f kW" : "Us Areq F lmtd = %0.3f kW";
+    line(QLatin1StringView(rateLine), products[4]);
     line(QLatin1StringView("e Qmax = %0.3f kW"), products[5]);
 }
 
@@ -539,7 +629,8 @@ std::array<double, 6> THx::DiagnosticProducts() const
         return std::isnan(a) || std::isnan(b) ? std::numeric_limits<double>::quiet_NaN()
                                               : Sub(a, b);
     };
-    const double uoAo = product({Result(&THx::Uo), Result(&THx::Ao)});
+    const double uoAo = HasAllowances() ? product({Result(&THx::Us), Result(&THx::Areq)})
+                                        : product({Result(&THx::Uo), Result(&THx::Ao)});
     // With an arrangement the rate equation holds with F.
     const double rateDuty = arrangement.IsCounterFlow()
                                 ? product({uoAo, Result(&THx::lmtd)})

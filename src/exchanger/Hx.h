@@ -45,7 +45,9 @@ enum class TSolveStop
     ssTemperatures,     // the streams touch or cross at an end (Approach::EndOf), or a
                         // stream whose flow the duty gives neither cools nor heats
     ssArrangementLimit, // the effectiveness is at the most the arrangement reaches
-    ssOutsideRelation   // the arrangement's relation has no ntu or e for the values
+    ssOutsideRelation,  // the arrangement's relation has no ntu or e for the values
+    ssAllowances        // a fouling resistance or the margin is negative, or the fouling
+                        // alone needs more than the given area allows
 };
 
 // One two-stream heat exchanger case: the nine values the user can give, the
@@ -86,6 +88,18 @@ public:
     // LMTD correction factor of the arrangement, counter-flow ntu / ntu: 1 for
     // counter flow.
     double F = 0;
+    // The service allowances: fouling resistances of the hot and cold streams,
+    // m²·K/W referred to Ao, and the design margin, % of area. Uo is the clean
+    // coefficient; the service one, Us, takes its place in every equation. The
+    // area the duty needs in service is Areq; Ao is Areq with the margin where the
+    // solve sizes the exchanger. Without allowances Us is Uo and Areq Ao, exactly.
+    double Rfh = 0;
+    double Rfc = 0;
+    double margin = 0;
+    double Us = 0;     // kW/(m²·K)
+    double Aclean = 0; // the area the duty needs with Uo, without margin
+    double Areq = 0;
+    double OD = 0;                        // overdesign Ao/Aclean - 1, %
     TSolveStop stop = TSolveStop::ssNone; // of the last Solve
     // The numbers the last Solve did not reach (the nine given values at their
     // mask bits, the derived values above them). They keep the values the
@@ -117,6 +131,8 @@ public:
     void SetHotFluid(const QString& name);
     void SetColdFluid(const QString& name);
     void SetHeatXType(const QString& name);
+    // Whether a fouling resistance or the margin is set.
+    bool HasAllowances() const { return Rfh != 0 || Rfc != 0 || margin != 0; }
     // Built-in specific heat, kJ/(kg·K): air, water, oil (any letter case), else 1.0.
     static double DefaultCp(const QString& name);
 
@@ -159,6 +175,12 @@ private:
     bool BelowLimit(const TFlowRelation& relation);    // e short of the arrangement's limit
     bool Related(std::optional<double> value, double& result); // a value of the relation
     void SizeExchanger(int mask);
+    bool AllowancesSound(int mask);
+    void ServiceCoefficient();
+    bool CleanCoefficient();
+    void RatedAreas();
+    void DesignAreas();
+    double MarginFactor() const;
     void CommonTail(int mask);
     void MarkUnsolvedGivenValues(int bits);
     bool LmtdMethodDuty();

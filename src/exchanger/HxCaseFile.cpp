@@ -1,13 +1,16 @@
 // The mapping of a case to its XML data file: groups and value elements in
 // the file's order, every number as the shortest text that reads back as the
 // same double, so that a case saved and opened again is the same case. Files
-// written with three decimals read as before.
+// written with three decimals read as before. The service allowances are written
+// only where one is set, so a clean case's file is as it always was; a file
+// without them reads them as 0.
 #include "Format.h"
 #include "Hx.h"
 #include "XMLFile.h"
 
 #include <QString>
 #include <cmath>
+#include <limits>
 #include <variant>
 
 namespace {
@@ -25,6 +28,7 @@ struct TCaseGroup
 {
     const char* name;
     std::initializer_list<TCaseValue> values;
+    bool allowances = false;
 };
 
 const TCaseGroup CaseGroups[] = {
@@ -52,7 +56,25 @@ const TCaseGroup CaseGroups[] = {
       {"ntu", &THx::ntu, false},
       {"e", &THx::e, false}}},
     {"duty", {{"method", &THx::method, false}, {"Qmax", &THx::Qmax, false}, {"Q", &THx::Q, true}}},
+    {"service",
+     {{"Rfh", &THx::Rfh, true},
+      {"Rfc", &THx::Rfc, true},
+      {"margin", &THx::margin, true},
+      {"Us", &THx::Us, false},
+      {"Aclean", &THx::Aclean, false},
+      {"Areq", &THx::Areq, false},
+      {"OD", &THx::OD, false}},
+     true},
 };
+
+// An allowance the file lacks is 0; one it gives as no number is NaN.
+double ReadAllowance(TXMLFile& file, TXMLNode group, const QString& name)
+{
+    TXMLNode element;
+    if (group)
+        file.FindNode(group, {name}, element, false);
+    return element ? file.ReadFloat(group, name, std::numeric_limits<double>::quiet_NaN()) : 0;
+}
 
 bool HasReadBackValues(const TCaseGroup& group)
 {
@@ -68,6 +90,8 @@ bool HasReadBackValues(const TCaseGroup& group)
 void THx::WriteCase(TXMLFile& file, pugi::xml_node root) const
 {
     for (const TCaseGroup& group : CaseGroups) {
+        if (group.allowances && !HasAllowances())
+            continue;
         TXMLNode node;
         file.FindNode(root, {QLatin1String(group.name)}, node, true);
         if (!node)
@@ -99,13 +123,15 @@ void THx::ReadCase(TXMLFile& file, pugi::xml_node root)
             continue;
         TXMLNode node;
         file.FindNode(root, {QLatin1String(group.name)}, node, false);
-        if (!node)
+        if (!node && !group.allowances)
             continue;
         for (const TCaseValue& value : group.values) {
             if (!value.readBack)
                 continue;
             double& field = this->*std::get<double THx::*>(value.field);
-            field = file.ReadFloat(node, QLatin1String(value.name), field);
+            const QString name = QLatin1String(value.name);
+            field = group.allowances ? ReadAllowance(file, node, name)
+                                     : file.ReadFloat(node, name, field);
         }
     }
 }

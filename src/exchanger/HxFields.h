@@ -4,7 +4,8 @@
 
 // The fields of THx by their record names, in record order (the four texts come
 // first): what the JSON and CSV outputs of the headless solver list, followed
-// by the flow arrangement (its key) and its correction factor F.
+// by the flow arrangement (its key), its correction factor F and the service
+// allowances with what they give.
 struct THxTextField
 {
     const char* name;
@@ -36,6 +37,11 @@ inline constexpr THxNumberField HxNumberFields[] = {
 inline constexpr const char* HxArrangementName = "arrangement";
 inline constexpr THxNumberField HxCorrectionFactorField = {"F", &THx::F};
 
+inline constexpr THxNumberField HxAllowanceFields[] = {
+    {"Rfh", &THx::Rfh},       {"Rfc", &THx::Rfc},   {"margin", &THx::margin}, {"Us", &THx::Us},
+    {"Aclean", &THx::Aclean}, {"Areq", &THx::Areq}, {"OD", &THx::OD},
+};
+
 // Every value the JSON and CSV outputs give for a case.
 inline constexpr std::size_t HxOutputCount =
-    std::size(HxTextFields) + std::size(HxNumberFields) + 2;
+    std::size(HxTextFields) + std::size(HxNumberFields) + 2 + std::size(HxAllowanceFields);

@@ -13,6 +13,7 @@ struct TUnitText
 {
     const char* html;
     const char* text; // UTF-8
+    int decimals = 3;
 };
 
 // Indexed by TUnit.
@@ -25,6 +26,8 @@ constexpr TUnitText UnitTexts[] = {
     {" kW/m&sup2;&middot;K", " kW/m²·K"},
     {" m<sup>2</sup>", " m²"},
     {" kW", " kW"},
+    {" m&sup2;&middot;K/W", " m²·K/W", 6}, // a few ten-thousandths
+    {" %", " %"},
 };
 
 const char* const HtmlHead[] = {
@@ -50,8 +53,8 @@ struct TFormTexts
 };
 
 constexpr TFormTexts HtmlTexts = {"<p>&nbsp;</p>", "<p class=\"hd\"><b>%s</b>: %s</p>",
-                                  "<p>%s = %0.3f%s</p>", "<p>%s =</p>", "<p>%s: %s</p>"};
-constexpr TFormTexts PlainTexts = {"", "%s: %s", "%s = %0.3f%s", "%s =", "%s: %s"};
+                                  "<p>%s = %s%s</p>", "<p>%s =</p>", "<p>%s: %s</p>"};
+constexpr TFormTexts PlainTexts = {"", "%s: %s", "%s = %s%s", "%s =", "%s: %s"};
 
 const TFormTexts& TextsOf(TForm form)
 {
@@ -82,9 +85,11 @@ void TResultsPage::Number(QLatin1StringView label, double value, TUnit unit)
         return;
     }
     const TUnitText& unitText = UnitTexts[std::size_t(unit)];
+
     const char* spelling = m_form == TForm::rfHtml ? unitText.html : unitText.text;
-    m_lines << Format(QLatin1StringView(TextsOf(m_form).number),
-                      {QString(label), value, QString::fromUtf8(spelling)});
+    m_lines << Format(
+        QLatin1StringView(TextsOf(m_form).number),
+        {QString(label), FixedText(value, unitText.decimals), QString::fromUtf8(spelling)});
 }
 
 void TResultsPage::Text(QLatin1StringView label, const QString& text)

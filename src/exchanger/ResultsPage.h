@@ -25,7 +25,9 @@ public:
         ruCapacityRate,
         ruHeatTransCoeff,
         ruArea,
-        ruPower
+        ruPower,
+        ruFouling,
+        ruPercent
     };
 
     // The HTML form starts with the page's head and style.

@@ -14,8 +14,15 @@ enum TMaskBit : int
     mbMc,
     mbUo,
     mbAo,
-    mbQ
+    mbQ,
+    // The service allowances follow the nine: always given, never in a mask.
+    mbRfh,
+    mbRfc,
+    mbMargin
 };
+
+// The values a mask can tick: thi ... Q.
+inline constexpr int MaskedValueCount = mbQ + 1;
 
 // The groups the solver tests with HasAll.
 enum TMaskGroup : int

@@ -113,14 +113,15 @@ void ApplyCaseValue(TMainForm& form, TCaseArguments::TValue value, double number
     case TCaseArguments::cvMask:
         form.CheckBoxesFromMask(int(number));
         break;
-    default: // the nine numbers, in the order of their check boxes
+    default: // a number, into its field
         (form.*TMainForm::FieldOf(TCaseArguments::MaskBitOf(value)))->SetValue(number);
         break;
     }
 }
 
 // Each value goes to its control as it converts; the first that does not stops
-// there, with the message, and what was set before it stays set.
+// there, with the message, and what was set before it stays set. A case of 13
+// values has no allowances: theirs become 0.
 void ApplyCaseTexts(TMainForm& form, const TCaseArguments::TTexts& texts)
 {
     TCaseArguments values;
@@ -128,8 +129,12 @@ void ApplyCaseTexts(TMainForm& form, const TCaseArguments::TTexts& texts)
         values.Read(texts, [&form](TCaseArguments::TValue value, double number) {
             ApplyCaseValue(form, value, number);
         });
-    if (!problem.empty())
+    if (!problem.empty()) {
         TPlatform::Current().ShowMessage(QStringLiteral("Invalid command line arguments..."));
+        return;
+    }
+    for (int value = texts.count; value < TCaseArguments::WithAllowances; ++value)
+        ApplyCaseValue(form, TCaseArguments::TValue(value), 0);
 }
 
 } // namespace

@@ -13,7 +13,8 @@ namespace {
 
 static_assert(TLastCase::FieldCount == CaseInputCount);
 
-// A section of the store: one drop-down and the three fields below it.
+// A section of the store: one drop-down (none for the allowances) and the three
+// fields below it.
 struct TGroup
 {
     const char* section;
@@ -27,6 +28,7 @@ const TGroup Groups[] = {
     {"HotFluid", &TLastCase::hotFluid, 0},
     {"ColdFluid", &TLastCase::coldFluid, 3},
     {"HeatXType", &TLastCase::heatXType, 6},
+    {"Allowances", nullptr, 9},
 };
 
 const QString IndexName = QStringLiteral("index");
@@ -69,14 +71,15 @@ TLastCase TLastCase::Read(const TSettingsStore& store, const TLastCase& current)
     TLastCase last = current;
     for (const TGroup& group : Groups) {
         const QString section = QLatin1String(group.section);
-        last.*group.index = store.ReadInteger(section, IndexName, current.*group.index);
+        if (group.index)
+            last.*group.index = store.ReadInteger(section, IndexName, current.*group.index);
         for (int field = group.firstField; field < group.firstField + FieldsPerGroup; ++field) {
             if (const std::optional<double> stored = ReadValue(store, section, FieldName(field)))
                 last.values[field] = *stored;
         }
     }
     const int mask = store.ReadInteger(GivenSection, MaskName, -1);
-    if (mask >= 0 && mask < (1 << FieldCount))
+    if (mask >= 0 && mask < (1 << MaskedValueCount))
         last.mask = mask;
     for (int field = 0; field < FieldCount; ++field)
         last.units[field] = store.ReadInteger(UnitsSection, FieldName(field), current.units[field]);
@@ -87,7 +90,8 @@ void TLastCase::Write(TSettingsStore& store) const
 {
     for (const TGroup& group : Groups) {
         const QString section = QLatin1String(group.section);
-        store.WriteInteger(section, IndexName, this->*group.index);
+        if (group.index)
+            store.WriteInteger(section, IndexName, this->*group.index);
         for (int field = group.firstField; field < group.firstField + FieldsPerGroup; ++field) {
             if (values[field])
                 store.WriteString(section, FieldName(field), FloatToRoundTripText(*values[field]));

@@ -6,8 +6,8 @@
 class TSettingsStore;
 
 // The case the main window remembers from one run to the next: the three
-// drop-down selections, the nine field values in the fields' base units (Uo
-// in W/m²°C), the ticks of their "given" check boxes and the display unit of
+// drop-down selections, the twelve field values in the fields' base units (Uo
+// in W/m²°C, margin in %), the ticks of their "given" check boxes and the display unit of
 // each field. A plain value without
 // widgets; the window copies its controls into one and back.
 //
@@ -18,18 +18,19 @@ class TSettingsStore;
 // In the store: sections "HotFluid", "ColdFluid" and "HeatXType", each with
 // the drop-down's "index" (integer) and its three fields' values (texts named
 // "thi" ... "Q", each the shortest that reads back as the same double; raw
-// doubles, as earlier versions wrote them, read too), the section "Given" with the check boxes'
+// doubles, as earlier versions wrote them, read too), the section "Allowances"
+// with "Rfh", "Rfc" and "margin" alike, the section "Given" with the check boxes'
 // "mask" (integer, bit n for field n), and the section "DisplayUnits" with
-// each field's unit index (integers named "thi" ... "Q").
+// each field's unit index (integers named "thi" ... "margin").
 struct TLastCase
 {
-    static constexpr int FieldCount = 9;
+    static constexpr int FieldCount = 12;
 
     int hotFluid = 0;
     int coldFluid = 0;
     int heatXType = 0;
-    // In field order thi, tho, mh, tci, tco, mc, Uo, Ao, Q; empty for a field
-    // that holds no number.
+    // In field order thi, tho, mh, tci, tco, mc, Uo, Ao, Q, Rfh, Rfc, margin;
+    // empty for a field that holds no number.
     std::array<std::optional<double>, FieldCount> values{};
     // The ticked check boxes, bit n for field n; empty leaves the ticks as
     // they are.

@@ -2,6 +2,7 @@
 
 #include "AppFolders.h"
 #include "ApplicationErrors.h"
+#include "CaseArguments.h"
 #include "CaseInputs.h"
 #include "DropDownSelection.h"
 #include "FileDialog.h"
@@ -41,14 +42,17 @@ namespace {
 // The field of each case input, in the order of CaseInputRows, which is the tab
 // order and the order of the check boxes cb0 ... cb8.
 constexpr TFmtEdit* TMainForm::*FieldMembers[] = {
-    &TMainForm::edthi, &TMainForm::edtho, &TMainForm::edmh, &TMainForm::edtci, &TMainForm::edtco,
-    &TMainForm::edmc,  &TMainForm::eduo,  &TMainForm::edao, &TMainForm::edq,
+    &TMainForm::edthi, &TMainForm::edtho, &TMainForm::edmh,  &TMainForm::edtci,
+    &TMainForm::edtco, &TMainForm::edmc,  &TMainForm::eduo,  &TMainForm::edao,
+    &TMainForm::edq,   &TMainForm::edrfh, &TMainForm::edrfc, &TMainForm::edmargin,
 };
 static_assert(std::size(FieldMembers) == CaseInputCount);
 static_assert(TLastCase::FieldCount == CaseInputCount);
 
-// The drop-down a field stands under: hot, cold, exchanger.
+// The drop-down a field stands under: hot, cold, exchanger; the allowances
+// stand under a caption.
 constexpr int FieldsPerGroup = 3;
+constexpr int GroupCount = CaseInputCount / FieldsPerGroup;
 
 const QString NotSolvedText = QStringLiteral("Not Solved...");
 constexpr int MinSigDigits = 4;
@@ -67,6 +71,13 @@ constexpr int UnitsLeft = 144;
 constexpr int UnitsWidth = 62;
 constexpr int ColumnRight = 206;
 constexpr int DropDownLeft = 74;
+constexpr int ColumnBottom =
+    ColumnTop + GroupCount * (FieldsPerGroup + 1) * RowStep + (GroupCount - 1) * GroupGap;
+constexpr int StatusTop = ColumnBottom + 18;
+constexpr int StatusHeight = 28;
+constexpr int PanelTop = 45;
+constexpr int PanelBottom = StatusTop - 6;
+static_assert(StatusTop + StatusHeight + 6 == TMainForm::ClientHeight);
 
 // The field's value in base units; a text that is not a number raises the
 // number conversion error with that text.
@@ -230,16 +241,31 @@ QComboBox* TMainForm::CreateDropDown(const QString& name, const QString& caption
     return dropDown;
 }
 
+void TMainForm::CreateGroupCaption(const QString& caption, int top)
+{
+    auto* label = new QLabel(caption, this);
+    label->setGeometry(CheckLeft, top, ColumnRight - CheckLeft, RowHeight);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+}
+
 TFmtEdit* TMainForm::CreateField(const TCaseInputRow& row, int top)
 {
     const QString name = QLatin1String(row.name);
     auto* check = new QCheckBox(this);
     check->setObjectName(QStringLiteral("cb%1").arg(row.bit));
     check->setGeometry(CheckLeft, top, CaptionLeft - CheckLeft, RowHeight);
-    check->setChecked(HasBit(InitialCaseMask, row.bit));
     check->setFocusPolicy(Qt::ClickFocus);
-    check->setToolTip(tr("%1 is given").arg(name));
-    cb[row.bit] = check;
+    if (row.allowance) {
+        check->setChecked(true);
+        check->setEnabled(false);
+        check->setToolTip(tr("%1 is always given: 0 for none").arg(name));
+    } else {
+        check->setChecked(HasBit(InitialCaseMask, row.bit));
+        check->setToolTip(tr("%1 is given").arg(name));
+        cb[row.bit] = check;
+    }
 
     auto* caption = new QLabel(name, this);
     caption->setGeometry(CaptionLeft, top, FieldLeft - CaptionLeft - 4, RowHeight);
@@ -257,15 +283,16 @@ TFmtEdit* TMainForm::CreateField(const TCaseInputRow& row, int top)
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->SetFormatType(ft_Fixed);
     field->SetSigDigs(5);
-    // A temperature's decimals are its resolution; every other quantity shows
-    // at least four significant digits, however small its value.
-    field->SetMinSigDigs(row.unitsType == utTemperature ? 0 : MinSigDigits);
+    // The decimals of a temperature and a percentage are their resolution; every
+    // other quantity shows at least four significant digits, however small.
+    const bool resolution = row.unitsType == utTemperature || row.unitsType == utProportion;
+    field->SetMinSigDigs(resolution ? 0 : MinSigDigits);
     field->SetFormatStr(QLatin1String(row.format));
     field->SetRangeLo(row.rangeLo);
     field->SetRangeHi(row.rangeHi);
     field->SetUnitsType(row.unitsType);
-    field->SetUnitsBase(0);
-    field->SetUnitsValue(0);
+    field->SetUnitsBase(row.unitsBase);
+    field->SetUnitsValue(row.unitsBase);
     field->SetUnitsLabel(units);
     connect(field, &QvCustomEdit::OnExit, this, [this, &row, field] { FieldExit(row, field); });
     field->installEventFilter(this);
@@ -285,7 +312,11 @@ void TMainForm::CreateControls()
         if (row.bit % FieldsPerGroup == 0) {
             if (group > 0)
                 top += GroupGap;
-            *dropDowns[group] = CreateDropDown(dropDownNames[group], dropDownCaptions[group], top);
+            if (group < int(std::size(dropDowns)))
+                *dropDowns[group] =
+                    CreateDropDown(dropDownNames[group], dropDownCaptions[group], top);
+            else
+                CreateGroupCaption(tr("Fouling and margin"), top);
             top += RowStep;
         }
         this->*FieldOf(row.bit) = CreateField(row, top);
@@ -298,7 +329,7 @@ void TMainForm::CreateControls()
 
     HTMLView = new THTMLView(this);
     HTMLView->setObjectName(QStringLiteral("HTMLView"));
-    HTMLView->setGeometry(ColumnRight + 6, 45, 281, 415);
+    HTMLView->setGeometry(ColumnRight + 6, PanelTop, 281, PanelBottom - PanelTop);
     HTMLView->setFocusPolicy(Qt::ClickFocus);
     HTMLView->document()->setDefaultFont(QFont(QStringLiteral("Times New Roman"), 10));
     HTMLView->document()->setDefaultStyleSheet(
@@ -319,7 +350,7 @@ void TMainForm::CreateControls()
 
     DiagMemo = new QPlainTextEdit(this);
     DiagMemo->setObjectName(QStringLiteral("DiagMemo"));
-    DiagMemo->setGeometry(499, 290, 246, 170);
+    DiagMemo->setGeometry(499, 290, 246, PanelBottom - 290);
     DiagMemo->setFont(CourierFont(8));
     DiagMemo->setFocusPolicy(Qt::ClickFocus); // not a tab stop
     DiagMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -329,11 +360,11 @@ void TMainForm::CreateControls()
 
     Label13 = new QLabel(QStringLiteral("Status"), this);
     Label13->setObjectName(QStringLiteral("Label13"));
-    Label13->setGeometry(CheckLeft, 466, ClientWidth - 2 * CheckLeft, 28);
+    Label13->setGeometry(CheckLeft, StatusTop, ClientWidth - 2 * CheckLeft, StatusHeight);
     Label13->setFont(StatusFont(StatusPointSize));
     Label13->setStyleSheet(StatusStyle(TVerdict::vkFeasible));
 
-    // Tab order: the nine fields, in table order.
+    // Tab order: the fields, in table order.
     for (int i = 1; i < CaseInputCount; ++i)
         setTabOrder(this->*FieldOf(i - 1), this->*FieldOf(i));
 }
@@ -367,7 +398,8 @@ void TMainForm::FormCreate(const QStringList& arguments)
     m_pageList.clear();
     LoadTables();
     RestoreLastCase();
-    if (arguments.size() == 14)
+    if (arguments.size() == 1 + TCaseArguments::Count ||
+        arguments.size() == 1 + TCaseArguments::WithAllowances)
         ApplyCaseArguments(arguments);
     else if (arguments.size() == 2)
         OpenCaseAtStart(arguments[1]);

@@ -36,10 +36,12 @@ class TMainForm : public QWidget
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 756;
-    static constexpr int ClientHeight = 500;
+    // Room for the fields of the hot and cold streams, the exchanger, and the
+    // fouling and margin below them.
+    static constexpr int ClientHeight = 636;
 
-    // `arguments`: the program path followed by its arguments; exactly 13
-    // arguments are applied as a case (ApplyCaseArguments); a single argument
+    // `arguments`: the program path followed by its arguments; exactly 13 or
+    // 16 arguments are applied as a case (ApplyCaseArguments); a single argument
     // that names a file opens it as a case file (the first activation's Calc
     // solves it).
     explicit TMainForm(const QStringList& arguments, QWidget* parent = nullptr);
@@ -100,6 +102,7 @@ private:
     void CreateCaseFileMenu();
     TFmtEdit* CreateField(const TCaseInputRow& row, int top);
     QComboBox* CreateDropDown(const QString& name, const QString& caption, int top);
+    void CreateGroupCaption(const QString& caption, int top);
     void FormCreate(const QStringList& arguments);
     void LoadTables();
     void FormActivate();
@@ -156,7 +159,12 @@ public:
     TFmtEdit* eduo = nullptr;
     TFmtEdit* edao = nullptr;
     TFmtEdit* edq = nullptr;
-    std::array<QCheckBox*, 9> cb{};
+    TFmtEdit* edrfh = nullptr;
+    TFmtEdit* edrfc = nullptr;
+    TFmtEdit* edmargin = nullptr;
+    // The "given" check boxes of the nine values a mask ticks; the allowances'
+    // boxes are always ticked.
+    std::array<QCheckBox*, MaskedValueCount> cb{};
     THTMLView* HTMLView = nullptr;
     THTMLView* ReportView = nullptr; // what Report previews and prints
     TChartPanel* tChart = nullptr;

@@ -304,7 +304,7 @@ void ArrangementSolveTest::unknownArrangementIsNoSolution()
     QCOMPARE(batch.code, 0);
     const QStringList rows = batch.out.split(u'\n');
     const QString quoted = u'"' + QString(message).replace(u'"', QStringLiteral("\"\"")) + u'"';
-    QCOMPARE(rows[1], QString(28, u',') + quoted);
+    QCOMPARE(rows[1], QString(35, u',') + quoted);
     QVERIFY(rows[2].contains(QStringLiteral(",spiral,")));
     QVERIFY(rows[2].endsWith(QStringLiteral(",Solved")));
 

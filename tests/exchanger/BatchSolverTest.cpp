@@ -137,8 +137,9 @@ void BatchSolverTest::overlongLineGetsAStatusAndTheBatchGoesOn()
                                       atLimit + "\n" + DefaultLine.toUtf8());
     QCOMPARE(rows.size(), 5);
     QVERIFY(rows[1].endsWith(",Solved"));
-    QCOMPARE(rows[2], QStringLiteral(",,,,,,,,,,,,,,,,,,,,,,,,,,,,line longer than 65536 bytes: "
-                                     "not a case line"));
+    QCOMPARE(rows[2],
+             QStringLiteral(",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,line longer than 65536 bytes: "
+                            "not a case line"));
     QVERIFY2(!rows[3].contains("longer than"), qPrintable(rows[3].right(80)));
     QVERIFY(rows[4].endsWith(",Solved"));
 }
@@ -239,9 +240,10 @@ void BatchSolverTest::rowsMatchDirectSolvesExactly()
     const QString lmtdLine = "Kelvane,1,20,10,0.5,0,5,12,0.6,2,250,3,0,219";
     const QStringList rows = RunBatch((DefaultLine + '\n' + lmtdLine + '\n').toUtf8());
     QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows[0], QStringLiteral("method,coldFluid,hotFluid,heatXType,thi,tho,mh,cph,ch,tci,"
-                                     "tco,mc,cpc,cc,Uo,Ao,lmtd,cmax,cmin,itd,e,ntu,cr,Q,Qmax,"
-                                     "arrangement,F,findings,status"));
+    QCOMPARE(rows[0],
+             QStringLiteral("method,coldFluid,hotFluid,heatXType,thi,tho,mh,cph,ch,tci,"
+                            "tco,mc,cpc,cc,Uo,Ao,lmtd,cmax,cmin,itd,e,ntu,cr,Q,Qmax,"
+                            "arrangement,F,Rfh,Rfc,margin,Us,Aclean,Areq,OD,findings,status"));
     const TLookupTables tables = ShippedTables();
     for (const QString& line : {DefaultLine, lmtdLine}) {
         THx hx = SolvedInitialCase();
@@ -249,8 +251,8 @@ void BatchSolverTest::rowsMatchDirectSolvesExactly()
         arguments.Input(tables).ApplyTo(hx);
         hx.Solve(arguments.mask);
         const QStringList fields = Fields(rows[line == DefaultLine ? 1 : 2]);
-        QCOMPARE(fields.size(), 29);
-        QCOMPARE(fields[27], QString()); // no findings
+        QCOMPARE(fields.size(), 36);
+        QCOMPARE(fields[34], QString()); // no findings
         QCOMPARE(fields[0], MethodName(hx.method));
         QCOMPARE(fields[1], hx.coldFluid);
         QCOMPARE(fields[2], hx.hotFluid);
@@ -260,6 +262,9 @@ void BatchSolverTest::rowsMatchDirectSolvesExactly()
                      HxNumberFields[i].name);
         QCOMPARE(fields[25], QStringLiteral("counter-flow"));
         QCOMPARE(fields[26], QStringLiteral("1"));
+        for (std::size_t i = 0; i < std::size(HxAllowanceFields); ++i)
+            QVERIFY2(StrToFloat(fields[27 + qsizetype(i)]) == hx.*HxAllowanceFields[i].member,
+                     HxAllowanceFields[i].name);
         QCOMPARE(fields.last(), QStringLiteral("Solved"));
     }
     QVERIFY(rows[2].startsWith(QStringLiteral("LMTD method,air,water,tube in tube,")));
@@ -283,7 +288,7 @@ void BatchSolverTest::badLinesGiveAStatusAndTheBatchGoesOn_data()
     QTest::newRow("wrong tag") << "Calc,0,35,13,1,1,5,11,0.895,0,37,41.8,22.506,111"
                                << "\"not a case line: it must start with \"\"Kelvane,\"\"\"";
     QTest::newRow("too few fields") << "Kelvane,0,35"
-                                    << "expected 13 values after the tag but found 2";
+                                    << "expected 13 or 16 values after the tag but found 2";
     QTest::newRow("index outside the table")
         << "Kelvane,0,35,13,1,99,5,11,0.895,0,37,41.8,22.506,111"
         << "COLD (value 5): 99 is not an entry of the fluid table (entries 0 to 18)";
@@ -295,7 +300,7 @@ void BatchSolverTest::badLinesGiveAStatusAndTheBatchGoesOn()
     QFETCH(QString, status);
     const QStringList rows = RunBatch((DefaultLine + '\n' + line + "\r\n" + DefaultLine).toUtf8());
     QCOMPARE(rows.size(), 4);
-    QCOMPARE(rows[2], QString(28, u',') + status);
+    QCOMPARE(rows[2], QString(35, u',') + status);
     QVERIFY(rows[1].endsWith(QStringLiteral(",Solved")));
     QCOMPARE(rows[3], rows[1]);
 }

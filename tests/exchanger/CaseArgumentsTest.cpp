@@ -91,11 +91,31 @@ void CaseArgumentsTest::badValueIsNamed()
 void CaseArgumentsTest::wrongCountIsRefused()
 {
     QCOMPARE(ErrorOf([] { TCaseArguments::Parse(DefaultCase.mid(1)); }),
-             QStringLiteral("expected 13 values but found 12"));
+             QStringLiteral("expected 13 or 16 values but found 12"));
     QCOMPARE(ErrorOf([] { TCaseArguments::Parse(DefaultCase + QStringList{"1"}); }),
-             QStringLiteral("expected 13 values but found 14"));
+             QStringLiteral("expected 13 or 16 values but found 14"));
     QCOMPARE(ErrorOf([] { TCaseArguments::Parse(QStringList{"Kelvane"} + DefaultCase, 1); }),
              QStringLiteral("(no error)"));
+}
+
+// 16 values: the allowances after the 13, read as numbers, named when they are
+// not, and written back at full precision only where one is set.
+void CaseArgumentsTest::allowancesFollowTheThirteen()
+{
+    const TCaseArguments fouled =
+        TCaseArguments::Parse(DefaultCase + QStringList{"1.76e-4", "0.000088", "12.5"});
+    QCOMPARE(fouled.Rfh, 1.76e-4);
+    QCOMPARE(fouled.Rfc, 0.000088);
+    QCOMPARE(fouled.margin, 12.5);
+    QVERIFY(fouled.CaseLine().endsWith(",0.000176,8.8e-05,12.5"));
+    QCOMPARE(TCaseArguments::FromCaseLine(fouled.CaseLine()).Rfc, 0.000088);
+    const TCaseArguments clean = TCaseArguments::Parse(DefaultCase);
+    QCOMPARE(clean.Rfh, 0.0);
+    QCOMPARE(clean.CaseLine().count(u','), 13);
+    QCOMPARE(ErrorOf([] {
+                 TCaseArguments::Parse(DefaultCase + QStringList{"0", "x", "0"});
+             }),
+             QStringLiteral("RFC (value 15): 'x' is not a valid floating point value"));
 }
 
 void CaseArgumentsTest::caseLine_data()

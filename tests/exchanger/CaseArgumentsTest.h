@@ -13,6 +13,7 @@ private slots:
     void badValueIsNamed_data();
     void badValueIsNamed();
     void wrongCountIsRefused();
+    void allowancesFollowTheThirteen();
     void caseLine_data();
     void caseLine();
     void readTellsEachValueAsItConverts_data();

@@ -121,7 +121,7 @@ void HeadlessSolverTest::exitCodesAndMessages_data()
         << QStringList{"--solve", "--json"} + noSolution << 1 << ""
         << "No solution with this data";
     QTest::newRow("too few values") << QStringList{"--solve", "0", "35"} << 2 << ""
-                                    << "kelvane: --solve: expected 13 values but found 2\n"
+                                    << "kelvane: --solve: expected 13 or 16 values but found 2\n"
                                        "Try 'kelvane --help'.\n";
     QTest::newRow("bad value") << QStringList{"--solve"} + badValue << 2 << ""
                                << "MC (value 8): '0,8' is not a valid floating point value";

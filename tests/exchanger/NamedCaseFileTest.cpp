@@ -134,6 +134,36 @@ void NamedCaseFileTest::loadReadsTheNineValuesOfANamedFile()
     QCOMPARE(hx.hotFluid, QString("air")); // names play no part in Load
 }
 
+// A case with allowances writes them in a group of their own, exactly; a file
+// without the group, as every earlier one, has none, for Open and Load alike.
+void NamedCaseFileTest::allowancesReadBackAndOldFilesHaveNone()
+{
+    THx hx = SolvedInitialCase();
+    hx.Rfh = 0.000176;
+    hx.Rfc = 8.8e-5;
+    hx.margin = 12.5;
+    hx.Solve(InitialCaseMask);
+    const QString path = PathOf("fouled.xml");
+    TCaseFile::Write(path, hx, InitialCaseMask, "kelvane");
+    QVERIFY2(ReadAll(path).contains("<service>\r\n    <Rfh>0.000176</Rfh>\r\n"
+                                    "    <Rfc>8.8e-05</Rfc>\r\n    <margin>12.5</margin>\r\n"),
+             ReadAll(path).constData());
+    const TCaseFile fouled = TCaseFile::Read(path);
+    QCOMPARE(fouled.values[mbRfh], 0.000176);
+    QCOMPARE(fouled.values[mbRfc], 8.8e-5);
+    QCOMPARE(fouled.values[mbMargin], 12.5);
+
+    const QString old = PathOf("old.xml");
+    QVERIFY(WriteAll(old, CaseText()));
+    const TCaseFile clean = TCaseFile::Read(old);
+    for (const TMaskBit bit : {mbRfh, mbRfc, mbMargin})
+        QCOMPARE(clean.values[bit], 0.0);
+    TXMLNode root;
+    TXMLFile xml(old, root, false);
+    hx.ReadCase(xml, root);
+    QVERIFY(!hx.HasAllowances());
+}
+
 void NamedCaseFileTest::fileWithoutMaskOrNamesGivesNone()
 {
     const QString saved = PathOf("saved.xml");
@@ -177,6 +207,9 @@ void NamedCaseFileTest::unreadableFileGivesTheReason_data()
     QTest::newRow("a value that is not a number")
         << CaseText({}, "much") << "it holds no number for mh";
     QTest::newRow("an empty value") << CaseText({}, "") << "it holds no number for mh";
+    QTest::newRow("an allowance that is not a number")
+        << CaseText("</duty><service><Rfh>dirty</Rfh></service><duty>")
+        << "it holds no number for Rfh";
     QTest::newRow("a mask that is not a number")
         << CaseText("<given mask=\"all\"/>")
         << "the mask of given values \"all\" is not a whole number from 0 to 511";

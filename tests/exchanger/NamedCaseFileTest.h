@@ -16,6 +16,7 @@ private slots:
     void writtenCaseReadsBack_data();
     void writtenCaseReadsBack();
     void loadReadsTheNineValuesOfANamedFile();
+    void allowancesReadBackAndOldFilesHaveNone();
     void fileWithoutMaskOrNamesGivesNone();
     void unreadableFileGivesTheReason_data();
     void unreadableFileGivesTheReason();

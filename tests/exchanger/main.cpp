@@ -1,3 +1,4 @@
+#include "AllowancesTest.h"
 #include "ArrangementExecutableTest.h"
 #include "ArrangementSolveTest.h"
 #include "BatchSolverTest.h"
@@ -22,4 +23,5 @@
 KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, FlowRelationTest, SolverTest,
                   FeasibilityTest, ResultsPageTest, LookupTablesTest, CaseArgumentsTest,
                   NamedCaseFileTest, BatchSolverTest, HeadlessSolverTest, ExecutableTest,
-                  ArrangementSolveTest, ArrangementExecutableTest, SolverEdgesTest, CaseSolveTest)
+                  ArrangementSolveTest, ArrangementExecutableTest, SolverEdgesTest, CaseSolveTest,
+                  AllowancesTest)

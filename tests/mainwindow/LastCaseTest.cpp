@@ -65,8 +65,9 @@ void LastCaseTest::writtenCaseReadsBack()
     last.hotFluid = 4;
     last.coldFluid = -1; // no selection
     last.heatXType = 3;
-    last.values = {0.1 + 0.2, -40.0, 1e-300, 123456.78901234567, 11.0, 0.895, 2500.0, 41.8, 1e300};
-    last.units = {1, 2, 5, 2, 0, 3, 1, 4, 4};
+    last.values = {0.1 + 0.2, -40.0, 1e-300, 123456.78901234567, 11.0, 0.895,
+                   2500.0,    41.8,  1e300,  0.000176,           0.0,  12.5};
+    last.units = {1, 2, 5, 2, 0, 3, 1, 4, 4, 1, 0, 1};
     last.mask = 237; // e-Ntu: thi, mh, tci, mc, Uo, Ao
     {
         TSettingsStore store(SettingsKey(Program));
@@ -96,9 +97,9 @@ void LastCaseTest::storeHoldsTheDocumentedSectionsNamesAndKinds()
     // in the file on disk.
     const QByteArray text = ReadAll(SettingsFile(Program));
     QVERIFY2(text.contains("[HotFluid]\nindex=2\nmh=1.5\n"), text);
-    QVERIFY2(
-        text.contains("[DisplayUnits]\nAo=4\nQ=2\nUo=1\nmc=2\nmh=3\ntci=0\ntco=1\nthi=1\ntho=2\n"),
-        text);
+    QVERIFY2(text.contains("[DisplayUnits]\nAo=4\nQ=2\nRfc=0\nRfh=0\nUo=1\nmargin=0\nmc=2\nmh=3\n"
+                           "tci=0\ntco=1\nthi=1\ntho=2\n"),
+             text);
 }
 
 void LastCaseTest::readTakesWhatTheStoreLacksFromCurrent_data()

@@ -118,7 +118,7 @@ void MainWindowTest::firstRunShowsResetCaseThenSolves()
     QCOMPARE(form->cbCold->currentIndex(), 1);
     QCOMPARE(form->cbHex->currentIndex(), 0);
     QCOMPARE(form->Label13->text(), QString("Not Solved..."));
-    QCOMPARE(form->size(), QSize(756, 500));
+    QCOMPARE(form->size(), QSize(756, 636));
     QCOMPARE(form->tChart->geometry(), QRect(499, 45, 246, 239));
 
     form->show();
@@ -156,7 +156,7 @@ void MainWindowTest::screenshotOfSolvedWindow()
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     const QImage image = form->grab().toImage();
-    QCOMPARE(image.size(), QSize(756, 500) * image.devicePixelRatio());
+    QCOMPARE(image.size(), QSize(756, 636) * image.devicePixelRatio());
     const QString folder = qEnvironmentVariable("KELVANE_ARTIFACTS");
     QVERIFY(!folder.isEmpty());
     QDir().mkpath(folder);
