@@ -69,6 +69,21 @@ void ReadArrangement(const TIniFile& ini, THeatXTypeEntry& type)
                    {value, QFileInfo(ini.FileName()).fileName(), type.name});
 }
 
+// A fouling resistance that is no number is offered as none, and reported.
+void ReadFouling(const TIniFile& ini, TFluid& fluid, QStringList& problems)
+{
+    const QString key = QStringLiteral("fouling");
+    if (!ini.KeyExists(fluid.name, key))
+        return;
+    double value = 0;
+    QString problem;
+    ReadNumber(ini, fluid.name, key, value, problem);
+    if (problem.isEmpty())
+        fluid.fouling = value;
+    else
+        problems << problem.left(problem.lastIndexOf(u':')) + QStringLiteral(": none is offered");
+}
+
 } // namespace
 
 const TFlowArrangement& THeatXTypeEntry::Arrangement() const
@@ -89,7 +104,10 @@ TLookupTables TLookupTables::LoadFrom(const QString& folder)
 
 void TLookupTables::LoadFluids(const QString& path)
 {
-    m_fluids = ReadTable(TIniFile(path), QStringLiteral("cp"), &TFluid::cp, DefaultFluidCp);
+    const TIniFile ini(path);
+    m_fluids = ReadTable(ini, QStringLiteral("cp"), &TFluid::cp, DefaultFluidCp);
+    for (TFluid& fluid : m_fluids)
+        ReadFouling(ini, fluid, m_problems);
 }
 
 void TLookupTables::LoadHeatXTypes(const QString& path)
@@ -119,7 +137,7 @@ QStringList TLookupTables::Problems() const
     for (const THeatXTypeEntry& type : m_types)
         if (!type.tableProblem.isEmpty())
             problems << type.tableProblem;
-    return problems;
+    return problems + m_problems;
 }
 
 const TFluid* TLookupTables::FluidAt(int index) const

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // A fluid of the fluid table: its name and specific heat, kJ/(kg·K).
 struct TFluid
@@ -13,6 +14,9 @@ struct TFluid
     double cp = 1.0;
     // Why the table's cp was not used; empty when it was (or the key is missing).
     QString tableProblem;
+    // The table's typical fouling resistance, m²·K/W, offered as the stream's
+    // when the fluid is chosen; none where the table gives no number.
+    std::optional<double> fouling;
 };
 
 // An exchanger type of the type table: its name, default Uo, W/m²°C, and flow
@@ -65,5 +69,6 @@ public:
 
 private:
     QList<TFluid> m_fluids;
+    QStringList m_problems; // of values no case uses
     QList<THeatXTypeEntry> m_types;
 };

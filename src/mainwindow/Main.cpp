@@ -149,6 +149,17 @@ QFont StatusFontFitting(const QString& text, int width)
     return StatusFont(pointSize);
 }
 
+// A caption too long for its room ("margin") takes a smaller type.
+void FitCaption(QLabel& caption)
+{
+    constexpr int smallest = 6;
+    QFont font = caption.font();
+    while (font.pointSize() > smallest &&
+           QFontMetrics(font).horizontalAdvance(caption.text()) > caption.width())
+        font.setPointSize(font.pointSize() - 1);
+    caption.setFont(font);
+}
+
 // The status line is maroon; a case with warnings shows in amber, an
 // infeasible one in red.
 QString StatusStyle(TVerdict::TKind verdict)
@@ -269,6 +280,7 @@ TFmtEdit* TMainForm::CreateField(const TCaseInputRow& row, int top)
 
     auto* caption = new QLabel(name, this);
     caption->setGeometry(CaptionLeft, top, FieldLeft - CaptionLeft - 4, RowHeight);
+    FitCaption(*caption);
 
     const QString fieldName = QStringLiteral("ed") + name.toLower();
     auto* units = new TFmtEditLabel(this);
@@ -575,13 +587,22 @@ void TMainForm::ShowStatus(const QString& text, TVerdict::TKind verdict)
 void TMainForm::cbHotChange()
 {
     SelectedEntryInto(m_fluids, *cbHot, m_document.current.hotFluid);
+    OfferFouling(m_document.current.hotFluid, *edrfh);
     ShowNotSolved();
 }
 
 void TMainForm::cbColdChange()
 {
     SelectedEntryInto(m_fluids, *cbCold, m_document.current.coldFluid);
+    OfferFouling(m_document.current.coldFluid, *edrfc);
     ShowNotSolved();
+}
+
+// A fluid the table gives a fouling resistance brings it into its stream's field.
+void TMainForm::OfferFouling(const TFluid& fluid, TFmtEdit& field)
+{
+    if (fluid.fouling)
+        field.SetValue(*fluid.fouling);
 }
 
 // An unticked Uo takes the type's default; a ticked one is the user's and

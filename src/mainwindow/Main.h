@@ -111,6 +111,7 @@ private:
     void UnitsIntoFields(const TLastCase& lastCase);
     // A modified field left: the case is not solved, or the field's value was pulled into range.
     void FieldExit(const TCaseInputRow& row, TFmtEdit* field);
+    void OfferFouling(const TFluid& fluid, TFmtEdit& field);
     bool FocusedFieldPulledIntoRange();
     bool FormKeyDown(QWidget* focused, int key);
     void ShowChart();

@@ -102,6 +102,22 @@ void LookupTablesTest::numbersIgnoreTheLocale()
     QCOMPARE(tables.FluidAt(0)->cp, 4.193);
 }
 
+// Offered where the table gives a number; a text that is none is reported and
+// offers nothing, and no case is warned of it.
+void LookupTablesTest::foulingIsOfferedWhereTheTableGivesIt()
+{
+    WriteFile("fluids.ini",
+              "[water]\ncp=4.2\nfouling=1.76e-4\n[brine]\ncp=3.5\nfouling=0,0002\n[gas]\ncp=1\n");
+    const TLookupTables tables = TLookupTables::LoadFrom(m_dir.path());
+    QCOMPARE(tables.FluidAt(0)->fouling, std::optional<double>(1.76e-4));
+    QCOMPARE(tables.FluidAt(1)->fouling, std::nullopt);
+    QCOMPARE(tables.FluidAt(2)->fouling, std::nullopt);
+    QCOMPARE(tables.FluidAt(1)->tableProblem, QString());
+    QCOMPARE(tables.Problems(),
+             QStringList{"fluids.ini, section [brine], fouling \"0,0002\" is not a number: none is "
+                         "offered"});
+}
+
 void LookupTablesTest::missingFilesGiveEmptyTables()
 {
     const TLookupTables tables = TLookupTables::LoadFrom(m_dir.filePath("nowhere"));
@@ -150,6 +166,9 @@ void LookupTablesTest::shippedTables()
         QVERIFY2(fluids.KeyExists(fluid.name, "cp"), qPrintable(fluid.name));
         QVERIFY2(fluids.ReadFloat(fluid.name, "cp", -1) == fluid.cp, qPrintable(fluid.name));
         QVERIFY2(fluid.cp > 0.1 && fluid.cp < 15, qPrintable(fluid.name));
+        // A typical fouling resistance for each, within the range of the field.
+        QVERIFY2(fluid.fouling && *fluid.fouling > 0 && *fluid.fouling < 0.001,
+                 qPrintable(fluid.name));
     }
     const TIniFile types(folder + "/heatxtype.ini");
     for (const THeatXTypeEntry& type : tables.HeatXTypes()) {

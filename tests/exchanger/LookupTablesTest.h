@@ -16,6 +16,7 @@ private slots:
     void missingOrBadNumbersGiveDefaults_data();
     void missingOrBadNumbersGiveDefaults();
     void numbersIgnoreTheLocale();
+    void foulingIsOfferedWhereTheTableGivesIt();
     void missingFilesGiveEmptyTables();
     void lookupsNeverReadOutOfRange();
     void shippedTables();

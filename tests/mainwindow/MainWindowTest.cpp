@@ -588,6 +588,24 @@ void MainWindowTest::dropDownChangeSetsUoAndStatus()
 }
 
 // Choosing "shell and tube" (Uo 500) after the Uo field was set, ticked or not.
+// The shipped table's typical fouling resistance comes into the stream's field:
+// oil 0.000176 m²K/W hot, sea water 0.000088 cold; the case is solved with it.
+void MainWindowTest::choosingAFluidOffersItsFouling()
+{
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    QCOMPARE(Field(*form, "edrfh")->GetValue().ToFloat(), 0.0);
+    ChooseItem(form->cbHot, 2);
+    ChooseItem(form->cbCold, 3);
+    QCOMPARE(Field(*form, "edrfh")->text(), QString("0.0001760"));
+    QCOMPARE(Field(*form, "edrfc")->GetValue().ToFloat(), 0.000088);
+    PressF9(*form);
+    const THx& hx = SolvedCase(*form);
+    QCOMPARE(hx.Rfh, 0.000176);
+    QCOMPARE(hx.Rfc, 0.000088);
+    QVERIFY(std::abs(hx.Us * 1000 - 1 / (1 / 37.0 + 0.000264)) < 1e-12);
+}
+
 void MainWindowTest::typeChangeKeepsATickedUo_data()
 {
     QTest::addColumn<int>("mask");

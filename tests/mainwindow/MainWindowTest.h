@@ -40,6 +40,7 @@ private slots:
     void enterDownUpMoveFocusInFieldsOnly();
     void leavingModifiedFieldMarksNotSolved();
     void dropDownChangeSetsUoAndStatus();
+    void choosingAFluidOffersItsFouling();
     void typeChangeKeepsATickedUo_data();
     void typeChangeKeepsATickedUo();
     void resultsPageNamesTheChosenFluids();

@@ -4,6 +4,7 @@
 #include "FileDialog.h"
 #include "FileSizeLimit.h"
 #include "Format.h"
+#include "HTMLView.h"
 #include "Hx.h"
 #include "QvFmtEdit.h"
 #include "SizeLimitFiles.h"
@@ -21,16 +22,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// Moves the drop-down's selection with the arrow keys, as a user does.
-void ChooseItem(QComboBox* dropDown, int index)
-{
-    dropDown->setFocus();
-    while (dropDown->currentIndex() < index)
-        QTest::keyClick(dropDown, Qt::Key_Down);
-    while (dropDown->currentIndex() > index)
-        QTest::keyClick(dropDown, Qt::Key_Up);
-}
 
 // Everything the window shows of a case: fields, drop-downs, ticks, status.
 QStringList Shown(TMainForm& form)
@@ -177,6 +168,63 @@ void OpenSaveAsTest::saveAsThenOpenRestoresTheWholeCase()
     QCOMPARE(Format("%0.3f", {SolvedCase(*form).Q}), Format("%0.3f", {q}));
     QCOMPARE(SolvedCase(*form).hotFluid, QString("oil"));
     QCOMPARE(m_fixture->platform.messages, QStringList());
+}
+
+// The fouling and margin fields go where the nine go: into the solve, the
+// file, the case line and the remembered case; a case line of 13 values has none.
+void OpenSaveAsTest::allowancesSolveSaveOpenCopyPasteAndStay()
+{
+    const QString path = DocumentPath("fouled.xml");
+    THx fouled;
+    {
+        auto form = m_fixture->MakeForm();
+        QTRY_VERIFY(Solved(*form));
+        const THx clean = SolvedCase(*form);
+        QVERIFY(!form->HTMLView->toPlainText().contains("Us ="));
+        TypeInto(Field(*form, "edrfh"), "0.0002");
+        TypeInto(Field(*form, "edrfc"), "0.0001");
+        TypeInto(Field(*form, "edmargin"), "20");
+        PressKeys(*form, Qt::Key_F9, {});
+        QCOMPARE(form->Label13->text(), QString("Solved  (Hot fluid specified)..."));
+        fouled = SolvedCase(*form);
+        QCOMPARE(fouled.Rfh, 0.0002);
+        QCOMPARE(fouled.margin, 20.0);
+        QCOMPARE(fouled.Q, clean.Q);
+        QVERIFY(std::abs(fouled.Ao / clean.Ao - 1.2 * (1 + 37 * 0.0003)) < 1e-12);
+        QCOMPARE(Field(*form, "edrfh")->text(), QString("0.0002000"));
+        QCOMPARE(Field(*form, "edmargin")->text(), QString("20.0"));
+        const QString page = form->HTMLView->toPlainText();
+        QVERIFY2(page.contains("margin = 20.000 %") && page.contains("OD = "), qPrintable(page));
+
+        form->Copytoclipboard1->trigger();
+        // The allowances as their shortest round-trip texts.
+        const QString allowances = ",2e-04,1e-04,20";
+        QVERIFY2(m_fixture->platform.clipboard.endsWith(allowances),
+                 qPrintable(m_fixture->platform.clipboard));
+        TFileDialog::SetNextFileName(path);
+        PressSaveAs(*form);
+        QVERIFY(ReadAll(path).contains("<margin>20</margin>"));
+
+        // A case line without allowances takes them away.
+        const QString line = m_fixture->platform.clipboard;
+        m_fixture->platform.clipboard =
+            line.left(line.size() - QString(",0.0002,0.0001,20").size());
+        form->Pastefromclipboard1->trigger();
+        QCOMPARE(Field(*form, "edrfh")->GetValue().ToFloat(), 0.0);
+        QCOMPARE(Field(*form, "edmargin")->GetValue().ToFloat(), 0.0);
+        PressKeys(*form, Qt::Key_F9, {});
+        QCOMPARE(SolvedCase(*form).Ao, clean.Ao);
+
+        TFileDialog::SetNextFileName(path);
+        PressOpen(*form);
+        QCOMPARE(SolvedCase(*form).Ao, fouled.Ao);
+        form->close();
+    }
+    auto form = m_fixture->MakeForm();
+    QCOMPARE(Field(*form, "edrfc")->GetValue().ToFloat(), 0.0001);
+    QCOMPARE(Field(*form, "edmargin")->GetValue().ToFloat(), 20.0);
+    QTRY_VERIFY(Solved(*form));
+    QCOMPARE(SolvedCase(*form).Ao, fouled.Ao);
 }
 
 void OpenSaveAsTest::fileFromSaveOpensWithTheTicksUnchanged()

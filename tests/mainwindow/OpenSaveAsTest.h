@@ -21,6 +21,7 @@ private slots:
 
     void saveAsThenOpenRestoresTheWholeCase();
     void fileFromSaveOpensWithTheTicksUnchanged();
+    void allowancesSolveSaveOpenCopyPasteAndStay();
     void badFileShowsTheReasonAndChangesNothing_data();
     void badFileShowsTheReasonAndChangesNothing();
     void tableNoteTakesTheStatusColourAndType();

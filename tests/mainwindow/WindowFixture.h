@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColor>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -177,6 +178,16 @@ inline bool StatusFitsItsLine(TMainForm& form)
     const QLabel& label = *form.Label13;
     return QFontMetrics(label.font()).horizontalAdvance(label.text()) <=
            label.contentsRect().width();
+}
+
+// Moves the drop-down's selection with the arrow keys, as a user does.
+inline void ChooseItem(QComboBox* dropDown, int index)
+{
+    dropDown->setFocus();
+    while (dropDown->currentIndex() < index)
+        QTest::keyClick(dropDown, Qt::Key_Down);
+    while (dropDown->currentIndex() > index)
+        QTest::keyClick(dropDown, Qt::Key_Up);
 }
 
 // Replaces a field's text by typing; the field keeps the focus.
