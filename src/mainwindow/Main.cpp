@@ -25,6 +25,7 @@
 #include "VerInfoRes.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -187,6 +188,7 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QWidget(pa
     CreateControls();
     CreateContextMenu();
     CreateCaseFileMenu();
+    CreateUnitsMenu();
     FormCreate(arguments);
 }
 
@@ -393,6 +395,48 @@ void TMainForm::CreateContextMenu()
             [this] { RunGuarded([this] { Copytoclipboard1Click(); }); });
     connect(Pastefromclipboard1, &QAction::triggered, this,
             [this] { RunGuarded([this] { Pastefromclipboard1Click(); }); });
+}
+
+void TMainForm::CreateUnitsMenu()
+{
+    PopupMenu1->addSeparator();
+    UnitsMenu = PopupMenu1->addMenu(tr("Units"));
+    UnitsMenu->setObjectName(QStringLiteral("UnitsMenu"));
+    auto* systems = new QActionGroup(UnitsMenu);
+    systems->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const TUnitSystem system : UnitSystems) {
+        QAction* action = UnitsMenu->addAction(UnitSystemName(system));
+        action->setCheckable(true);
+        systems->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, system] { RunGuarded([this, system] { ApplyUnitSystem(system); }); });
+    }
+    connect(UnitsMenu, &QMenu::aboutToShow, this, [this] { CheckShownUnitSystem(); });
+}
+
+// Every field whose quantity the system has takes its unit; the values stay.
+void TMainForm::ApplyUnitSystem(TUnitSystem system)
+{
+    for (const TCaseInputRow& row : CaseInputRows)
+        if (const std::optional<int> units = UnitSystemIndex(system, row.unitsType))
+            (this->*FieldOf(row.bit))->SetUnitsValue(*units);
+}
+
+bool TMainForm::FieldsShow(TUnitSystem system) const
+{
+    for (const TCaseInputRow& row : CaseInputRows) {
+        const std::optional<int> units = UnitSystemIndex(system, row.unitsType);
+        if (units && (this->*FieldOf(row.bit))->UnitsValue() != *units)
+            return false;
+    }
+    return true;
+}
+
+void TMainForm::CheckShownUnitSystem()
+{
+    const QList<QAction*> actions = UnitsMenu->actions();
+    for (int i = 0; i < actions.size(); ++i)
+        actions[i]->setChecked(FieldsShow(UnitSystems[i]));
 }
 
 void TMainForm::contextMenuEvent(QContextMenuEvent* event)

@@ -3,6 +3,7 @@
 #include "CaseDocument.h"
 #include "LookupTables.h"
 #include "RecentFiles.h"
+#include "UnitSystem.h"
 #include "Verdict.h"
 
 #include <QList>
@@ -112,6 +113,10 @@ private:
     // A modified field left: the case is not solved, or the field's value was pulled into range.
     void FieldExit(const TCaseInputRow& row, TFmtEdit* field);
     void OfferFouling(const TFluid& fluid, TFmtEdit& field);
+    void CreateUnitsMenu();
+    void ApplyUnitSystem(TUnitSystem system);
+    bool FieldsShow(TUnitSystem system) const;
+    void CheckShownUnitSystem();
     bool FocusedFieldPulledIntoRange();
     bool FormKeyDown(QWidget* focused, int key);
     void ShowChart();
@@ -183,4 +188,7 @@ public:
     QAction* ActionOpen = nullptr;
     QAction* ActionSaveAs = nullptr;
     QMenu* RecentFilesMenu = nullptr; // in PopupMenu1; one action per recent file
+    // In PopupMenu1: one checkable action per unit system, in UnitSystems order;
+    // the system every field shows is checked, none when the fields mix them.
+    QMenu* UnitsMenu = nullptr;
 };

@@ -4,6 +4,9 @@
 #include "QvFmtEdit.h"
 #include "WindowFixture.h"
 
+#include <QAction>
+#include <QMenu>
+
 namespace {
 
 // Each field's text and unit, as the window shows them.
@@ -120,4 +123,49 @@ void DisplayUnitsTest::resetKeepsTheUnits()
     QCOMPARE(Field(*form, "edtci")->text() + ' ' + UnitsLabel(*form, "edtci")->text(),
              QString("41.0 °F"));
     QCOMPARE(form->Label13->text(), QString("Not Solved..."));
+}
+
+// The Units sub-menu: every field in the system's unit, the values and the
+// solved case as they were; a field switched on its own leaves no system
+// chosen; the choice stays from one run to the next with the fields' units.
+void DisplayUnitsTest::unitSystemSwitchesEveryFieldAtOnce()
+{
+    const auto chosen = [](TMainForm& form) {
+        emit form.UnitsMenu->aboutToShow();
+        QStringList names;
+        for (const QAction* action : form.UnitsMenu->actions())
+            if (action->isChecked())
+                names << action->text();
+        return names;
+    };
+    {
+        auto form = m_fixture->MakeForm();
+        QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+        const THx before = form->Document().Result().hx;
+        QCOMPARE(chosen(*form), QStringList{"SI (kW, °C, kg/s, m²)"});
+        form->UnitsMenu->actions()[1]->trigger();
+        QCOMPARE(chosen(*form), QStringList{"US customary (Btu/h, °F, lb/h, ft²)"});
+        const QStringList units = {"edthiUnits", "edmhUnits", "eduoUnits",
+                                   "edaoUnits",  "edqUnits",  "edrfhUnits"};
+        QStringList shown;
+        for (const QString& label : units)
+            shown << form->findChild<QLabel*>(label)->text();
+        QCOMPARE(shown,
+                 QStringList({"°F", "lb/hr", "Btu/hr·ft²°F", "ft²", "Btu/hr", "ft²·hr·°F/Btu"}));
+        QCOMPARE(Field(*form, "edthi")->text(), QString("95.0"));
+        QCOMPARE(Field(*form, "edthi")->GetValue().ToFloat(), 35.0);
+        PressF9(*form);
+        QCOMPARE(form->Document().Result().hx.Ao, before.Ao);
+        QCOMPARE(form->Document().Result().hx.tco, before.tco);
+
+        form->UnitsMenu->actions()[2]->trigger();
+        QCOMPARE(Field(*form, "edmh")->text(), QString("3600.00")); // 1 kg/s in kg/hr
+        QCOMPARE(Field(*form, "edthi")->text(), QString("35.0"));
+        Field(*form, "edq")->SetUnitsValue(0);
+        QCOMPARE(chosen(*form), QStringList());
+        form->UnitsMenu->actions()[1]->trigger();
+        form->close();
+    }
+    auto form = m_fixture->MakeForm();
+    QCOMPARE(chosen(*form), QStringList{"US customary (Btu/h, °F, lb/h, ft²)"});
 }

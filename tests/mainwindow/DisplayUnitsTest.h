@@ -23,6 +23,7 @@ private slots:
     void storedUnitTheFieldLacksGivesTheBaseUnit_data();
     void storedUnitTheFieldLacksGivesTheBaseUnit();
     void resetKeepsTheUnits();
+    void unitSystemSwitchesEveryFieldAtOnce();
 
 private:
     std::unique_ptr<TWindowFixture> m_fixture;

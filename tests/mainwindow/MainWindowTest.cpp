@@ -976,9 +976,9 @@ void MainWindowTest::rightClickOpensContextMenu()
     QContextMenuEvent event(QContextMenuEvent::Mouse, onStatusLine,
                             form->mapToGlobal(onStatusLine));
     QApplication::sendEvent(form.get(), &event);
-    // The clipboard items first; the case file items follow a separator.
+    // The clipboard items first; the case file items follow a separator, then the units.
     QTRY_COMPARE(items, QStringList({"Copy to clipboard", "Paste from clipboard", "", "Open\u2026",
-                                     "Save As\u2026", "Open Recent"}));
+                                     "Save As\u2026", "Open Recent", "", "Units"}));
     QTRY_VERIFY(m_fixture->platform.clipboard.startsWith("Kelvane,0,35.000,"));
 }
 
