@@ -34,7 +34,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <QToolBar>
 #include <optional>
 
@@ -58,9 +60,11 @@ constexpr int GroupCount = CaseInputCount / FieldsPerGroup;
 const QString NotSolvedText = QStringLiteral("Not Solved...");
 constexpr int MinSigDigits = 4;
 
-// Window layout, pixels in the client area.
+// Window layout, pixels in the client area at the default size; the menu bar
+// stands above the tool bar.
+constexpr int MenuBarHeight = TMainForm::MenuBarHeight;
 constexpr int ToolBarHeight = 40;
-constexpr int ColumnTop = 48;
+constexpr int ColumnTop = MenuBarHeight + 48;
 constexpr int RowStep = 32;
 constexpr int GroupGap = 8;
 constexpr int RowHeight = 22;
@@ -76,8 +80,14 @@ constexpr int ColumnBottom =
     ColumnTop + GroupCount * (FieldsPerGroup + 1) * RowStep + (GroupCount - 1) * GroupGap;
 constexpr int StatusTop = ColumnBottom + 18;
 constexpr int StatusHeight = 28;
-constexpr int PanelTop = 45;
+constexpr int PanelTop = MenuBarHeight + 45;
 constexpr int PanelBottom = StatusTop - 6;
+constexpr int PageLeft = ColumnRight + 6;
+constexpr int PageWidth = 281;
+constexpr int ChartLeft = 499;
+constexpr int ChartWidth = 246;
+constexpr int ChartHeight = 239;
+constexpr int MemoTop = PanelTop + 245;
 static_assert(StatusTop + StatusHeight + 6 == TMainForm::ClientHeight);
 
 // The field's value in base units; a text that is not a number raises the
@@ -181,7 +191,8 @@ QString StatusStyle(TVerdict::TKind verdict)
 TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("MainForm"));
-    setFixedSize(ClientWidth, ClientHeight);
+    setMinimumSize(ClientWidth, ClientHeight);
+    resize(ClientWidth, ClientHeight);
     CreateActions();
     CreateCaseFileActions();
     CreateToolBar();
@@ -189,6 +200,7 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QWidget(pa
     CreateContextMenu();
     CreateCaseFileMenu();
     CreateUnitsMenu();
+    CreateMenuBar();
     FormCreate(arguments);
 }
 
@@ -235,7 +247,7 @@ void TMainForm::CreateToolBar()
 {
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setGeometry(0, 0, ClientWidth, ToolBarHeight);
+    ToolBar1->setGeometry(0, MenuBarHeight, ClientWidth, ToolBarHeight);
     ToolBar1->setIconSize(QSize(24, 24));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     ToolBar1->setMovable(false);
@@ -343,7 +355,7 @@ void TMainForm::CreateControls()
 
     HTMLView = new THTMLView(this);
     HTMLView->setObjectName(QStringLiteral("HTMLView"));
-    HTMLView->setGeometry(ColumnRight + 6, PanelTop, 281, PanelBottom - PanelTop);
+    HTMLView->setGeometry(PageLeft, PanelTop, PageWidth, PanelBottom - PanelTop);
     HTMLView->setFocusPolicy(Qt::ClickFocus);
     HTMLView->document()->setDefaultFont(QFont(QStringLiteral("Times New Roman"), 10));
     HTMLView->document()->setDefaultStyleSheet(
@@ -359,12 +371,12 @@ void TMainForm::CreateControls()
 
     tChart = new TChartPanel(this);
     tChart->setObjectName(QStringLiteral("tChart"));
-    tChart->setGeometry(499, 45, 246, 239);
+    tChart->setGeometry(ChartLeft, PanelTop, ChartWidth, ChartHeight);
     ConfigureTemperatureChart(*tChart);
 
     DiagMemo = new QPlainTextEdit(this);
     DiagMemo->setObjectName(QStringLiteral("DiagMemo"));
-    DiagMemo->setGeometry(499, 290, 246, PanelBottom - 290);
+    DiagMemo->setGeometry(ChartLeft, MemoTop, ChartWidth, PanelBottom - MemoTop);
     DiagMemo->setFont(CourierFont(8));
     DiagMemo->setFocusPolicy(Qt::ClickFocus); // not a tab stop
     DiagMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -395,6 +407,55 @@ void TMainForm::CreateContextMenu()
             [this] { RunGuarded([this] { Copytoclipboard1Click(); }); });
     connect(Pastefromclipboard1, &QAction::triggered, this,
             [this] { RunGuarded([this] { Pastefromclipboard1Click(); }); });
+}
+
+// File, Edit, Case and Help, with the actions of the tool bar and the context menu.
+void TMainForm::CreateMenuBar()
+{
+    MenuBar1 = new QMenuBar(this);
+    MenuBar1->setObjectName(QStringLiteral("MenuBar1"));
+    MenuBar1->setGeometry(0, 0, ClientWidth, MenuBarHeight);
+    ActionQuit = new QAction(tr("Quit"), this);
+    ActionQuit->setObjectName(QStringLiteral("ActionQuit"));
+    ActionQuit->setShortcut(QKeySequence::Quit);
+    connect(ActionQuit, &QAction::triggered, this, &QWidget::close);
+    addAction(ActionQuit);
+
+    QMenu* file = MenuBar1->addMenu(tr("&File"));
+    file->addActions({ActionLoad, ActionSave, ActionOpen, ActionSaveAs});
+    file->addMenu(RecentFilesMenu);
+    file->addSeparator();
+    file->addAction(ActionReport);
+    file->addSeparator();
+    file->addAction(ActionQuit);
+    MenuBar1->addMenu(tr("&Edit"))->addActions({Copytoclipboard1, Pastefromclipboard1});
+    QMenu* caseMenu = MenuBar1->addMenu(tr("&Case"));
+    caseMenu->addActions({ActionCalc, ActionReset});
+    caseMenu->addMenu(UnitsMenu);
+    MenuBar1->addMenu(tr("&Help"))->addAction(ActionHelp);
+}
+
+// The results page and the chart with the memo share the room beyond the
+// default size: the page and the right-hand column each take half its width,
+// the chart and the memo each half its height.
+void TMainForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int wider = std::max(0, width() - ClientWidth);
+    const int taller = std::max(0, height() - ClientHeight);
+    const int pageWider = wider / 2;
+    const int chartTaller = taller / 2;
+    MenuBar1->resize(width(), MenuBarHeight);
+    ToolBar1->resize(width(), ToolBarHeight);
+    HTMLView->setGeometry(PageLeft, PanelTop, PageWidth + pageWider,
+                          PanelBottom - PanelTop + taller);
+    ReportView->setGeometry(HTMLView->geometry());
+    tChart->setGeometry(ChartLeft + pageWider, PanelTop, ChartWidth + wider - pageWider,
+                        ChartHeight + chartTaller);
+    DiagMemo->setGeometry(ChartLeft + pageWider, MemoTop + chartTaller,
+                          ChartWidth + wider - pageWider,
+                          PanelBottom - MemoTop + taller - chartTaller);
+    Label13->setGeometry(CheckLeft, StatusTop + taller, width() - 2 * CheckLeft, StatusHeight);
 }
 
 void TMainForm::CreateUnitsMenu()

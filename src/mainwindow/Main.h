@@ -16,6 +16,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QMenuBar;
 class QPlainTextEdit;
 class QToolBar;
 class TChartPanel;
@@ -37,9 +38,11 @@ class TMainForm : public QWidget
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 756;
-    // Room for the fields of the hot and cold streams, the exchanger, and the
-    // fouling and margin below them.
-    static constexpr int ClientHeight = 636;
+    // The default and smallest size: room for the menu bar, the tool bar, and
+    // the fields of the hot and cold streams, the exchanger, and the fouling
+    // and margin below them.
+    static constexpr int MenuBarHeight = 24;
+    static constexpr int ClientHeight = 636 + MenuBarHeight;
 
     // `arguments`: the program path followed by its arguments; exactly 13 or
     // 16 arguments are applied as a case (ApplyCaseArguments); a single argument
@@ -92,6 +95,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -114,6 +118,7 @@ private:
     void FieldExit(const TCaseInputRow& row, TFmtEdit* field);
     void OfferFouling(const TFluid& fluid, TFmtEdit& field);
     void CreateUnitsMenu();
+    void CreateMenuBar();
     void ApplyUnitSystem(TUnitSystem system);
     bool FieldsShow(TUnitSystem system) const;
     void CheckShownUnitSystem();
@@ -191,4 +196,6 @@ public:
     // In PopupMenu1: one checkable action per unit system, in UnitSystems order;
     // the system every field shows is checked, none when the fields mix them.
     QMenu* UnitsMenu = nullptr;
+    QMenuBar* MenuBar1 = nullptr;
+    QAction* ActionQuit = nullptr;
 };

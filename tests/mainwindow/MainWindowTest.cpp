@@ -25,6 +25,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -118,8 +119,8 @@ void MainWindowTest::firstRunShowsResetCaseThenSolves()
     QCOMPARE(form->cbCold->currentIndex(), 1);
     QCOMPARE(form->cbHex->currentIndex(), 0);
     QCOMPARE(form->Label13->text(), QString("Not Solved..."));
-    QCOMPARE(form->size(), QSize(756, 636));
-    QCOMPARE(form->tChart->geometry(), QRect(499, 45, 246, 239));
+    QCOMPARE(form->size(), QSize(756, 660));
+    QCOMPARE(form->tChart->geometry(), QRect(499, 45 + TMainForm::MenuBarHeight, 246, 239));
 
     form->show();
     form->activateWindow();
@@ -156,7 +157,7 @@ void MainWindowTest::screenshotOfSolvedWindow()
     auto form = m_fixture->MakeForm();
     QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
     const QImage image = form->grab().toImage();
-    QCOMPARE(image.size(), QSize(756, 636) * image.devicePixelRatio());
+    QCOMPARE(image.size(), QSize(756, 660) * image.devicePixelRatio());
     const QString folder = qEnvironmentVariable("KELVANE_ARTIFACTS");
     QVERIFY(!folder.isEmpty());
     QDir().mkpath(folder);
@@ -956,6 +957,51 @@ void MainWindowTest::reportPrintsResultsToPdf()
     QVERIFY2(pages.first().contains(duty), qPrintable(pages.first()));
     // A feasible case's report is its results page.
     QCOMPARE(form->ReportView->toHtml(), form->HTMLView->toHtml());
+}
+
+// Every command in the menu bar is the action of the tool bar or the context
+// menu, with its key; Quit closes the window.
+void MainWindowTest::menuBarHoldsEveryCommand()
+{
+    auto form = m_fixture->MakeForm();
+    QStringList menus;
+    for (QAction* menu : form->MenuBar1->actions()) {
+        QStringList items;
+        for (QAction* item : menu->menu()->actions())
+            items << item->text();
+        menus << menu->text() + ": " + items.join(", ");
+    }
+    QCOMPARE(menus, QStringList({"&File: Load, Save, Open\u2026, Save As\u2026, Open Recent, , "
+                                 "Report, , Quit",
+                                 "&Edit: Copy to clipboard, Paste from clipboard",
+                                 "&Case: Calc, Reset, Units", "&Help: Help"}));
+    const QMenu* file = form->MenuBar1->actions()[0]->menu();
+    QCOMPARE(file->actions()[3], form->ActionSaveAs);
+    QCOMPARE(file->actions()[4]->menu(), form->RecentFilesMenu);
+    QCOMPARE(form->ActionQuit->shortcut(), QKeySequence(QKeySequence::Quit));
+    form->ActionQuit->trigger();
+    QVERIFY(!form->isVisible());
+}
+
+// Beyond the default size the results page, the chart and the memo take the
+// room; the window does not get smaller than its default.
+void MainWindowTest::resizedWindowGivesTheRoomToThePageAndTheChart()
+{
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    const QRect page = form->HTMLView->geometry();
+    const QRect chart = form->tChart->geometry();
+    const QRect memo = form->DiagMemo->geometry();
+    const QRect status = form->Label13->geometry();
+    form->resize(form->width() + 200, form->height() + 100);
+    QTRY_COMPARE(form->HTMLView->geometry(), page.adjusted(0, 0, 100, 100));
+    QCOMPARE(form->tChart->geometry(), chart.adjusted(100, 0, 200, 50));
+    QCOMPARE(form->DiagMemo->geometry(), memo.adjusted(100, 50, 200, 100));
+    QCOMPARE(form->Label13->geometry(), status.adjusted(0, 100, 200, 100));
+    QCOMPARE(Field(*form, "edthi")->geometry().width(), 78);
+    form->resize(500, 400);
+    QTRY_COMPARE(form->size(), QSize(756, 660));
+    QCOMPARE(form->HTMLView->geometry(), page);
 }
 
 void MainWindowTest::rightClickOpensContextMenu()

@@ -60,6 +60,8 @@ private slots:
     void reportPreviewsResultsPage();
     void reportOfAnInfeasibleCaseCarriesItsVerdict();
     void reportPrintsResultsToPdf();
+    void menuBarHoldsEveryCommand();
+    void resizedWindowGivesTheRoomToThePageAndTheChart();
     void rightClickOpensContextMenu();
     void tablesFillDropDowns();
     void typeWithoutUoGivesTwenty();
