@@ -321,6 +321,8 @@ TFmtEdit* TMainForm::CreateField(const TCaseInputRow& row, int top)
     field->SetUnitsValue(row.unitsBase);
     field->SetUnitsLabel(units);
     connect(field, &QvCustomEdit::OnExit, this, [this, &row, field] { FieldExit(row, field); });
+    if (row.bit == mbThi)
+        connect(field, &QvCustomEdit::OnUnitsEdited, this, [this] { RedrawChartInUnits(); });
     field->installEventFilter(this);
     return field;
 }
@@ -481,6 +483,7 @@ void TMainForm::ApplyUnitSystem(TUnitSystem system)
     for (const TCaseInputRow& row : CaseInputRows)
         if (const std::optional<int> units = UnitSystemIndex(system, row.unitsType))
             (this->*FieldOf(row.bit))->SetUnitsValue(*units);
+    RedrawChartInUnits();
 }
 
 bool TMainForm::FieldsShow(TUnitSystem system) const
@@ -817,9 +820,22 @@ void TMainForm::ClearResults()
     ClearChart();
 }
 
+// In the unit of the hot inlet's field: "degC", "degF" or "K" on the axis.
 void TMainForm::ShowChart()
 {
-    ShowTemperatureChart(*tChart, m_document.Result().hx);
+    TChartTemperatureUnit unit;
+    unit.factor = edthi->Factor();
+    unit.offset = edthi->Offset();
+    unit.name = GetUnitsName(edthi->UnitsType(), edthi->UnitsValue())
+                    .replace(QChar(u'°'), QStringLiteral("deg"));
+    ShowTemperatureChart(*tChart, m_document.Result().hx, unit);
+}
+
+// A chart on show follows the temperature unit.
+void TMainForm::RedrawChartInUnits()
+{
+    if (!tChart->Lines().empty())
+        ShowChart();
 }
 
 void TMainForm::ClearChart()

@@ -119,6 +119,7 @@ private:
     void OfferFouling(const TFluid& fluid, TFmtEdit& field);
     void CreateUnitsMenu();
     void CreateMenuBar();
+    void RedrawChartInUnits();
     void ApplyUnitSystem(TUnitSystem system);
     bool FieldsShow(TUnitSystem system) const;
     void CheckShownUnitSystem();

@@ -55,7 +55,7 @@ void ConfigureTemperatureChart(TChartPanel& chart)
     chart.SetScaleYFont(courier);
 }
 
-void ShowTemperatureChart(TChartPanel& chart, const THx& hx)
+void ShowTemperatureChart(TChartPanel& chart, const THx& hx, const TChartTemperatureUnit& unit)
 {
     // A solve that stopped before an outlet has no stream to draw.
     for (const double THx::*temperature : {&THx::thi, &THx::tho, &THx::tci, &THx::tco})
@@ -63,20 +63,22 @@ void ShowTemperatureChart(TChartPanel& chart, const THx& hx)
             ClearTemperatureChart(chart);
             return;
         }
+    const auto shown = [&unit](double celsius) { return celsius * unit.factor + unit.offset; };
     chart.Clear();
+    chart.SetScaleYLabel(QStringLiteral("temperature [%1]").arg(unit.name));
     TChartLine& hot = AddStreamLine(chart, HotColour);
     TChartLine& cold = AddStreamLine(chart, ColdColour);
-    hot.AddPoint(0, hx.thi);
-    hot.AddPoint(1, hx.tho);
+    hot.AddPoint(0, shown(hx.thi));
+    hot.AddPoint(1, shown(hx.tho));
     if (hx.arrangement.Kind() == TFlowArrangement::TKind::akParallelFlow) {
-        cold.AddPoint(0, hx.tci);
-        cold.AddPoint(1, hx.tco);
+        cold.AddPoint(0, shown(hx.tci));
+        cold.AddPoint(1, shown(hx.tco));
     } else {
-        cold.AddPoint(0, hx.tco);
-        cold.AddPoint(1, hx.tci);
+        cold.AddPoint(0, shown(hx.tco));
+        cold.AddPoint(1, shown(hx.tci));
     }
     chart.SetXRange(0, 1);
-    chart.AutoScaleY(MaxYTicks, hx.tci - YRangeMargin, hx.thi + YRangeMargin, YFloor);
+    chart.AutoScaleY(MaxYTicks, shown(hx.tci) - YRangeMargin, shown(hx.thi) + YRangeMargin, YFloor);
     chart.Redraw();
 }
 

@@ -1,6 +1,7 @@
 #include "DisplayUnitsTest.h"
 
 #include "Hx.h"
+#include "QvChartPanel.h"
 #include "QvFmtEdit.h"
 #include "WindowFixture.h"
 
@@ -154,6 +155,9 @@ void DisplayUnitsTest::unitSystemSwitchesEveryFieldAtOnce()
                  QStringList({"°F", "lb/hr", "Btu/hr·ft²°F", "ft²", "Btu/hr", "ft²·hr·°F/Btu"}));
         QCOMPARE(Field(*form, "edthi")->text(), QString("95.0"));
         QCOMPARE(Field(*form, "edthi")->GetValue().ToFloat(), 35.0);
+        // The chart's axis in °F: the hot inlet at 95 is inside its range.
+        QCOMPARE(form->tChart->ScaleYLabel(), QString("temperature [degF]"));
+        QVERIFY(form->tChart->YMax() >= 95 && form->tChart->YMin() <= 41);
         PressF9(*form);
         QCOMPARE(form->Document().Result().hx.Ao, before.Ao);
         QCOMPARE(form->Document().Result().hx.tco, before.tco);
