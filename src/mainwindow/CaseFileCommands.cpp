@@ -274,7 +274,7 @@ void TMainForm::ApplyCaseFile(const QString& path)
             continue;
         }
         fluid.dropDown->setCurrentIndex(-1);
-        *fluid.entry = TFluid{fluid.name, *fluid.cp, QString()};
+        *fluid.entry = TFluid{fluid.name, *fluid.cp, QString(), std::nullopt};
         notes << tr("%1 (cp %2 from the file)").arg(fluid.name, FloatToRoundTripText(*fluid.cp));
     }
     if (!file.heatXType.isEmpty() && !SelectItemNamed(*cbHex, file.heatXType))
