@@ -52,6 +52,7 @@ constexpr const TQuantity& Tci = GivenValues[mbTci];
 constexpr const TQuantity& Tco = GivenValues[mbTco];
 constexpr const TQuantity& Duty = GivenValues[mbQ];
 constexpr TQuantity EffectivenessValue{u"e", &THx::e, Fixed3, 1, u""};
+constexpr TQuantity NtuValue{u"Ntu", &THx::ntu, Fixed3, 1, u""};
 constexpr TQuantity Allowances[] = {
     {u"Rfh", &THx::Rfh, General5, 1, u" m²·K/W"},
     {u"Rfc", &THx::Rfc, General5, 1, u" m²·K/W"},
@@ -63,7 +64,6 @@ constexpr TQuantity CleanCoefficient{u"Uo", &THx::Uo, General5, 1000, u" W/m²°
 // Above it, fouling takes most of the resistance to heat flow: the exchanger is
 // sized for its dirt more than for its duty, and cleaning pays.
 constexpr double HighestFoulingShare = 0.5;
-constexpr TQuantity NtuValue{u"Ntu", &THx::ntu, Fixed3, 1, u""};
 
 // The usual design rule: below it the exchanger works far from counter flow,
 // and a small change of the temperatures changes F, and the area, steeply.

@@ -449,20 +449,20 @@ bool THx::AllowancesSound(int mask)
 // that is not positive is the verdict's to name: it stays as it is.
 void THx::ServiceCoefficient()
 {
-    const double fouling = Add(Rfh, Rfc);
-    Us = fouling == 0 || !(Uo > 0) ? Uo : Div(1, Add(Div(1, Uo), Mul(FoulingToRecord, fouling)));
+    const double fouling = FoulingResistance();
+    Us = fouling == 0 || !(Uo > 0) ? Uo : Div(1, Add(Div(1, Uo), fouling));
 }
 
 // Uo from Us: false, with `stop` set, where the fouling alone resists more than
 // the service coefficient allows.
 bool THx::CleanCoefficient()
 {
-    const double fouling = Add(Rfh, Rfc);
+    const double fouling = FoulingResistance();
     if (fouling == 0 || !(Us > 0)) {
         Uo = Us;
         return true;
     }
-    const double cleanResistance = Sub(Div(1, Us), Mul(FoulingToRecord, fouling));
+    const double cleanResistance = Sub(Div(1, Us), fouling);
     if (!(cleanResistance > 0)) {
         stop = TSolveStop::ssAllowances;
         return false;
@@ -487,6 +487,12 @@ void THx::DesignAreas()
         return;
     Aclean = Mul(Areq, Div(Us, Uo));
     OD = Mul(Sub(Div(Ao, Aclean), 1), 100);
+}
+
+// Rfh + Rfc in m²·K/kW, the unit of 1/Uo in the record.
+double THx::FoulingResistance() const
+{
+    return Mul(FoulingToRecord, Add(Rfh, Rfc));
 }
 
 double THx::MarginFactor() const

@@ -180,6 +180,7 @@ private:
     bool CleanCoefficient();
     void RatedAreas();
     void DesignAreas();
+    double FoulingResistance() const;
     double MarginFactor() const;
     void CommonTail(int mask);
     void MarkUnsolvedGivenValues(int bits);
