@@ -106,14 +106,15 @@ constexpr TUnitDef DutyUnits[] = {
     {"W", 1000.0, "%0.0f"},
     {"Btu/hr", 3412.141156488376, "%0.0f"},
     {"MBh", 3.412141156488376, "%0.3f"},
-    {"kcal/hr", 859.184, "%0.1f"},
+    // The International Table kilocalorie, 4.1868 kJ, as engineering uses it.
+    {"kcal/hr", 859.8452278589854, "%0.1f"},
 };
 constexpr TUnitDef DutyRateUnits[] = {
     {"W/m²", 1.0, "%0.1f"},
     {"kW/m²", 0.001, "%0.3f"},
     {"Btu/hr·ft²", 0.31699828634688587, "%0.1f"},
     {"MBh/ft²", 0.31699828634688587, "%0.3f"},
-    {"kcal/hr·ft²", 0.07982080551936, "%0.1f"},
+    {"kcal/hr·ft²", 0.07988223559759244, "%0.1f"},
 };
 constexpr TUnitDef EnergyUnits[] = {
     {"kJ", 1.0, "%0.3f"},
@@ -144,7 +145,9 @@ constexpr TUnitDef HeatOfRespirUnits[] = {
 };
 constexpr TUnitDef HeatTransCoeffUnits[] = {
     {"W/m²°C", 1.0, "%0.5g"},
-    {"Btu/hr·ft²°F", 0.17611835153222966, "%0.5g"},
+    // The catalogue's Btu per hour, foot and degree: 1/5.678264134306047, the
+    // thermal resistance's factor, where 1/5.678 would show a wrong fifth digit.
+    {"Btu/hr·ft²°F", 0.17611015908160324, "%0.5g"},
 };
 constexpr TUnitDef HumidityUnits[] = {
     {"kg/kg", 1.0, "%0.4f"},
@@ -231,7 +234,8 @@ constexpr TUnitDef RateUnits[] = {
 };
 constexpr TUnitDef SpecificHeatUnits[] = {
     {"kJ/kg·K", 1.0, "%0.4g"},
-    {"Btu/lb°F", 0.23883448770002388, "%0.4g"},
+    // 1/4.1868: the Btu/lb°F of the International Table, not 1/4.187.
+    {"Btu/lb°F", 0.23884589662749595, "%0.4g"},
 };
 constexpr TUnitDef SpecificVolUnits[] = {
     {"m³/kg", 1.0, "%0.3f"},

@@ -4,6 +4,7 @@
 #include "UnitsCatalogue.h"
 
 #include <QTest>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -11,6 +12,17 @@ namespace {
 TUnitsType TypeOf(int ordinal)
 {
     return static_cast<TUnitsType>(ordinal);
+}
+
+// The factor from the type's base unit to `units`.
+double Factor(TUnitsType type, int units)
+{
+    QString name;
+    QString format;
+    double factor = 0;
+    double offset = 0;
+    GetUnitsConversion(type, units, 0, name, factor, offset, format);
+    return factor;
 }
 
 double ToDisplay(double value, double factor, double offset)
@@ -292,7 +304,7 @@ void UnitsCatalogueTest::catalogueRows_data()
     QTest::newRow("utDutyPrim 3 MBh") << int(utDutyPrim) << 3 << QStringLiteral("MBh")
                                       << 3.412141156488376 << 0.0 << QStringLiteral("%0.3f");
     QTest::newRow("utDutyPrim 4 kcal/hr") << int(utDutyPrim) << 4 << QStringLiteral("kcal/hr")
-                                          << 859.184 << 0.0 << QStringLiteral("%0.1f");
+                                          << 859.8452278589854 << 0.0 << QStringLiteral("%0.1f");
     QTest::newRow("utDutySec 0 kW")
         << int(utDutySec) << 0 << QStringLiteral("kW") << 1.0 << 0.0 << QStringLiteral("%0.3f");
     QTest::newRow("utDutySec 1 W")
@@ -302,7 +314,7 @@ void UnitsCatalogueTest::catalogueRows_data()
     QTest::newRow("utDutySec 3 MBh") << int(utDutySec) << 3 << QStringLiteral("MBh")
                                      << 3.412141156488376 << 0.0 << QStringLiteral("%0.3f");
     QTest::newRow("utDutySec 4 kcal/hr") << int(utDutySec) << 4 << QStringLiteral("kcal/hr")
-                                         << 859.184 << 0.0 << QStringLiteral("%0.1f");
+                                         << 859.8452278589854 << 0.0 << QStringLiteral("%0.1f");
     QTest::newRow("utDutyRate 0 W/m²")
         << int(utDutyRate) << 0 << QStringLiteral("W/m²") << 1.0 << 0.0 << QStringLiteral("%0.1f");
     QTest::newRow("utDutyRate 1 kW/m²") << int(utDutyRate) << 1 << QStringLiteral("kW/m²") << 0.001
@@ -313,7 +325,7 @@ void UnitsCatalogueTest::catalogueRows_data()
     QTest::newRow("utDutyRate 3 MBh/ft²") << int(utDutyRate) << 3 << QStringLiteral("MBh/ft²")
                                           << 0.31699828634688587 << 0.0 << QStringLiteral("%0.3f");
     QTest::newRow("utDutyRate 4 kcal/hr·ft²")
-        << int(utDutyRate) << 4 << QStringLiteral("kcal/hr·ft²") << 0.07982080551936 << 0.0
+        << int(utDutyRate) << 4 << QStringLiteral("kcal/hr·ft²") << 0.07988223559759244 << 0.0
         << QStringLiteral("%0.1f");
     QTest::newRow("utEnergy 0 kJ")
         << int(utEnergy) << 0 << QStringLiteral("kJ") << 1.0 << 0.0 << QStringLiteral("%0.3f");
@@ -356,7 +368,7 @@ void UnitsCatalogueTest::catalogueRows_data()
         << int(utHeatTransCoeff) << 0 << QStringLiteral("W/m²°C") << 1.0 << 0.0
         << QStringLiteral("%0.5g");
     QTest::newRow("utHeatTransCoeff 1 Btu/hr·ft²°F")
-        << int(utHeatTransCoeff) << 1 << QStringLiteral("Btu/hr·ft²°F") << 0.17611835153222966
+        << int(utHeatTransCoeff) << 1 << QStringLiteral("Btu/hr·ft²°F") << 0.17611015908160324
         << 0.0 << QStringLiteral("%0.5g");
     QTest::newRow("utHumidity 0 kg/kg")
         << int(utHumidity) << 0 << QStringLiteral("kg/kg") << 1.0 << 0.0 << QStringLiteral("%0.4f");
@@ -517,7 +529,7 @@ void UnitsCatalogueTest::catalogueRows_data()
         << int(utSpecificHeat) << 0 << QStringLiteral("kJ/kg·K") << 1.0 << 0.0
         << QStringLiteral("%0.4g");
     QTest::newRow("utSpecificHeat 1 Btu/lb°F")
-        << int(utSpecificHeat) << 1 << QStringLiteral("Btu/lb°F") << 0.23883448770002388 << 0.0
+        << int(utSpecificHeat) << 1 << QStringLiteral("Btu/lb°F") << 0.23884589662749595 << 0.0
         << QStringLiteral("%0.4g");
     QTest::newRow("utSpecificVol 0 m³/kg") << int(utSpecificVol) << 0 << QStringLiteral("m³/kg")
                                            << 1.0 << 0.0 << QStringLiteral("%0.3f");
@@ -629,6 +641,46 @@ void UnitsCatalogueTest::catalogueRows()
     // The stored doubles, exactly: against the reference unit the ratio is the factor itself.
     QVERIFY2(convFactor == factor, qPrintable(FloatToRoundTripText(convFactor)));
     QVERIFY2(convOffset == offset, qPrintable(FloatToRoundTripText(convOffset)));
+}
+
+void UnitsCatalogueTest::unitsAgreeWithTheirDefinitions_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("units");
+    QTest::addColumn<double>("composed");
+    // Btu/hr per kW, ft² per m², lb/hr per kg/s and °F per K as the catalogue has them.
+    const double btuPerHour = Factor(utDutyPrim, 2);
+    const double squareFeet = Factor(utArea, 4);
+    const double poundsPerHour = Factor(utMassFlow, 5);
+    const double fahrenheit = Factor(utTemperatureChange, 1);
+    const double heatTransCoeff = btuPerHour / 1000 / squareFeet / fahrenheit; // base W
+    QTest::newRow("Btu/hr·ft²°F") << int(utHeatTransCoeff) << 1 << heatTransCoeff;
+    QTest::newRow("ft²·hr·°F/Btu") << int(utThermalResist) << 1 << 1 / heatTransCoeff;
+    QTest::newRow("Btu/h°F") << int(utConductance) << 3 << btuPerHour / fahrenheit;
+    QTest::newRow("Btu/lb°F") << int(utSpecificHeat) << 1
+                              << btuPerHour / poundsPerHour / fahrenheit;
+    QTest::newRow("Btu/hr·ft²") << int(utDutyRate) << 2 << btuPerHour / 1000 / squareFeet;
+    // The pound, the foot and the International Table kilocalorie exactly.
+    QTest::newRow("lb/hr") << int(utMassFlow) << 5 << 3600 / 0.45359237;
+    QTest::newRow("ft²") << int(utArea) << 4 << 1 / (0.3048 * 0.3048);
+    QTest::newRow("kcal/hr") << int(utDutyPrim) << 4 << 3600 / 4.1868;
+    QTest::newRow("kcal/hr·ft²") << int(utDutyRate) << 4 << 3.6 / 4.1868 * (0.3048 * 0.3048);
+}
+
+// Each US unit of a quantity the results show is composed of the same Btu,
+// foot, pound and degree, to the parts in ten million by which the Btu/lb°F of
+// 4.1868 kJ/kgK and the Btu of 1055.056 J differ; the pound, foot and
+// kilocalorie are as defined. A factor rounded to fewer digits shows a wrong
+// last digit.
+void UnitsCatalogueTest::unitsAgreeWithTheirDefinitions()
+{
+    QFETCH(int, type);
+    QFETCH(int, units);
+    QFETCH(double, composed);
+    const double factor = Factor(TypeOf(type), units);
+    QVERIFY2(std::abs(factor / composed - 1) < 2e-7,
+             qPrintable(QString::number(factor, 'g', 17) + " against " +
+                        QString::number(composed, 'g', 17)));
 }
 
 void UnitsCatalogueTest::checkUnitsIndex_data()

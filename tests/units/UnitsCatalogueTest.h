@@ -12,6 +12,8 @@ private slots:
     void typeOrdinalsAndCounts();
     void catalogueRows_data();
     void catalogueRows();
+    void unitsAgreeWithTheirDefinitions_data();
+    void unitsAgreeWithTheirDefinitions();
     void checkUnitsIndex_data();
     void checkUnitsIndex();
     void lookupOutsideListThrows();
