@@ -33,7 +33,7 @@ QString TCaseResult::StatusText() const
     return failure ? failure->Text() : SolvedStatusText(MethodName(hx.method), verdict);
 }
 
-TCaseResult SolveCase(const TCaseInput& input, const THx& previous)
+TCaseResult SolveCase(const TCaseInput& input, const THx& previous, const TDisplayUnits& units)
 {
     TCaseResult result{previous, {}, {}};
     input.ApplyTo(result.hx);
@@ -49,7 +49,7 @@ TCaseResult SolveCase(const TCaseInput& input, const THx& previous)
         return result;
     }
     try {
-        result.verdict = JudgeSolve(given, result.hx, input.mask);
+        result.verdict = JudgeSolve(given, result.hx, input.mask, units);
     } catch (const EMathError& error) {
         Fail(result, given, input.mask, MathFailure(error.Fault(), DiagnosticsStep));
         return result;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayUnits.h"
 #include "Hx.h"
 #include "MathError.h"
 #include "Verdict.h"
@@ -44,6 +45,8 @@ struct TCaseResult
 // The one solve of the program: `input` into a copy of `previous` (the record
 // of the case solved before, whose method a solve that computes nothing
 // keeps), solved with the input's mask and judged. Each table problem of the
-// input is a warning. Raises nothing for a case without a solution, so a
-// batch of them costs no more than a batch of solved ones.
-TCaseResult SolveCase(const TCaseInput& input, const THx& previous);
+// input is a warning. The findings show their numbers in `units`. Raises
+// nothing for a case without a solution, so a batch of them costs no more than
+// a batch of solved ones.
+TCaseResult SolveCase(const TCaseInput& input, const THx& previous,
+                      const TDisplayUnits& units = TDisplayUnits::Record());

@@ -3,6 +3,7 @@
 #include "Approach.h"
 #include "Format.h"
 #include "Hx.h"
+#include "UoUnits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,8 +24,11 @@ constexpr TNumberStyle Fixed3{FixedText, 3};
 constexpr TNumberStyle Fixed4{FixedText, 4};
 constexpr TNumberStyle General5{GeneralText, 5};
 
+constexpr int NoDisplayUnit = -1;
+
 // How a quantity is named and shown in a finding: the format and unit of its
-// field in the window (Uo in W/m²°C) or, for a derived value, of the results page.
+// field in the window at its base unit (Uo in W/m²°C) or, for a derived value,
+// of the results page; or the display unit of `shown`.
 struct TQuantity
 {
     QStringView name;
@@ -32,34 +36,35 @@ struct TQuantity
     TNumberStyle style;
     double scale;     // field unit per record unit
     QStringView unit; // with its leading blank; empty for a ratio
+    int shown;        // a quantity of TDisplayUnits, or NoDisplayUnit
 };
 
 // The nine values the user can give, in the order of their mask bits.
 constexpr TQuantity GivenValues[] = {
-    {u"thi", &THx::thi, Fixed1, 1, u" °C"},
-    {u"tho", &THx::tho, Fixed1, 1, u" °C"},
-    {u"mh", &THx::mh, Fixed4, 1, u" kg/s"},
-    {u"tci", &THx::tci, Fixed1, 1, u" °C"},
-    {u"tco", &THx::tco, Fixed1, 1, u" °C"},
-    {u"mc", &THx::mc, Fixed4, 1, u" kg/s"},
-    {u"Uo", &THx::Uo, General5, 1000, u" W/m²°C"},
-    {u"Ao", &THx::Ao, Fixed1, 1, u" m²"},
-    {u"Q", &THx::Q, Fixed3, 1, u" kW"},
+    {u"thi", &THx::thi, Fixed1, 1, u" °C", mbThi},
+    {u"tho", &THx::tho, Fixed1, 1, u" °C", mbTho},
+    {u"mh", &THx::mh, Fixed4, 1, u" kg/s", mbMh},
+    {u"tci", &THx::tci, Fixed1, 1, u" °C", mbTci},
+    {u"tco", &THx::tco, Fixed1, 1, u" °C", mbTco},
+    {u"mc", &THx::mc, Fixed4, 1, u" kg/s", mbMc},
+    {u"Uo", &THx::Uo, General5, 1000, u" W/m²°C", mbUo},
+    {u"Ao", &THx::Ao, Fixed1, 1, u" m²", mbAo},
+    {u"Q", &THx::Q, Fixed3, 1, u" kW", mbQ},
 };
 constexpr const TQuantity& Thi = GivenValues[mbThi];
 constexpr const TQuantity& Tho = GivenValues[mbTho];
 constexpr const TQuantity& Tci = GivenValues[mbTci];
 constexpr const TQuantity& Tco = GivenValues[mbTco];
 constexpr const TQuantity& Duty = GivenValues[mbQ];
-constexpr TQuantity EffectivenessValue{u"e", &THx::e, Fixed3, 1, u""};
-constexpr TQuantity NtuValue{u"Ntu", &THx::ntu, Fixed3, 1, u""};
+constexpr TQuantity EffectivenessValue{u"e", &THx::e, Fixed3, 1, u"", NoDisplayUnit};
+constexpr TQuantity NtuValue{u"Ntu", &THx::ntu, Fixed3, 1, u"", NoDisplayUnit};
 constexpr TQuantity Allowances[] = {
-    {u"Rfh", &THx::Rfh, General5, 1, u" m²·K/W"},
-    {u"Rfc", &THx::Rfc, General5, 1, u" m²·K/W"},
-    {u"margin", &THx::margin, Fixed1, 1, u" %"},
+    {u"Rfh", &THx::Rfh, General5, 1, u" m²·K/W", mbRfh},
+    {u"Rfc", &THx::Rfc, General5, 1, u" m²·K/W", mbRfc},
+    {u"margin", &THx::margin, Fixed1, 1, u" %", mbMargin},
 };
-constexpr TQuantity ServiceCoefficient{u"Us", &THx::Us, General5, 1000, u" W/m²°C"};
-constexpr TQuantity CleanCoefficient{u"Uo", &THx::Uo, General5, 1000, u" W/m²°C"};
+constexpr TQuantity ServiceCoefficient{u"Us", &THx::Us, General5, 1000, u" W/m²°C", mbUo};
+constexpr TQuantity CleanCoefficient{u"Uo", &THx::Uo, General5, 1000, u" W/m²°C", mbUo};
 
 // Above it, fouling takes most of the resistance to heat flow: the exchanger is
 // sized for its dirt more than for its duty, and cleaning pays.
@@ -85,64 +90,84 @@ QString Joined(std::initializer_list<QStringView> parts)
     return text;
 }
 
-// "120.0", without the unit
-QString Number(const TQuantity& quantity, double value)
+// The quantity's display unit in `units`; none: its field's base unit.
+const TShownUnit* DisplayUnit(const TQuantity& quantity, const TDisplayUnits& units)
 {
+    return quantity.shown == NoDisplayUnit ? nullptr : units.Of(quantity.shown);
+}
+
+// "120.0", without the unit
+QString Number(const TQuantity& quantity, double value, const TDisplayUnits& units)
+{
+    if (const TShownUnit* unit = DisplayUnit(quantity, units))
+        return unit->Text(value);
     return quantity.style.text(value * quantity.scale, quantity.style.digits);
 }
 
-// "thi 120.0 °C"
-QString Shown(const TQuantity& quantity, const THx& hx)
+// " °C", with its leading blank
+QString UnitText(const TQuantity& quantity, const TDisplayUnits& units)
 {
-    return Joined(
-        {quantity.name, u" ", Number(quantity, hx.Result(quantity.member)), quantity.unit});
+    if (const TShownUnit* unit = DisplayUnit(quantity, units))
+        return u' ' + unit->name;
+    return quantity.unit.toString();
+}
+
+// "thi 120.0 °C"
+QString Shown(const TQuantity& quantity, const THx& hx, const TDisplayUnits& units)
+{
+    return Joined({quantity.name, u" ", Number(quantity, hx.Result(quantity.member), units),
+                   UnitText(quantity, units)});
 }
 
 using TCheck = void (*)(const TSolvedCase& solve, TVerdict& verdict);
 
 // The hot inlet faces the cold outlet, the hot outlet the cold inlet.
-void CheckEnd(QStringView end, const TQuantity& hot, const TQuantity& cold, const THx& hx,
-              TVerdict& verdict)
+void CheckEnd(QStringView end, const TQuantity& hot, const TQuantity& cold,
+              const TSolvedCase& solve, TVerdict& verdict)
 {
+    const THx& hx = solve.solved;
     const double difference = hx.Result(hot.member) - hx.Result(cold.member);
     const Approach::TEnd state = Approach::EndOf(difference, hx.thi, hx.tci);
     if (state == Approach::TEnd::aeOpen)
         return;
-    verdict.AddInfeasible(
-        Joined({u"temperature ", state == Approach::TEnd::aeCross ? u"cross" : u"pinch",
-                u" at the ", end, u": ", Shown(hot, hx), u", ", Shown(cold, hx)}));
+    verdict.AddInfeasible(Joined(
+        {u"temperature ", state == Approach::TEnd::aeCross ? u"cross" : u"pinch", u" at the ", end,
+         u": ", Shown(hot, hx, solve.units), u", ", Shown(cold, hx, solve.units)}));
 }
 
 void CheckEndDifferences(const TSolvedCase& solve, TVerdict& verdict)
 {
-    CheckEnd(u"hot end", Thi, Tco, solve.solved, verdict);
-    CheckEnd(u"cold end", Tho, Tci, solve.solved, verdict);
+    CheckEnd(u"hot end", Thi, Tco, solve, verdict);
+    CheckEnd(u"cold end", Tho, Tci, solve, verdict);
 }
 
 // A stream whose temperature change is not above the tolerance neither cools
 // nor heats (Approach::Changes).
 void CheckStreamChange(double change, QStringView finding, const TQuantity& first,
-                       const TQuantity& second, const THx& hx, TVerdict& verdict)
+                       const TQuantity& second, const TSolvedCase& solve, TVerdict& verdict)
 {
+    const THx& hx = solve.solved;
     if (std::isnan(change) || (change > 0 && Approach::Changes(change, hx.thi, hx.tci)))
         return;
-    verdict.AddInfeasible(Joined({finding, Shown(first, hx), u", ", Shown(second, hx)}));
+    verdict.AddInfeasible(
+        Joined({finding, Shown(first, hx, solve.units), u", ", Shown(second, hx, solve.units)}));
 }
 
 void CheckStreamDirections(const TSolvedCase& solve, TVerdict& verdict)
 {
     const THx& hx = solve.solved;
     CheckStreamChange(hx.Result(&THx::thi) - hx.Result(&THx::tho), u"hot stream not cooling: ", Thi,
-                      Tho, hx, verdict);
+                      Tho, solve, verdict);
     CheckStreamChange(hx.Result(&THx::tco) - hx.Result(&THx::tci), u"cold stream not heating: ",
-                      Tci, Tco, hx, verdict);
+                      Tci, Tco, solve, verdict);
 }
 
 void CheckDuty(const TSolvedCase& solve, TVerdict& verdict)
 {
     const double duty = solve.solved.Result(&THx::Q);
     if (!(duty > 0) && !std::isnan(duty))
-        verdict.AddInfeasible(Joined({u"duty not positive: ", Shown(Duty, solve.solved)}));
+        verdict.AddInfeasible(
+            Joined({u"duty not positive: ", Shown(Duty, solve.solved, solve.units)}));
 }
 
 // Below absolute zero no stream can be.
@@ -150,8 +175,8 @@ void CheckAbsoluteZero(const TSolvedCase& solve, TVerdict& verdict)
 {
     for (const TQuantity* temperature : {&Thi, &Tho, &Tci, &Tco})
         if (solve.solved.Result(temperature->member) < AbsoluteZero)
-            verdict.AddInfeasible(
-                Joined({u"temperature below absolute zero: ", Shown(*temperature, solve.solved)}));
+            verdict.AddInfeasible(Joined({u"temperature below absolute zero: ",
+                                          Shown(*temperature, solve.solved, solve.units)}));
 }
 
 void CheckEffectiveness(const TSolvedCase& solve, TVerdict& verdict)
@@ -160,11 +185,11 @@ void CheckEffectiveness(const TSolvedCase& solve, TVerdict& verdict)
     if (std::isnan(e))
         return;
     if (e > 1 + Approach::Tolerance)
-        verdict.AddInfeasible(
-            Joined({u"effectiveness above 1: ", Shown(EffectivenessValue, solve.solved)}));
+        verdict.AddInfeasible(Joined(
+            {u"effectiveness above 1: ", Shown(EffectivenessValue, solve.solved, solve.units)}));
     else if (!(e > 0))
-        verdict.AddInfeasible(
-            Joined({u"effectiveness not positive: ", Shown(EffectivenessValue, solve.solved)}));
+        verdict.AddInfeasible(Joined({u"effectiveness not positive: ",
+                                      Shown(EffectivenessValue, solve.solved, solve.units)}));
 }
 
 // The most the arrangement reaches, where the solve stopped at it. The stream
@@ -182,9 +207,10 @@ QString CapacityRatio(const THx& hx)
 
 void AddBeyondReach(const THx& hx, double limit, TVerdict& verdict)
 {
-    verdict.AddInfeasible(Joined({u"effectiveness beyond the reach of ", hx.arrangement.Name(),
-                                  u": ", Shown(EffectivenessValue, hx), u", limit ",
-                                  FixedText(limit, 3), u" at Cr ", CapacityRatio(hx)}));
+    verdict.AddInfeasible(
+        Joined({u"effectiveness beyond the reach of ", hx.arrangement.Name(), u": ",
+                Shown(EffectivenessValue, hx, TDisplayUnits::Record()), u", limit ",
+                FixedText(limit, 3), u" at Cr ", CapacityRatio(hx)}));
 }
 
 // Where the relation of cross flow with both streams unmixed would need an ntu
@@ -208,12 +234,12 @@ void CheckArrangementSolution(const TSolvedCase& solve, TVerdict& verdict)
     const TQuantity& value = fromNtu ? NtuValue : EffectivenessValue;
     if (BeyondNtuRange(hx, fromNtu)) {
         verdict.AddInfeasible(Joined({u"Ntu above the range of ", hx.arrangement.Name(), u": ",
-                                      Shown(value, hx), u", Cr ", CapacityRatio(hx),
+                                      Shown(value, hx, solve.units), u", Cr ", CapacityRatio(hx),
                                       u", Ntu at most ", FixedText(TFlowRelation::MaxNtu, 0)}));
         return;
     }
     verdict.AddInfeasible(Joined({u"no solution for ", hx.arrangement.Name(), u": ",
-                                  Shown(value, hx), u", Cr ", CapacityRatio(hx)}));
+                                  Shown(value, hx, solve.units), u", Cr ", CapacityRatio(hx)}));
 }
 
 // A quantity that must be positive, and the mask bit that can make it an input
@@ -230,8 +256,12 @@ constexpr int NoBit = -1;
 constexpr TPositiveQuantity PositiveQuantities[] = {
     {u"flow not positive: ", GivenValues[mbMh], mbMh},
     {u"flow not positive: ", GivenValues[mbMc], mbMc},
-    {u"capacity rate not positive: ", {u"ch", &THx::ch, Fixed3, 1, u" kW/K"}, NoBit},
-    {u"capacity rate not positive: ", {u"cc", &THx::cc, Fixed3, 1, u" kW/K"}, NoBit},
+    {u"capacity rate not positive: ",
+     {u"ch", &THx::ch, Fixed3, 1, u" kW/K", sqCapacityRate},
+     NoBit},
+    {u"capacity rate not positive: ",
+     {u"cc", &THx::cc, Fixed3, 1, u" kW/K", sqCapacityRate},
+     NoBit},
     {u"heat transfer coefficient not positive: ", GivenValues[mbUo], mbUo},
     {u"area not positive: ", GivenValues[mbAo], mbAo},
     {u"number of transfer units not positive: ", NtuValue, NoBit},
@@ -251,7 +281,8 @@ void CheckPositiveQuantities(const TSolvedCase& solve, TVerdict& verdict)
     for (const TPositiveQuantity& item : PositiveQuantities) {
         const double value = solve.solved.Result(item.quantity.member);
         if (!(value > 0) && !std::isnan(value) && !IsUsersGivenValue(solve, item))
-            verdict.AddInfeasible(Joined({item.what, Shown(item.quantity, solve.solved)}));
+            verdict.AddInfeasible(
+                Joined({item.what, Shown(item.quantity, solve.solved, solve.units)}));
     }
 }
 
@@ -263,11 +294,13 @@ void CheckOverwrittenGivenValues(const TSolvedCase& solve, TVerdict& verdict)
         const double solved = solve.solved.*value.member;
         if (!HasBit(solve.mask, bit) || given == solved)
             continue;
-        const QString givenText = Number(value, given);
-        const QString solvedText = Number(value, solved);
-        if (givenText != solvedText)
-            verdict.AddWarning(Joined({u"given value changed: ", value.name, u" given ", givenText,
-                                       value.unit, u", computed ", solvedText, value.unit}));
+        const QString givenText = Number(value, given, solve.units);
+        const QString solvedText = Number(value, solved, solve.units);
+        if (givenText == solvedText)
+            continue;
+        const QString unit = UnitText(value, solve.units);
+        verdict.AddWarning(Joined({u"given value changed: ", value.name, u" given ", givenText,
+                                   unit, u", computed ", solvedText, unit}));
     }
 }
 
@@ -288,15 +321,15 @@ void CheckShellCross(const TSolvedCase& solve, TVerdict& verdict)
     const THx& hx = solve.solved;
     if (hx.arrangement.Key() != OneShellPass || hx.stop != TSolveStop::ssNone || !(hx.tco > hx.tho))
         return;
-    verdict.AddWarning(
-        Joined({u"temperature cross in the shell: ", Shown(Tco, hx), u" above ", Shown(Tho, hx)}));
+    verdict.AddWarning(Joined({u"temperature cross in the shell: ", Shown(Tco, hx, solve.units),
+                               u" above ", Shown(Tho, hx, solve.units)}));
 }
 
 void CheckUntickedDuty(const TSolvedCase& solve, TVerdict& verdict)
 {
     if (solve.solved.method == THxMethod::hmNotProperlySpecified)
-        verdict.AddWarning(
-            Joined({u"duty not given: worked from ", Shown(Duty, solve.given), u" as entered"}));
+        verdict.AddWarning(Joined({u"duty not given: worked from ",
+                                   Shown(Duty, solve.given, solve.units), u" as entered"}));
 }
 
 // A negative allowance names itself; with none, the fouling alone resists more
@@ -309,15 +342,18 @@ void CheckAllowances(const TSolvedCase& solve, TVerdict& verdict)
         if (hx.*allowance.member >= 0)
             continue;
         negative = true;
-        verdict.AddInfeasible(Joined({u"allowance negative: ", Shown(allowance, hx)}));
+        verdict.AddInfeasible(Joined({u"allowance negative: ", Shown(allowance, hx, solve.units)}));
     }
     if (negative)
         return;
-    const double fouling = hx.Rfh + hx.Rfc;
+    // In W/m²K, as the resistances are in m²K/W.
+    const double mostWatts = 1 / (hx.Rfh + hx.Rfc);
+    const TShownUnit* unit = DisplayUnit(ServiceCoefficient, solve.units);
+    const QString most = unit ? unit->Text(UoFromWatts(mostWatts)) : GeneralText(mostWatts, 5);
     verdict.AddInfeasible(
-        Joined({u"fouling needs more area than given: ", Shown(ServiceCoefficient, hx),
-                u" needed, fouling alone allows at most ", GeneralText(1 / fouling, 5),
-                ServiceCoefficient.unit}));
+        Joined({u"fouling needs more area than given: ", Shown(ServiceCoefficient, hx, solve.units),
+                u" needed, fouling alone allows at most ", most,
+                UnitText(ServiceCoefficient, solve.units)}));
 }
 
 // 1 - Us/Uo: the share of the service resistance the fouling takes.
@@ -329,8 +365,8 @@ void CheckFoulingShare(const TSolvedCase& solve, TVerdict& verdict)
     if (!(us > 0 && uo > 0) || !(1 - us / uo > HighestFoulingShare))
         return;
     verdict.AddWarning(
-        Joined({u"fouling above half the resistance: ", Shown(ServiceCoefficient, hx), u", clean ",
-                Shown(CleanCoefficient, hx)}));
+        Joined({u"fouling above half the resistance: ", Shown(ServiceCoefficient, hx, solve.units),
+                u", clean ", Shown(CleanCoefficient, hx, solve.units)}));
 }
 
 // In the order their findings are listed.
@@ -387,10 +423,10 @@ TVerdict CheckFeasibility(const TSolvedCase& solve)
     return verdict;
 }
 
-TVerdict JudgeSolve(const THx& given, const THx& solved, int mask)
+TVerdict JudgeSolve(const THx& given, const THx& solved, int mask, const TDisplayUnits& units)
 {
     solved.DiagnosticProducts(); // an overflow here fails the case, as in the diagnostic lines
-    return CheckFeasibility({given, solved, mask, SolveComputes(mask)});
+    return CheckFeasibility({given, solved, mask, SolveComputes(mask), units});
 }
 
 TVerdict SolveWithVerdict(THx& hx, int mask)

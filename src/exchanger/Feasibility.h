@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayUnits.h"
 #include "Verdict.h"
 
 class THx;
@@ -11,6 +12,8 @@ struct TSolvedCase
     const THx& solved; // the record the solve left
     int mask;          // the mask of given values it was solved with
     bool computed;     // false for the masks with which Solve computes nothing
+    // The units the findings show their numbers in.
+    const TDisplayUnits& units = TDisplayUnits::Record();
 };
 
 // Judges a solved case. Infeasible: nothing computed; a solve that stopped at
@@ -23,7 +26,8 @@ struct TSolvedCase
 // duty or an effectiveness not positive, or an effectiveness above 1; a flow,
 // capacity rate, Uo, area or Ntu not positive where the solve computed it or
 // worked from it unticked. Warnings: a ticked value the solve changed as its
-// field shows it (format and unit of the field, Uo in W/m²°C); "Data not
+// field shows it (format and unit of the field, Uo in W/m²°C, or its display
+// unit); "Data not
 // properly specified" working from an unticked duty; an arrangement's
 // correction factor F below 0.75; the cold outlet above the hot outlet of one
 // shell pass. Findings never contain ';', so a list of them can be joined with "; ".
@@ -31,7 +35,8 @@ TVerdict CheckFeasibility(const TSolvedCase& solve);
 
 // Judges `solved`, which Solve made from `given` with `mask`. Raises EMathError
 // when a product of the diagnostic lines overflows, as the diagnostic lines do.
-TVerdict JudgeSolve(const THx& given, const THx& solved, int mask);
+TVerdict JudgeSolve(const THx& given, const THx& solved, int mask,
+                    const TDisplayUnits& units = TDisplayUnits::Record());
 
 // Solves `hx` with `mask` and judges the result. Raises EMathError when the
 // solve faults or when a product of the diagnostic lines overflows, which is

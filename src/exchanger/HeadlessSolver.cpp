@@ -11,6 +11,7 @@
 #include "MathError.h"
 #include "OutputError.h"
 #include "SolveOutcome.h"
+#include "SystemDisplayUnits.h"
 
 #include <QFile>
 #include <QIODevice>
@@ -24,14 +25,28 @@ constexpr QLatin1StringView optBatch("--batch");
 constexpr QLatin1StringView optHelp("--help");
 constexpr QLatin1StringView optHelpShort("-h");
 constexpr QLatin1StringView optVersion("--version");
+constexpr QLatin1StringView optUnits("--units");
+
+// The names --units takes, in UnitSystems order.
+constexpr QLatin1StringView UnitSystemKeys[] = {QLatin1StringView("si"), QLatin1StringView("us"),
+                                                QLatin1StringView("metric")};
+static_assert(std::size(UnitSystemKeys) == std::size(UnitSystems));
+
+std::optional<TUnitSystem> UnitSystemOf(const QString& key)
+{
+    for (std::size_t i = 0; i < std::size(UnitSystems); ++i)
+        if (key == UnitSystemKeys[i])
+            return UnitSystems[i];
+    return std::nullopt;
+}
 
 bool IsOption(const QString& argument)
 {
     for (QLatin1StringView option :
-         {optSolve, optJson, optBatch, optHelp, optHelpShort, optVersion})
+         {optSolve, optJson, optBatch, optHelp, optHelpShort, optVersion, optUnits})
         if (argument == option)
             return true;
-    return false;
+    return argument.startsWith(optUnits + u'=');
 }
 
 void Write(QIODevice& out, const QString& text)
@@ -85,6 +100,8 @@ struct THeadlessSolver::TCommand
     bool solve = false;
     bool batch = false;
     bool json = false;
+    // As --units gave it: a key of UnitSystemKeys, or empty without the option.
+    std::optional<QString> unitsKey;
     QStringList values;
     QString unknownOption;
 };
@@ -111,7 +128,7 @@ QString THeadlessSolver::UsageText()
 {
     return QStringLiteral(
         "Usage: kelvane --solve HOT THI THO MH COLD TCI TCO MC TYPE UO AO Q MASK\n"
-        "                       [RFH RFC MARGIN] [--json]\n"
+        "                       [RFH RFC MARGIN] [--json | --units si|us|metric]\n"
         "       kelvane --batch [FILE]\n"
         "       kelvane --help | --version\n"
         "\n"
@@ -120,6 +137,9 @@ QString THeadlessSolver::UsageText()
         "  --solve   solve one case and print the results page as text, the\n"
         "            diagnostic lines and the findings; with --json, the whole record,\n"
         "            \"verdict\" and \"findings\" as one JSON object\n"
+        "  --units   the units of the text of --solve: si (the record's, without the\n"
+        "            option), us (Btu/hr, degF, lb/hr, ft2) or metric (kcal/hr, degC,\n"
+        "            kg/hr, m2); the values given stay in the units below\n"
         "  --batch   solve one case line (\"Kelvane,\" and the 13 or 16 values,\n"
         "            comma-separated)\n"
         "            per input line from FILE, or standard input without FILE or with \"-\";\n"
@@ -180,8 +200,13 @@ int THeadlessSolver::RunCommand(const QStringList& arguments, QIODevice& in, QIO
                                 QIODevice& err) const
 {
     TCommand command;
-    for (const QString& argument : arguments) {
-        if (argument == optHelp || argument == optHelpShort)
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == optUnits)
+            command.unitsKey = i + 1 < arguments.size() ? arguments[++i] : QString();
+        else if (argument.startsWith(optUnits + u'='))
+            command.unitsKey = argument.mid(optUnits.size() + 1);
+        else if (argument == optHelp || argument == optHelpShort)
             command.help = true;
         else if (argument == optVersion)
             command.version = true;
@@ -208,6 +233,13 @@ int THeadlessSolver::RunCommand(const QStringList& arguments, QIODevice& in, QIO
     }
     if (command.solve == command.batch)
         return UsageError(err, QStringLiteral("give either --solve or --batch"));
+    if (command.unitsKey) {
+        if (!UnitSystemOf(*command.unitsKey))
+            return UsageError(err, QStringLiteral("--units takes si, us or metric"));
+        if (command.batch || command.json)
+            return UsageError(err, QStringLiteral("--units goes with the text of --solve only: "
+                                                  "JSON and CSV keep the record's units"));
+    }
     if (command.solve)
         return Solve(command, out, err);
     if (command.json)
@@ -227,13 +259,16 @@ int THeadlessSolver::Solve(const TCommand& command, QIODevice& out, QIODevice& e
     THx initial;
     SetInitialCase(initial);
     initial.Solve(InitialCaseMask);
+    const TDisplayUnits units = command.unitsKey
+                                    ? SystemDisplayUnits(*UnitSystemOf(*command.unitsKey))
+                                    : TDisplayUnits::Record();
     // SolveCase has checked the products that the texts compute.
-    const TCaseResult result = SolveCase(input, initial);
+    const TCaseResult result = SolveCase(input, initial, units);
     if (result.failure) {
         WriteError(err, result.failure->Text());
         return ecNoSolution;
     }
-    WriteSolved(command, result, out);
+    WriteSolved(command, result, units, out);
     if (result.verdict.IsInfeasible()) {
         WriteError(err, InfeasibleText(MethodName(result.hx.method), result.verdict));
         return ecInfeasible;
@@ -251,13 +286,13 @@ TLookupTables THeadlessSolver::LoadTables(QIODevice& err) const
 }
 
 void THeadlessSolver::WriteSolved(const TCommand& command, const TCaseResult& result,
-                                  QIODevice& out)
+                                  const TDisplayUnits& units, QIODevice& out)
 {
     QString text;
     if (command.json) {
         text = JsonOf(result.hx, result.verdict);
     } else {
-        QStringList lines = TextOf(result.hx);
+        QStringList lines = TextOf(result.hx, units);
         result.verdict.AppendFindings(lines);
         text = lines.join(u'\n');
     }
@@ -317,11 +352,11 @@ QString THeadlessSolver::JsonOf(const THx& hx, const TVerdict& verdict)
     return json;
 }
 
-QStringList THeadlessSolver::TextOf(const THx& hx)
+QStringList THeadlessSolver::TextOf(const THx& hx, const TDisplayUnits& units)
 {
     QStringList lines;
-    hx.WriteResultsText(lines);
+    hx.WriteResultsText(lines, units);
     lines << QString();
-    hx.WriteDiagnostics(lines);
+    hx.WriteDiagnostics(lines, units);
     return lines;
 }

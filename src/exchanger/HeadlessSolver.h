@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DisplayUnits.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +13,8 @@ class TVerdict;
 
 // The command-line face of the solver, for scripts and parametric studies; needs
 // no display:
-//   --solve HOT THI THO MH COLD TCI TCO MC TYPE UO AO Q MASK [--json]
+//   --solve HOT THI THO MH COLD TCI TCO MC TYPE UO AO Q MASK [RFH RFC MARGIN]
+//           [--json | --units si|us|metric]
 //   --batch [FILE]        case lines from FILE ("-" or none: standard input) to CSV
 //   --help, --version
 // Tables are read from the given program folder when a case needs them.
@@ -43,8 +46,9 @@ public:
     // The record as one JSON object, numbers at full round-trip precision, then
     // "verdict" ("feasible", "warnings", "infeasible") and "findings" (texts).
     static QString JsonOf(const THx& hx, const TVerdict& verdict);
-    // The four blocks of the results page as plain text, a blank line, the diagnostic lines.
-    static QStringList TextOf(const THx& hx);
+    // The four blocks of the results page as plain text, a blank line, the
+    // diagnostic lines, each quantity in its unit of `units`.
+    static QStringList TextOf(const THx& hx, const TDisplayUnits& units = TDisplayUnits::Record());
 
 private:
     struct TCommand;
@@ -52,7 +56,8 @@ private:
                    QIODevice& err) const;
     int Solve(const TCommand& command, QIODevice& out, QIODevice& err) const;
     TLookupTables LoadTables(QIODevice& err) const;
-    static void WriteSolved(const TCommand& command, const TCaseResult& result, QIODevice& out);
+    static void WriteSolved(const TCommand& command, const TCaseResult& result,
+                            const TDisplayUnits& units, QIODevice& out);
     int Batch(const TCommand& command, QIODevice& in, QIODevice& out, QIODevice& err) const;
 
     QString m_programFolder;

@@ -2,6 +2,7 @@
 
 #include "Approach.h"
 #include "CheckedMath.h"
+#include "DisplayUnits.h"
 #include "Format.h"
 #include "HeatTransfer.h"
 #include "ResultsPage.h"
@@ -537,86 +538,111 @@ double THx::DefaultCp(const QString& name)
 
 void THx::WriteResultsPage(QStringList& lines) const
 {
-    TResultsPage page(TResultsPage::TForm::rfHtml, lines);
-    WriteResults(page);
-    page.End();
+    WriteResultsPage(lines, TDisplayUnits::Record());
 }
 
 void THx::WriteResultsText(QStringList& lines) const
 {
-    TResultsPage page(TResultsPage::TForm::rfText, lines);
-    WriteResults(page);
-    page.End();
-}
-
-void THx::WriteResults(TResultsPage& page) const
-{
-    using TUnit = TResultsPage::TUnit;
-    using L = QLatin1StringView;
-    const bool counterFlow = arrangement.IsCounterFlow();
-    page.Block(L("Hot fluid"), hotFluid);
-    page.Number(L("thi"), Result(&THx::thi), TUnit::ruDegC);
-    page.Number(L("tho"), Result(&THx::tho), TUnit::ruDegC);
-    page.Number(L("mh"), Result(&THx::mh), TUnit::ruKgPerS);
-    page.Number(L("cph"), Result(&THx::cph), TUnit::ruSpecificHeat);
-    page.Number(L("ch"), Result(&THx::ch), TUnit::ruCapacityRate);
-    page.Block(L("Cold fluid"), coldFluid);
-    page.Number(L("tci"), Result(&THx::tci), TUnit::ruDegC);
-    page.Number(L("tco"), Result(&THx::tco), TUnit::ruDegC);
-    page.Number(L("mc"), Result(&THx::mc), TUnit::ruKgPerS);
-    page.Number(L("cpc"), Result(&THx::cpc), TUnit::ruSpecificHeat);
-    page.Number(L("cc"), Result(&THx::cc), TUnit::ruCapacityRate);
-    page.Block(L("VuduD"), heatXType);
-    if (!counterFlow)
-        page.Text(L("arrangement"), arrangement.Name());
-    page.Number(L("Cmin"), Result(&THx::cmin), TUnit::ruCapacityRate);
-    page.Number(L("Cmax"), Result(&THx::cmax), TUnit::ruCapacityRate);
-    page.Number(L("Cr"), Result(&THx::cr));
-    page.Number(L("Uo"), Result(&THx::Uo), TUnit::ruHeatTransCoeff);
-    if (HasAllowances()) {
-        page.Number(L("Rfh"), Rfh, TUnit::ruFouling);
-        page.Number(L("Rfc"), Rfc, TUnit::ruFouling);
-        page.Number(L("Us"), Result(&THx::Us), TUnit::ruHeatTransCoeff);
-        page.Number(L("margin"), margin, TUnit::ruPercent);
-        page.Number(L("Aclean"), Result(&THx::Aclean), TUnit::ruArea);
-        page.Number(L("Areq"), Result(&THx::Areq), TUnit::ruArea);
-        page.Number(L("OD"), Result(&THx::OD), TUnit::ruPercent);
-    }
-    page.Number(L("Ao"), Result(&THx::Ao), TUnit::ruArea);
-    page.Number(L("itd"), Result(&THx::itd), TUnit::ruDegC);
-    page.Number(L("lmtd"), Result(&THx::lmtd), TUnit::ruDegC);
-    if (!counterFlow)
-        page.Number(L("F"), Result(&THx::F));
-    page.Number(L("Qmax"), Result(&THx::Qmax), TUnit::ruPower);
-    page.Number(L("Ntu"), Result(&THx::ntu));
-    page.Number(L("e"), Result(&THx::e));
-    page.Block(L("Duty"), MethodName(method));
-    page.Number(L("Q"), Result(&THx::Q), TUnit::ruPower);
+    WriteResultsText(lines, TDisplayUnits::Record());
 }
 
 void THx::WriteDiagnostics(QStringList& lines) const
 {
-    const std::array<double, 6> products = DiagnosticProducts();
-    const auto line = [&lines](QLatin1StringView format, double value) {
-        // A product of a value the solve did not reach is left blank.
-        lines << (std::isnan(value) ? format.left(format.indexOf(u'%')).trimmed()
-                                    : Format(format, {value}));
+    WriteDiagnostics(lines, TDisplayUnits::Record());
+}
+
+void THx::WriteResultsPage(QStringList& lines, const TDisplayUnits& units) const
+{
+    TResultsPage page(TResultsPage::TForm::rfHtml, lines);
+    WriteResults(page, units);
+    page.End();
+}
+
+void THx::WriteResultsText(QStringList& lines, const TDisplayUnits& units) const
+{
+    TResultsPage page(TResultsPage::TForm::rfText, lines);
+    WriteResults(page, units);
+    page.End();
+}
+
+void THx::WriteResults(TResultsPage& page, const TDisplayUnits& units) const
+{
+    using TUnit = TResultsPage::TUnit;
+    using L = QLatin1StringView;
+    const auto number = [&](L label, double value, TUnit unit, int quantity) {
+        page.Number(label, value, unit, units.Of(quantity));
     };
+    const bool counterFlow = arrangement.IsCounterFlow();
+    page.Block(L("Hot fluid"), hotFluid);
+    number(L("thi"), Result(&THx::thi), TUnit::ruDegC, mbThi);
+    number(L("tho"), Result(&THx::tho), TUnit::ruDegC, mbTho);
+    number(L("mh"), Result(&THx::mh), TUnit::ruKgPerS, mbMh);
+    number(L("cph"), Result(&THx::cph), TUnit::ruSpecificHeat, sqSpecificHeat);
+    number(L("ch"), Result(&THx::ch), TUnit::ruCapacityRate, sqCapacityRate);
+    page.Block(L("Cold fluid"), coldFluid);
+    number(L("tci"), Result(&THx::tci), TUnit::ruDegC, mbTci);
+    number(L("tco"), Result(&THx::tco), TUnit::ruDegC, mbTco);
+    number(L("mc"), Result(&THx::mc), TUnit::ruKgPerS, mbMc);
+    number(L("cpc"), Result(&THx::cpc), TUnit::ruSpecificHeat, sqSpecificHeat);
+    number(L("cc"), Result(&THx::cc), TUnit::ruCapacityRate, sqCapacityRate);
+    page.Block(L("VuduD"), heatXType);
+    if (!counterFlow)
+        page.Text(L("arrangement"), arrangement.Name());
+    number(L("Cmin"), Result(&THx::cmin), TUnit::ruCapacityRate, sqCapacityRate);
+    number(L("Cmax"), Result(&THx::cmax), TUnit::ruCapacityRate, sqCapacityRate);
+    page.Number(L("Cr"), Result(&THx::cr));
+    number(L("Uo"), Result(&THx::Uo), TUnit::ruHeatTransCoeff, mbUo);
+    if (HasAllowances()) {
+        number(L("Rfh"), Rfh, TUnit::ruFouling, mbRfh);
+        number(L("Rfc"), Rfc, TUnit::ruFouling, mbRfc);
+        number(L("Us"), Result(&THx::Us), TUnit::ruHeatTransCoeff, mbUo);
+        number(L("margin"), margin, TUnit::ruPercent, mbMargin);
+        number(L("Aclean"), Result(&THx::Aclean), TUnit::ruArea, mbAo);
+        number(L("Areq"), Result(&THx::Areq), TUnit::ruArea, mbAo);
+        number(L("OD"), Result(&THx::OD), TUnit::ruPercent, mbMargin);
+    }
+    number(L("Ao"), Result(&THx::Ao), TUnit::ruArea, mbAo);
+    number(L("itd"), Result(&THx::itd), TUnit::ruDegC, sqTemperatureDifference);
+    number(L("lmtd"), Result(&THx::lmtd), TUnit::ruDegC, sqTemperatureDifference);
+    if (!counterFlow)
+        page.Number(L("F"), Result(&THx::F));
+    number(L("Qmax"), Result(&THx::Qmax), TUnit::ruPower, mbQ);
+    page.Number(L("Ntu"), Result(&THx::ntu));
+    page.Number(L("e"), Result(&THx::e));
+    page.Block(L("Duty"), MethodName(method));
+    number(L("Q"), Result(&THx::Q), TUnit::ruPower, mbQ);
+}
+
+void THx::WriteDiagnostics(QStringList& lines, const TDisplayUnits& units) const
+{
+    const std::array<double, 6> products = DiagnosticProducts();
+    // "label = value unit", in the record's unit with three decimals or in the
+    // display unit of `quantity`; a product the solve did not reach is left blank.
+    const auto line = [&](const QString& label, double value, QLatin1StringView recordUnit,
+                          int quantity) {
+        if (std::isnan(value)) {
+            lines << label + QLatin1StringView(" =");
+            return;
+        }
+        const TShownUnit* shown = units.Of(quantity);
+        lines << label + QLatin1StringView(" = ") +
+                     (shown ? shown->Text(value) + u' ' + shown->name
+                            : FixedText(value, 3) + u' ' + recordUnit);
+    };
+    const QLatin1StringView capacityRate("kW/K");
+    const QLatin1StringView duty("kW");
     lines << QStringLiteral("Diagnostic") << QString();
     // With allowances the rate equation holds for the service coefficient and area.
     const bool service = HasAllowances();
-    line(QLatin1StringView(service ? "Us Areq = %0.3f kW/K" : "Uo Ao = %0.3f kW/K"), products[0]);
-    line(QLatin1StringView("Ntu Cmin = %0.3f kW/K"), products[1]);
+    const QString rate = QString::fromLatin1(service ? "Us Areq" : "Uo Ao");
+    line(rate, products[0], capacityRate, sqCapacityRate);
+    line(QStringLiteral("Ntu Cmin"), products[1], capacityRate, sqCapacityRate);
     lines << QString();
-    line(QLatin1StringView("ch (thi-tho) = %0.3f kW"), products[2]);
-    line(QLatin1StringView("cc (tco-tci) = %0.3f kW"), products[3]);
-    const char* rateLine =
-        arrangement.IsCounterFlow() ? "Uo Ao lmtd = %0.3f kW" : "Uo Ao F lmtd = %0.3f kW";
-    if (service)
-        rateLine =
-            arrangement.IsCounterFlow() ? "Us Areq lmtd = %0.3f kW" : "Us Areq F lmtd = %0.3f kW";
-    line(QLatin1StringView(rateLine), products[4]);
-    line(QLatin1StringView("e Qmax = %0.3f kW"), products[5]);
+    line(QStringLiteral("ch (thi-tho)"), products[2], duty, mbQ);
+    line(QStringLiteral("cc (tco-tci)"), products[3], duty, mbQ);
+    line(rate + QLatin1StringView(arrangement.IsCounterFlow() ? " lmtd" : " F lmtd"), products[4],
+         duty, mbQ);
+    line(QStringLiteral("e Qmax"), products[5], duty, mbQ);
 }
 
 std::array<double, 6> THx::DiagnosticProducts() const

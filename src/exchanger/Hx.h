@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <optional>
 
+class TDisplayUnits;
 class TResultsPage;
 class TXMLFile;
 namespace pugi {
@@ -138,10 +139,13 @@ public:
 
     // Append the HTML lines of the results page (40 for counter flow; another
     // arrangement adds its name and F), the same page as plain text, and the 9
-    // diagnostic lines.
+    // diagnostic lines, each quantity in its unit of `units` (without: the record's).
     void WriteResultsPage(QStringList& lines) const;
+    void WriteResultsPage(QStringList& lines, const TDisplayUnits& units) const;
     void WriteResultsText(QStringList& lines) const;
+    void WriteResultsText(QStringList& lines, const TDisplayUnits& units) const;
     void WriteDiagnostics(QStringList& lines) const;
+    void WriteDiagnostics(QStringList& lines, const TDisplayUnits& units) const;
     // The six products the diagnostic lines show, in line order: Uo·Ao,
     // ntu·cmin, then the duty four ways (the rate equation with F for an arrangement
     // other than counter flow). Raises EMathError when one overflows.
@@ -188,5 +192,5 @@ private:
     bool LmtdAndNtu();
     void LmtdMethod(int mask);
     void EffectivenessNtuMethod();
-    void WriteResults(TResultsPage& page) const;
+    void WriteResults(TResultsPage& page, const TDisplayUnits& units) const;
 };

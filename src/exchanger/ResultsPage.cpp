@@ -1,6 +1,7 @@
 #include "ResultsPage.h"
 
 #include "Format.h"
+#include "ShownUnit.h"
 
 #include <cmath>
 
@@ -78,18 +79,23 @@ void TResultsPage::Block(QLatin1StringView title, const QString& name)
     m_lines << Format(QLatin1StringView(TextsOf(m_form).blockTitle), {QString(title), name});
 }
 
-void TResultsPage::Number(QLatin1StringView label, double value, TUnit unit)
+void TResultsPage::Number(QLatin1StringView label, double value, TUnit unit,
+                          const TShownUnit* shown)
 {
     if (std::isnan(value)) {
         m_lines << Format(QLatin1StringView(TextsOf(m_form).notComputed), {QString(label)});
         return;
     }
+    const QLatin1StringView format(TextsOf(m_form).number);
+    if (shown) {
+        const QString name = m_form == TForm::rfHtml ? shown->name.toHtmlEscaped() : shown->name;
+        m_lines << Format(format, {QString(label), shown->Text(value), u' ' + name});
+        return;
+    }
     const TUnitText& unitText = UnitTexts[std::size_t(unit)];
-
     const char* spelling = m_form == TForm::rfHtml ? unitText.html : unitText.text;
     m_lines << Format(
-        QLatin1StringView(TextsOf(m_form).number),
-        {QString(label), FixedText(value, unitText.decimals), QString::fromUtf8(spelling)});
+        format, {QString(label), FixedText(value, unitText.decimals), QString::fromUtf8(spelling)});
 }
 
 void TResultsPage::Text(QLatin1StringView label, const QString& text)

@@ -10,7 +10,7 @@
 // next Calc.
 //
 //   document.current.hotFluid = entry;     // a drop-down's choice
-//   const TCaseResult& result = document.Solve();
+//   const TCaseResult& result = document.Solve(units);
 class TCaseDocument
 {
 public:
@@ -20,12 +20,17 @@ public:
     // What the controls hold (the fields read in at Calc), at full precision.
     TCaseInput current;
 
-    // Solves `current`, which becomes the solved input.
-    const TCaseResult& Solve();
+    // Solves `current`, which becomes the solved input; the findings show their
+    // numbers in `units`.
+    const TCaseResult& Solve(const TDisplayUnits& units);
+    // The solved input solved again from the same record: the same result, its
+    // findings in `units`.
+    const TCaseResult& Rejudge(const TDisplayUnits& units);
     const TCaseInput& SolvedInput() const { return m_solvedInput; }
     const TCaseResult& Result() const { return m_result; }
 
 private:
     TCaseInput m_solvedInput;
+    THx m_solvedFrom; // the record the solved input was solved into
     TCaseResult m_result;
 };

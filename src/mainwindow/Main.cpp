@@ -18,7 +18,9 @@
 #include "QvFmtEdit.h"
 #include "QvHTMLPreview.h"
 #include "SettingsStore.h"
+#include "ShownUnit.h"
 #include "SpecMask.h"
+#include "SystemDisplayUnits.h"
 #include "TemperatureChart.h"
 #include "ToolbarImages.h"
 #include "UnitsCatalogue.h"
@@ -58,7 +60,6 @@ constexpr int FieldsPerGroup = 3;
 constexpr int GroupCount = CaseInputCount / FieldsPerGroup;
 
 const QString NotSolvedText = QStringLiteral("Not Solved...");
-constexpr int MinSigDigits = 4;
 
 // Window layout, pixels in the client area at the default size; the menu bar
 // stands above the tool bar.
@@ -309,10 +310,7 @@ TFmtEdit* TMainForm::CreateField(const TCaseInputRow& row, int top)
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->SetFormatType(ft_Fixed);
     field->SetSigDigs(5);
-    // The decimals of a temperature and a percentage are their resolution; every
-    // other quantity shows at least four significant digits, however small.
-    const bool resolution = row.unitsType == utTemperature || row.unitsType == utProportion;
-    field->SetMinSigDigs(resolution ? 0 : MinSigDigits);
+    field->SetMinSigDigs(MinSigDigitsOf(row.unitsType));
     field->SetFormatStr(QLatin1String(row.format));
     field->SetRangeLo(row.rangeLo);
     field->SetRangeHi(row.rangeHi);
@@ -321,8 +319,8 @@ TFmtEdit* TMainForm::CreateField(const TCaseInputRow& row, int top)
     field->SetUnitsValue(row.unitsBase);
     field->SetUnitsLabel(units);
     connect(field, &QvCustomEdit::OnExit, this, [this, &row, field] { FieldExit(row, field); });
-    if (row.bit == mbThi)
-        connect(field, &QvCustomEdit::OnUnitsEdited, this, [this] { RedrawChartInUnits(); });
+    connect(field, &QvCustomEdit::OnUnitsEdited, this,
+            [this] { RunGuarded([this] { ShowResultsInUnits(); }); });
     field->installEventFilter(this);
     return field;
 }
@@ -483,7 +481,7 @@ void TMainForm::ApplyUnitSystem(TUnitSystem system)
     for (const TCaseInputRow& row : CaseInputRows)
         if (const std::optional<int> units = UnitSystemIndex(system, row.unitsType))
             (this->*FieldOf(row.bit))->SetUnitsValue(*units);
-    RedrawChartInUnits();
+    ShowResultsInUnits();
 }
 
 bool TMainForm::FieldsShow(TUnitSystem system) const
@@ -494,6 +492,30 @@ bool TMainForm::FieldsShow(TUnitSystem system) const
             return false;
     }
     return true;
+}
+
+std::optional<TUnitSystem> TMainForm::ShownUnitSystem() const
+{
+    for (const TUnitSystem system : UnitSystems)
+        if (FieldsShow(system))
+            return system;
+    return std::nullopt;
+}
+
+// Each field's quantity in its display unit where that is not its base unit;
+// the quantities without a field in the system the fields show, SI where they
+// show none; temperature differences in the hot inlet's unit, as on the chart.
+TDisplayUnits TMainForm::ResultUnits() const
+{
+    TDisplayUnits units = SystemDisplayUnits(ShownUnitSystem().value_or(TUnitSystem::usSI));
+    for (const TCaseInputRow& row : CaseInputRows) {
+        const int shown = (this->*FieldOf(row.bit))->UnitsValue();
+        if (shown != row.unitsBase)
+            units.Set(row.bit, CaseInputShownUnit(row, shown));
+    }
+    if (const int shown = edthi->UnitsValue())
+        units.Set(sqTemperatureDifference, ShownUnitOf(utTemperatureChange, shown, 0));
+    return units;
 }
 
 void TMainForm::CheckShownUnitSystem()
@@ -767,7 +789,7 @@ void TMainForm::ActionCalcExecute()
         return;
     ReadFieldsIntoCase(); // a field holding no number stops here, the status unchanged
     try {
-        ShowResult(m_document.Solve());
+        ShowResult(m_document.Solve(ResultUnits()));
     } catch (...) {
         // Not a fault of the case but of the program: the action's guard names
         // it in a message box. No result of this Calc is left on show.
@@ -787,20 +809,42 @@ void TMainForm::ShowResult(const TCaseResult& result)
         ShowStatus(result.StatusText());
         return;
     }
-    const THx& hx = result.hx;
     WriteCaseIntoFields();
+    ShowSolved(result, ResultUnits());
+    ShowStatus(result.StatusText(), result.verdict.Kind());
+}
+
+// The page, the report, the diagnostics with the findings and the chart of a
+// solved case, in `units`.
+void TMainForm::ShowSolved(const TCaseResult& result, const TDisplayUnits& units)
+{
+    const THx& hx = result.hx;
     m_pageList.clear();
     QStringList diagnostics;
-    hx.WriteResultsPage(m_pageList);
+    hx.WriteResultsPage(m_pageList, units);
     HTMLView->LoadFromStrings(m_pageList);
     QStringList report = m_pageList;
     result.verdict.InsertReportBlock(report);
     ReportView->LoadFromStrings(report);
-    hx.WriteDiagnostics(diagnostics);
+    hx.WriteDiagnostics(diagnostics, units);
     result.verdict.AppendFindings(diagnostics);
     ShowDiagnostics(diagnostics.join(QLatin1Char('\n')));
     ShowChart();
-    ShowStatus(result.StatusText(), result.verdict.Kind());
+    m_resultsOnShow = true;
+}
+
+// Results on show follow a change of the fields' units; the status line too,
+// while it still tells them rather than a later edit.
+void TMainForm::ShowResultsInUnits()
+{
+    if (!m_resultsOnShow)
+        return;
+    const bool statusTellsResult = Label13->text() == m_document.Result().StatusText();
+    const TDisplayUnits units = ResultUnits();
+    const TCaseResult& result = m_document.Rejudge(units);
+    ShowSolved(result, units);
+    if (statusTellsResult)
+        ShowStatus(result.StatusText(), result.verdict.Kind());
 }
 
 // What QPlainTextEdit::setPlainText does, less its reformatting of the whole
@@ -814,6 +858,7 @@ void TMainForm::ShowDiagnostics(const QString& text)
 
 void TMainForm::ClearResults()
 {
+    m_resultsOnShow = false;
     HTMLView->Clear();
     ReportView->Clear();
     DiagMemo->clear();
@@ -829,13 +874,6 @@ void TMainForm::ShowChart()
     unit.name = GetUnitsName(edthi->UnitsType(), edthi->UnitsValue())
                     .replace(QChar(u'°'), QStringLiteral("deg"));
     ShowTemperatureChart(*tChart, m_document.Result().hx, unit);
-}
-
-// A chart on show follows the temperature unit.
-void TMainForm::RedrawChartInUnits()
-{
-    if (!tChart->Lines().empty())
-        ShowChart();
 }
 
 void TMainForm::ClearChart()

@@ -119,9 +119,12 @@ private:
     void OfferFouling(const TFluid& fluid, TFmtEdit& field);
     void CreateUnitsMenu();
     void CreateMenuBar();
-    void RedrawChartInUnits();
+    void ShowResultsInUnits();
     void ApplyUnitSystem(TUnitSystem system);
     bool FieldsShow(TUnitSystem system) const;
+    // The system every field shows, if any.
+    std::optional<TUnitSystem> ShownUnitSystem() const;
+    TDisplayUnits ResultUnits() const;
     void CheckShownUnitSystem();
     bool FocusedFieldPulledIntoRange();
     bool FormKeyDown(QWidget* focused, int key);
@@ -131,6 +134,7 @@ private:
     // A status that is not a solved case's verdict shows as a feasible one's.
     void ShowStatus(const QString& text, TVerdict::TKind verdict = TVerdict::vkFeasible);
     void ShowResult(const TCaseResult& result);
+    void ShowSolved(const TCaseResult& result, const TDisplayUnits& units);
     void ClearResults();
     QAction* CreateAction(const QString& name, const QString& caption, int image,
                           void (TMainForm::*handler)());
@@ -151,6 +155,8 @@ private:
     // The tables' values that are no numbers, told once after the first Calc.
     QStringList m_tableProblems;
     TCaseDocument m_document;
+    // Whether the page, memo and chart show the document's result.
+    bool m_resultsOnShow = false;
     TRecentFiles m_recentFiles;
     // Names of an opened case file that the tables lack, for the status line
     // after the Calc that follows.

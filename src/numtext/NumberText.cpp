@@ -173,6 +173,17 @@ int DecimalsForSigDigits(int sigDigits, int maxDecimals, double value)
     return std::clamp(sigDigits - digitsBeforePoint, 0, maxDecimals);
 }
 
+QString FixedFormatWithSigDigits(const QString& format, int minSigDigits, double value)
+{
+    if (minSigDigits == 0 || IsGeneralFormat(format))
+        return format;
+    constexpr int maxDecimals = 12;
+    const int decimals = DecimalsForSigDigits(minSigDigits, maxDecimals, value);
+    if (decimals <= FormatDecimals(format))
+        return format;
+    return QStringLiteral("%0.") + QString::number(decimals) + u'f';
+}
+
 QString CleanNumberText(const QString& text)
 {
     return CleanPart(text);

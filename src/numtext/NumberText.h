@@ -23,6 +23,10 @@ int FormatDecimals(const QString& format);
 // `value`, at most `maxDecimals`; 0 for zero, for a value that is no number and
 // for one with that many digits before the point.
 int DecimalsForSigDigits(int sigDigits, int maxDecimals, double value);
+// `format`, or a fixed format with more decimals where its own would show
+// fewer than `minSigDigits` significant digits of `value` (at most 12); a
+// general format, or minSigDigits 0, leaves it as it is.
+QString FixedFormatWithSigDigits(const QString& format, int minSigDigits, double value);
 
 // Raises EConvertError when an exponent is not an integer.
 QString CleanNumberText(const QString& text);

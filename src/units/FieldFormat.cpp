@@ -146,18 +146,7 @@ QString TFieldFormat::NumberFormat(double display) const
     case ft_Manual:
         break;
     }
-    return FixedFormat(display);
-}
-
-QString TFieldFormat::FixedFormat(double display) const
-{
-    if (m_minSigDigs == 0 || IsGeneralFormat(m_formatStr))
-        return m_formatStr;
-    constexpr int maxDecimals = 12;
-    const int decimals = DecimalsForSigDigits(m_minSigDigs, maxDecimals, display);
-    if (decimals <= FormatDecimals(m_formatStr))
-        return m_formatStr;
-    return QStringLiteral("%0.") + QString::number(decimals) + u'f';
+    return FixedFormatWithSigDigits(m_formatStr, m_minSigDigs, display);
 }
 
 QString TFieldFormat::FormatNumber(double display) const

@@ -101,7 +101,6 @@ private:
     // lies more than 0.5 % beyond one.
     bool CheckRange(double& x) const;
     QString NumberFormat(double display) const;
-    QString FixedFormat(double display) const;
     QString FormatNumber(double display) const;
     // The value of `text` as a unit change carries it over; raises an error
     // when the format needs a number and the text does not read as one.

@@ -17,6 +17,10 @@ constexpr TSystemUnits SystemUnits[] = {
     {utArea, {0, 4, 0}},           // m², ft², m²
     {utDutyPrim, {0, 2, 4}},       // kW, Btu/hr, kcal/hr
     {utThermalResist, {0, 1, 0}},  // m²°C/W, ft²·hr·°F/Btu, m²°C/W
+    // Of the results only.
+    {utTemperatureChange, {0, 1, 0}}, // °C, °F, °C
+    {utSpecificHeat, {0, 1, 0}},      // kJ/kg·K, Btu/lb°F, kJ/kg·K
+    {utConductance, {0, 3, 1}},       // kW/°C, Btu/h°F, W/°C
 };
 
 } // namespace

@@ -19,7 +19,8 @@ inline constexpr TUnitSystem UnitSystems[] = {TUnitSystem::usSI, TUnitSystem::us
 
 // "SI (kW, °C, kg/s, m²)", "US customary (Btu/h, °F, lb/h, ft²)", "Metric
 // engineering (kcal/h, °C, kg/h, m²)". Each takes the units the catalogue
-// has: metric engineering keeps W/m²°C and m²°C/W, which it has no kcal form of.
+// has: metric engineering keeps W/m²°C, m²°C/W and kJ/kg·K, which it has no
+// kcal form of, and gives capacity rates in W/°C.
 QString UnitSystemName(TUnitSystem system);
 
 // The catalogue's index of the system's unit for `type`; none for a quantity

@@ -12,6 +12,7 @@
 #include "HxModelTest.h"
 #include "LookupTablesTest.h"
 #include "NamedCaseFileTest.h"
+#include "ResultUnitsTest.h"
 #include "ResultsPageTest.h"
 #include "SolverEdgesTest.h"
 #include "SolverTest.h"
@@ -24,4 +25,4 @@ KELVANE_TEST_MAIN(QCoreApplication, HxModelTest, FormulasTest, FlowRelationTest,
                   FeasibilityTest, ResultsPageTest, LookupTablesTest, CaseArgumentsTest,
                   NamedCaseFileTest, BatchSolverTest, HeadlessSolverTest, ExecutableTest,
                   ArrangementSolveTest, ArrangementExecutableTest, SolverEdgesTest, CaseSolveTest,
-                  AllowancesTest)
+                  AllowancesTest, ResultUnitsTest)

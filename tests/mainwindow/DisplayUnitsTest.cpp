@@ -1,14 +1,45 @@
 #include "DisplayUnitsTest.h"
 
-#include "Hx.h"
+#include "Format.h"
+#include "HTMLView.h"
+#include "HxFields.h"
+#include "PdfText.h"
 #include "QvChartPanel.h"
 #include "QvFmtEdit.h"
 #include "WindowFixture.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 namespace {
+
+// Hot water 80 to 40 °C against cold water 20 to 90 °C, all four given: a
+// temperature cross at the hot end, infeasible.
+const QStringList CrossCase = QString("1 80 40 1 1 20 90 0 0 500 0 0 31").split(' ');
+
+// Every number of the record at full precision.
+QString RecordText(const THx& hx)
+{
+    QStringList texts;
+    for (const THxNumberField& field : HxNumberFields)
+        texts << QLatin1String(field.name) + '=' + FloatToRoundTripText(hx.*field.member);
+    return texts.join(' ');
+}
+
+// The report as it prints.
+QString PrintedReport(TMainForm& form)
+{
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath("report.pdf"));
+    if (!form.ReportView->PrintPages(printer, 1, 9999))
+        return {};
+    return PdfPages(printer.outputFileName()).join(u'\n');
+}
 
 // Each field's text and unit, as the window shows them.
 QStringList Shown(TMainForm& form)
@@ -172,4 +203,71 @@ void DisplayUnitsTest::unitSystemSwitchesEveryFieldAtOnce()
     }
     auto form = m_fixture->MakeForm();
     QCOMPARE(chosen(*form), QStringList{"US customary (Btu/h, °F, lb/h, ft²)"});
+}
+
+// US customary from the Units menu: the page, the diagnostics, the findings,
+// the status line, the printed report and the chart all in its units, over the
+// same record as in SI; back in SI the page is the SI page again.
+void DisplayUnitsTest::usCustomaryCaseShowsEveryResultInItsUnits()
+{
+    auto form = m_fixture->MakeForm(CrossCase);
+    QTRY_VERIFY(form->Label13->text().startsWith("Infeasible"));
+    const QString siPage = form->HTMLView->toHtml();
+    const QString siMemo = form->DiagMemo->toPlainText();
+    const QString siRecord = RecordText(SolvedCase(*form));
+    const QString cross = "temperature cross at the hot end: thi 176.0 °F, tco 194.0 °F";
+
+    form->UnitsMenu->actions()[1]->trigger();
+    const QString page = form->HTMLView->toPlainText();
+    for (const QString& line : QStringList{"thi = 176.0 °F", "tco = 194.0 °F", "mh = 7936.6 lb/hr",
+                                           "Uo = 88.055 Btu/hr·ft²°F"})
+        QVERIFY2(page.contains(line), qPrintable(line + " in:\n" + page));
+    const QString memo = form->DiagMemo->toPlainText();
+    QVERIFY2(memo.contains(QRegularExpression("ch \\(thi-tho\\) = \\d+ Btu/hr\n")),
+             qPrintable(memo));
+    QVERIFY2(memo.split(u'\n').contains(cross), qPrintable(memo));
+    for (const QString& si : QStringList{"°C", "kW", "kg/s", "m²"}) {
+        QVERIFY2(!page.contains(si), qPrintable(si + " in:\n" + page));
+        QVERIFY2(!memo.contains(si), qPrintable(si + " in:\n" + memo));
+    }
+    QVERIFY2(form->Label13->text().endsWith(cross), qPrintable(form->Label13->text()));
+    const QString report = PrintedReport(*form);
+    QVERIFY2(report.contains("thi = 176.0 °F"), qPrintable(report));
+    QVERIFY2(report.simplified().contains(cross), qPrintable(report));
+    QCOMPARE(form->tChart->ScaleYLabel(), QString("temperature [degF]"));
+    QCOMPARE(RecordText(SolvedCase(*form)), siRecord);
+
+    PressF9(*form);
+    QCOMPARE(RecordText(SolvedCase(*form)), siRecord);
+    QVERIFY(form->HTMLView->toPlainText().contains("thi = 176.0 °F"));
+
+    form->UnitsMenu->actions()[0]->trigger();
+    QCOMPARE(form->HTMLView->toHtml(), siPage);
+    QCOMPARE(form->DiagMemo->toPlainText(), siMemo);
+}
+
+// A field's own unit leads its lines alone, the temperature differences
+// following the hot inlet; an edit not yet solved keeps its status line.
+void DisplayUnitsTest::fieldUnitLeadsItsOwnLines()
+{
+    auto form = m_fixture->MakeForm();
+    QTRY_VERIFY(form->Label13->text().startsWith("Solved"));
+    ChooseUnit(*form, "edthi", 1);
+    // The list has closed; the desktop gives the window back its activation.
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    const QStringList page = form->HTMLView->toPlainText().split(u'\n');
+    QVERIFY2(page.contains("thi = 95.0 °F"), qPrintable(page.join(u'\n')));
+    QVERIFY2(page.contains("tho = 13.000 °C"), qPrintable(page.join(u'\n')));
+    // 35 - 5 °C at the hot end's inlets: 30 K, 54 °F.
+    QVERIFY2(page.contains("itd = 54.0 °F"), qPrintable(page.join(u'\n')));
+    QVERIFY2(page.filter(QRegularExpression("^ch = [0-9.]+ kW/K$")).size() == 1,
+             qPrintable(page.join(u'\n')));
+
+    TypeInto(Field(*form, "edmh"), "2");
+    QTest::keyClick(Field(*form, "edmh"), Qt::Key_Enter);
+    QCOMPARE(form->Label13->text(), QString("Not Solved..."));
+    ChooseUnit(*form, "edthi", 0);
+    QCOMPARE(form->Label13->text(), QString("Not Solved..."));
+    QVERIFY(form->HTMLView->toPlainText().split(u'\n').contains("thi = 35.000 °C"));
 }

@@ -24,6 +24,8 @@ private slots:
     void storedUnitTheFieldLacksGivesTheBaseUnit();
     void resetKeepsTheUnits();
     void unitSystemSwitchesEveryFieldAtOnce();
+    void usCustomaryCaseShowsEveryResultInItsUnits();
+    void fieldUnitLeadsItsOwnLines();
 
 private:
     std::unique_ptr<TWindowFixture> m_fixture;
