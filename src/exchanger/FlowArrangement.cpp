@@ -90,5 +90,5 @@ TFlowRelation TFlowArrangement::RelationFor(bool hotIsCmax) const
         return TFlowRelation(hotIsCmax ? TModel::fmCrossFlowCminMixed
                                        : TModel::fmCrossFlowCmaxMixed);
     }
-    return TFlowRelation(TModel::fmCounterFlow);
+    return TFlowRelation(TModel::fmCounterFlowCapped);
 }

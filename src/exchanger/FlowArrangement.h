@@ -38,10 +38,13 @@ public:
     QLatin1StringView Key() const;
     // In words, for the results page: "shell and tube, 2 shell passes".
     QString Name() const;
-    // The relation that applies once the capacity rates are known: a mixed hot
-    // or cold stream is the Cmax stream when its capacity rate is the larger
-    // (a tie counts the hot stream as Cmax), else the Cmin stream.
+    // The relation the duty solver works with once the capacity rates are known
+    // (counter flow's capped one): a mixed hot or cold stream is the Cmax stream
+    // when its capacity rate is the larger (a tie counts the hot stream as
+    // Cmax), else the Cmin stream.
     TFlowRelation RelationFor(bool hotIsCmax) const;
+    // Whether the LMTD needs a correction factor F, whichever stream is Cmax.
+    bool HasCorrectionFactor() const { return RelationFor(true).HasCorrectionFactor(); }
 
     bool operator==(const TFlowArrangement&) const = default;
 

@@ -1,5 +1,7 @@
 #include "FlowRelation.h"
 
+#include "HeatTransfer.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -261,6 +263,8 @@ std::optional<double> CrossFlowUnmixedNtu(double e, double cr)
 
 std::optional<double> TFlowRelation::Effectiveness(double ntu, double cr) const
 {
+    if (m_model == TModel::fmCounterFlowCapped)
+        return ::Effectiveness(cr, ntu);
     if (!(ntu >= 0) || !std::isfinite(ntu) || !IsRatio(cr))
         return {};
     if (ntu == 0)
@@ -269,6 +273,7 @@ std::optional<double> TFlowRelation::Effectiveness(double ntu, double cr) const
         return SingleStreamEffectiveness(ntu);
     switch (m_model) {
     case TModel::fmCounterFlow:
+    case TModel::fmCounterFlowCapped:
         return CounterFlowEffectiveness(ntu, cr);
     case TModel::fmParallelFlow:
         return ParallelFlowEffectiveness(ntu, cr);
@@ -288,6 +293,8 @@ std::optional<double> TFlowRelation::Effectiveness(double ntu, double cr) const
 
 std::optional<double> TFlowRelation::Ntu(double e, double cr) const
 {
+    if (m_model == TModel::fmCounterFlowCapped)
+        return NtuFromEffectiveness(cr, e);
     if (!(e >= 0) || !IsRatio(cr) || !(e < Limit(cr)))
         return {};
     if (e == 0)
@@ -296,6 +303,7 @@ std::optional<double> TFlowRelation::Ntu(double e, double cr) const
         return SingleStreamNtu(e);
     switch (m_model) {
     case TModel::fmCounterFlow:
+    case TModel::fmCounterFlowCapped:
         return CounterFlowNtu(e, cr);
     case TModel::fmParallelFlow:
         return ParallelFlowNtu(e, cr);
@@ -317,6 +325,7 @@ double TFlowRelation::Limit(double cr) const
         return 1;
     switch (m_model) {
     case TModel::fmCounterFlow:
+    case TModel::fmCounterFlowCapped:
     case TModel::fmCrossFlowUnmixed:
         return 1;
     case TModel::fmParallelFlow:
@@ -333,6 +342,8 @@ double TFlowRelation::Limit(double cr) const
 
 std::optional<double> TFlowRelation::CorrectionFactor(double e, double cr) const
 {
+    if (m_model == TModel::fmCounterFlowCapped)
+        return 1.0;
     const std::optional<double> ntu = Ntu(e, cr);
     if (!ntu)
         return {};
@@ -341,7 +352,7 @@ std::optional<double> TFlowRelation::CorrectionFactor(double e, double cr) const
 
 std::optional<double> TFlowRelation::CorrectionFactor(double e, double cr, double ntu) const
 {
-    if (m_model == TModel::fmCounterFlow || e == 0 || cr == 0)
+    if (!HasCorrectionFactor() || e == 0 || cr == 0)
         return 1.0;
     const std::optional<double> counterFlowNtu = CounterFlowNtu(e, cr);
     if (!counterFlowNtu || !(ntu > 0))

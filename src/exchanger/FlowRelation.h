@@ -9,12 +9,19 @@
 //
 // A mixed cross-flow stream is named by its capacity rate (Cmax or Cmin mixed);
 // which of the hot and cold streams that is, TFlowArrangement decides.
+//
+// Counter flow has two models. fmCounterFlow is the relation as it is, the one
+// every other arrangement's F is measured against. fmCounterFlowCapped is counter
+// flow as the duty solver works it (HeatTransfer.h): the textbook formulas over
+// any values, an ntu capped rather than refused at the limit, faults raised as
+// EMathError; it never stops a solve, and its F is 1.
 class TFlowRelation
 {
 public:
     enum class TModel
     {
         fmCounterFlow,
+        fmCounterFlowCapped,
         fmParallelFlow,
         fmShellPasses, // N shell passes, each with an even number of tube passes
         fmCrossFlowUnmixed,
@@ -40,6 +47,15 @@ public:
     std::optional<double> Ntu(double e, double cr) const;
     // What ε tends to as ntu grows without bound: the most the arrangement reaches.
     double Limit(double cr) const;
+    // Whether a solve stops where ε reaches the limit: the capped counter flow
+    // takes such an ε to its capped ntu instead.
+    bool StopsAtLimit() const { return m_model != TModel::fmCounterFlowCapped; }
+    // Whether the LMTD needs a correction factor: not for counter flow, whose F
+    // is 1 by definition, before ε or ntu is known.
+    bool HasCorrectionFactor() const
+    {
+        return m_model != TModel::fmCounterFlow && m_model != TModel::fmCounterFlowCapped;
+    }
     // The LMTD correction factor F = ntu of counter flow / ntu of this
     // arrangement, both for (e, cr); 1 at e = 0 and at cr = 0, where all
     // arrangements agree. None where either ntu does not exist. The second form

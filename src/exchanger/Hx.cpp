@@ -198,10 +198,6 @@ bool THx::LmtdMethodDuty()
 {
     RatedAreas();
     lmtd = Lmtd(thi, tho, tci, tco);
-    if (arrangement.IsCounterFlow()) {
-        Q = Mul(Mul(Us, Ao), lmtd);
-        return true;
-    }
     if (!EffectivenessFromTemperatures())
         return false;
     Q = Mul(Mul(Mul(Us, Ao), F), lmtd);
@@ -217,23 +213,21 @@ void THx::EffectivenessNtuMethod()
     RatedAreas();
     ntu = Div(Mul(Us, Ao), cmin);
     const TFlowRelation relation = arrangement.RelationFor(ch >= cc);
-    if (arrangement.IsCounterFlow()) {
-        e = Effectiveness(cr, ntu);
-        F = 1;
-    } else if (!Related(relation.Effectiveness(ntu, cr), e)) {
+    if (!Related(relation.Effectiveness(ntu, cr), e)) {
         MarkUnsolved({&THx::Q, &THx::tho, &THx::tco});
         return;
     }
+    if (!relation.HasCorrectionFactor())
+        F = 1;
     Q = Mul(e, Qmax);
     ColdOutletFromDuty();
     HotOutletFromDuty();
     // A large ntu takes e to its limit: the outlets are still sound, but the
     // lmtd and F would be worked out from the noise of the approach.
-    if (!EndsOpen() || (!arrangement.IsCounterFlow() && !BelowLimit(relation)))
+    if (!EndsOpen() || !BelowLimit(relation))
         return;
     lmtd = Lmtd(thi, tho, tci, tco);
-    if (!arrangement.IsCounterFlow())
-        Related(relation.CorrectionFactor(e, cr, ntu), F);
+    Related(relation.CorrectionFactor(e, cr, ntu), F);
 }
 
 void THx::CommonTail(int mask)
@@ -245,17 +239,19 @@ void THx::CommonTail(int mask)
     SizeExchanger(mask);
 }
 
+// The lmtd needs no ntu: found first, it is shown too where the arrangement
+// cannot reach the effectiveness. Counter flow, which never stops there, works
+// out e and ntu first, as specified: of a case that faults in both, the fault
+// told is the one there.
 bool THx::LmtdAndNtu()
 {
-    if (arrangement.IsCounterFlow()) {
-        EffectivenessAndNtu();
+    if (arrangement.HasCorrectionFactor()) {
         lmtd = Lmtd(thi, tho, tci, tco);
-        return true;
+        return EffectivenessAndNtu();
     }
-    // The lmtd needs no ntu: found first, it is shown too where the
-    // arrangement cannot reach the effectiveness.
+    const bool related = EffectivenessAndNtu();
     lmtd = Lmtd(thi, tho, tci, tco);
-    return EffectivenessAndNtu();
+    return related;
 }
 
 void THx::ColdDutyFromFlow()
@@ -345,19 +341,20 @@ bool THx::EffectivenessAndNtu()
 {
     CapacityRates();
     e = Div(Q, Qmax);
-    if (!arrangement.IsCounterFlow())
-        return ArrangementNtu(arrangement.RelationFor(ch >= cc));
-    ntu = NtuFromEffectiveness(cr, e);
-    F = 1;
-    return true;
+    return ArrangementNtu(arrangement.RelationFor(ch >= cc));
 }
 
 // e and cr from the four temperatures alone, before any flow is known: the
 // stream that changes more is the Cmin stream (so a tie counts the hot stream
 // as Cmax, as CapacityRates does); then ntu and F of the arrangement. Both are
 // kept where the arrangement has no ntu for them, so the verdict can tell why.
+// Counter flow needs only its F of 1.
 bool THx::EffectivenessFromTemperatures()
 {
+    if (!arrangement.HasCorrectionFactor()) {
+        F = 1;
+        return true;
+    }
     const double hotChange = Sub(thi, tho);
     const double coldChange = Sub(tco, tci);
     const double larger = std::max(hotChange, coldChange);
@@ -399,7 +396,8 @@ bool THx::StreamsChange(bool hot, bool cold, int mask)
 // Values outside the relation's domain (cr outside 0..1) are left to the relation.
 bool THx::BelowLimit(const TFlowRelation& relation)
 {
-    if (!(cr >= 0 && cr <= 1 && Approach::ReachesLimit(e, relation.Limit(cr))))
+    if (!relation.StopsAtLimit() ||
+        !(cr >= 0 && cr <= 1 && Approach::ReachesLimit(e, relation.Limit(cr))))
         return true;
     stop = TSolveStop::ssArrangementLimit;
     return false;
@@ -417,8 +415,8 @@ bool THx::Related(std::optional<double> value, double& result)
 
 void THx::SizeExchanger(int mask)
 {
-    // Counter flow takes the lmtd as it is; F enters no counter-flow number.
-    const double difference = arrangement.IsCounterFlow() ? lmtd : Mul(F, lmtd);
+    // Counter flow's F of 1 leaves the lmtd as it is.
+    const double difference = Mul(F, lmtd);
     // A given area wins: Uo is recomputed even when it is given too. The margin
     // is part of the given area, so the duty has the rest of it in service.
     if (HasBit(mask, mbAo)) {

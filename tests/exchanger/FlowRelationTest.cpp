@@ -1,6 +1,7 @@
 #include "FlowRelationTest.h"
 
 #include "FlowArrangement.h"
+#include "HeatTransfer.h"
 #include "HxTestSupport.h"
 
 #include <QTest>
@@ -377,4 +378,37 @@ void FlowRelationTest::mixedStreamFollowsTheCapacityRates()
     const std::optional<TFlowArrangement> arrangement = TFlowArrangement::FromKey(key);
     QVERIFY(arrangement);
     QCOMPARE(arrangement->RelationFor(hotIsCmax).Model(), model);
+}
+
+void FlowRelationTest::cappedCounterFlowIsTheSolversArithmetic_data()
+{
+    QTest::addColumn<double>("ntu");
+    QTest::addColumn<double>("e");
+    QTest::addColumn<double>("cr");
+    QTest::newRow("ordinary") << 1.5 << 0.6 << 0.4;
+    QTest::newRow("balanced") << 2.0 << 0.5 << 1.0;
+    QTest::newRow("e at 1: ntu capped") << 50.0 << 1.0 << 0.5;
+    QTest::newRow("e at 1, balanced: ntu capped at 100") << 1e9 << 1.0 << 1.0;
+    QTest::newRow("negative ntu and e") << -0.5 << -0.2 << 0.3;
+    QTest::newRow("capacity ratio above 1") << 0.8 << 0.4 << 2.5;
+}
+
+// The duty solver's counter flow: the specified formulas to the bit, over
+// values the relation as it is refuses; it never stops at its limit and its F
+// is 1, as the relation as it is has it too.
+void FlowRelationTest::cappedCounterFlowIsTheSolversArithmetic()
+{
+    QFETCH(double, ntu);
+    QFETCH(double, e);
+    QFETCH(double, cr);
+    const TFlowRelation capped(TModel::fmCounterFlowCapped);
+    QCOMPARE(capped.Effectiveness(ntu, cr), std::optional<double>(Effectiveness(cr, ntu)));
+    QCOMPARE(capped.Ntu(e, cr), std::optional<double>(NtuFromEffectiveness(cr, e)));
+    QCOMPARE(capped.CorrectionFactor(e, cr), std::optional<double>(1.0));
+    QVERIFY(!capped.StopsAtLimit());
+    QVERIFY(!capped.HasCorrectionFactor());
+    QVERIFY(!TFlowRelation(TModel::fmCounterFlow).HasCorrectionFactor());
+    QVERIFY(TFlowRelation(TModel::fmShellPasses, 2).HasCorrectionFactor());
+    QCOMPARE(TFlowArrangement::FromKey(u"counter-flow")->RelationFor(true).Model(),
+             TModel::fmCounterFlowCapped);
 }

@@ -27,4 +27,6 @@ private slots:
     void unknownArrangementKeys();
     void mixedStreamFollowsTheCapacityRates_data();
     void mixedStreamFollowsTheCapacityRates();
+    void cappedCounterFlowIsTheSolversArithmetic_data();
+    void cappedCounterFlowIsTheSolversArithmetic();
 };
