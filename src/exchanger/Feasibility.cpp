@@ -104,19 +104,27 @@ QString Number(const TQuantity& quantity, double value, const TDisplayUnits& uni
     return quantity.style.text(value * quantity.scale, quantity.style.digits);
 }
 
-// " °C", with its leading blank
-QString UnitText(const TQuantity& quantity, const TDisplayUnits& units)
+// The unit after a number, " °C", in two parts that need no text of their
+// own: a blank and the display unit's name, or none and the quantity's unit.
+struct TUnitText
+{
+    QStringView blank;
+    QStringView name;
+};
+
+TUnitText UnitText(const TQuantity& quantity, const TDisplayUnits& units)
 {
     if (const TShownUnit* unit = DisplayUnit(quantity, units))
-        return u' ' + unit->name;
-    return quantity.unit.toString();
+        return {u" ", unit->name};
+    return {{}, quantity.unit};
 }
 
 // "thi 120.0 °C"
 QString Shown(const TQuantity& quantity, const THx& hx, const TDisplayUnits& units)
 {
+    const TUnitText unit = UnitText(quantity, units);
     return Joined({quantity.name, u" ", Number(quantity, hx.Result(quantity.member), units),
-                   UnitText(quantity, units)});
+                   unit.blank, unit.name});
 }
 
 using TCheck = void (*)(const TSolvedCase& solve, TVerdict& verdict);
@@ -298,9 +306,10 @@ void CheckOverwrittenGivenValues(const TSolvedCase& solve, TVerdict& verdict)
         const QString solvedText = Number(value, solved, solve.units);
         if (givenText == solvedText)
             continue;
-        const QString unit = UnitText(value, solve.units);
-        verdict.AddWarning(Joined({u"given value changed: ", value.name, u" given ", givenText,
-                                   unit, u", computed ", solvedText, unit}));
+        const TUnitText unit = UnitText(value, solve.units);
+        verdict.AddWarning(
+            Joined({u"given value changed: ", value.name, u" given ", givenText, unit.blank,
+                    unit.name, u", computed ", solvedText, unit.blank, unit.name}));
     }
 }
 
@@ -348,12 +357,12 @@ void CheckAllowances(const TSolvedCase& solve, TVerdict& verdict)
         return;
     // In W/m²K, as the resistances are in m²K/W.
     const double mostWatts = 1 / (hx.Rfh + hx.Rfc);
-    const TShownUnit* unit = DisplayUnit(ServiceCoefficient, solve.units);
-    const QString most = unit ? unit->Text(UoFromWatts(mostWatts)) : GeneralText(mostWatts, 5);
+    const TShownUnit* shown = DisplayUnit(ServiceCoefficient, solve.units);
+    const QString most = shown ? shown->Text(UoFromWatts(mostWatts)) : GeneralText(mostWatts, 5);
+    const TUnitText unit = UnitText(ServiceCoefficient, solve.units);
     verdict.AddInfeasible(
         Joined({u"fouling needs more area than given: ", Shown(ServiceCoefficient, hx, solve.units),
-                u" needed, fouling alone allows at most ", most,
-                UnitText(ServiceCoefficient, solve.units)}));
+                u" needed, fouling alone allows at most ", most, unit.blank, unit.name}));
 }
 
 // 1 - Us/Uo: the share of the service resistance the fouling takes.
