@@ -108,9 +108,12 @@ void StripZeros(TDecimal& d, uint64 power, int count)
     }
 }
 
-// A 17-digit number has at most 16 trailing zeros: 8 + 8, then 4, 2, 1.
+// A 17-digit number has at most 16 trailing zeros: 8 + 8, then 4, 2, 1. Most
+// digits of a computed value end in another digit, which one test tells.
 TDecimal WithoutTrailingZeros(TDecimal d)
 {
+    if (d.digits % 10 != 0)
+        return d;
     StripZeros(d, 100000000, 8);
     StripZeros(d, 100000000, 8);
     StripZeros(d, 10000, 4);
@@ -145,23 +148,48 @@ int DecimalLength(uint64 value)
     return estimate + (value >= powers[estimate]);
 }
 
-// Writes the `length` digits of `value` at `out`.
+constexpr char DigitPairs[] = "00010203040506070809101112131415161718192021222324"
+                              "25262728293031323334353637383940414243444546474849"
+                              "50515253545556575859606162636465666768697071727374"
+                              "75767778798081828384858687888990919293949596979899";
+
+void WritePair(char* out, std::uint32_t pair)
+{
+    std::memcpy(out, DigitPairs + 2 * pair, 2);
+}
+
+// Writes the eight digits of `value`, leading zeros included, at `out`: two
+// halves of four whose divisions do not wait for each other.
+void WriteEightDigits(char* out, std::uint32_t value)
+{
+    const std::uint32_t high = value / 10000;
+    const std::uint32_t low = value % 10000;
+    WritePair(out, high / 100);
+    WritePair(out + 2, high % 100);
+    WritePair(out + 4, low / 100);
+    WritePair(out + 6, low % 100);
+}
+
+// Writes the `length` digits of `value` at `out`, from the end: eight at a
+// time in 32-bit arithmetic, then two at a time.
 void WriteDigits(char* out, uint64 value, int length)
 {
-    static constexpr char pairs[] = "00010203040506070809101112131415161718192021222324"
-                                    "25262728293031323334353637383940414243444546474849"
-                                    "50515253545556575859606162636465666768697071727374"
-                                    "75767778798081828384858687888990919293949596979899";
     char* at = out + length;
-    while (value >= 100) {
-        at -= 2;
-        std::memcpy(at, pairs + 2 * (value % 100), 2);
-        value /= 100;
+    while (value >= 100000000) {
+        at -= 8;
+        WriteEightDigits(at, std::uint32_t(value % 100000000));
+        value /= 100000000;
     }
-    if (value >= 10)
-        std::memcpy(at - 2, pairs + 2 * value, 2);
+    auto rest = std::uint32_t(value);
+    while (rest >= 100) {
+        at -= 2;
+        WritePair(at, rest % 100);
+        rest /= 100;
+    }
+    if (rest >= 10)
+        WritePair(at - 2, rest);
     else
-        at[-1] = char('0' + value);
+        at[-1] = char('0' + rest);
 }
 
 char* WriteScientific(char* out, const TDecimal& d, int length, int exponent10)
@@ -195,11 +223,16 @@ char* WriteFixed(char* out, const TDecimal& d, int length, int exponent10)
         WriteDigits(out, d.digits, length);
         return out + length;
     }
-    WriteDigits(out, d.digits, length);
     const int integerDigits = exponent10 + 1;
-    if (integerDigits == length)
+    if (integerDigits == length) {
+        WriteDigits(out, d.digits, length);
         return out + length;
-    std::memmove(out + integerDigits + 1, out + integerDigits, std::size_t(length - integerDigits));
+    }
+    // Written one place on, the integer digits move back before the point:
+    // they are few, and a byte loop costs less than a call to memmove.
+    WriteDigits(out + 1, d.digits, length);
+    for (int i = 0; i < integerDigits; ++i)
+        out[i] = out[i + 1];
     out[integerDigits] = '.';
     return out + length + 1;
 }
