@@ -6,6 +6,7 @@
 #include "Main.h"
 #include "RecordingPlatform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <memory>
 
@@ -48,5 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fixture.form->ActionCalcExecute();
     } catch (const std::exception&) {
     }
+    // What the program's event loop does between two commands: the events the
+    // widgets posted (updates, deferred deletes) are handled rather than piling up.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }
