@@ -789,7 +789,8 @@ void TMainForm::ActionCalcExecute()
         return;
     ReadFieldsIntoCase(); // a field holding no number stops here, the status unchanged
     try {
-        ShowResult(m_document.Solve(ResultUnits()));
+        const TDisplayUnits units = ResultUnits();
+        ShowResult(m_document.Solve(units), units);
     } catch (...) {
         // Not a fault of the case but of the program: the action's guard names
         // it in a message box. No result of this Calc is left on show.
@@ -802,7 +803,7 @@ void TMainForm::ActionCalcExecute()
 // A case with findings keeps its results on show, so the numbers that prove
 // them can be read; a case without a solution shows none, and its fields stay
 // as the user gave them.
-void TMainForm::ShowResult(const TCaseResult& result)
+void TMainForm::ShowResult(const TCaseResult& result, const TDisplayUnits& units)
 {
     if (result.failure) {
         ClearResults();
@@ -810,7 +811,7 @@ void TMainForm::ShowResult(const TCaseResult& result)
         return;
     }
     WriteCaseIntoFields();
-    ShowSolved(result, ResultUnits());
+    ShowSolved(result, units);
     ShowStatus(result.StatusText(), result.verdict.Kind());
 }
 

@@ -133,7 +133,7 @@ private:
     void ShowDiagnostics(const QString& text);
     // A status that is not a solved case's verdict shows as a feasible one's.
     void ShowStatus(const QString& text, TVerdict::TKind verdict = TVerdict::vkFeasible);
-    void ShowResult(const TCaseResult& result);
+    void ShowResult(const TCaseResult& result, const TDisplayUnits& units);
     void ShowSolved(const TCaseResult& result, const TDisplayUnits& units);
     void ClearResults();
     QAction* CreateAction(const QString& name, const QString& caption, int image,
